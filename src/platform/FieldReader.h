@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace zafku {
+
+// Reads a host text file field by field: fields end at commas and line ends; a field
+// that starts with a double quote runs to the next double quote and may hold commas;
+// blanks around an unquoted field are dropped; an empty line is one empty field.
+class FieldReader {
+public:
+    explicit FieldReader(QString text);
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    // At the end of the text this yields "" and marks the read as past the end.
+    QString next();
+    bool readPastEnd() const { return pastEnd_; }
+
+private:
+    bool atLineEnd() const;
+    void skipLineEnd();
+    void skipBlanks();
+
+    QString text_;
+    qsizetype pos_ = 0;
+    bool pastEnd_ = false;
+};
+
+} // namespace zafku

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace zafku::material {
+
+struct Marke {
+    QString code;
+    int vonPos = 0;
+};
+
+// One line of a word file in host/woerter.
+struct WortEintrag {
+    QString wort;
+    QString kontext;
+    int komplexInd = 0;
+    QString satz;
+    QList<Marke> marken;
+    QString datei;
+    int zeile = 0;
+};
+
+struct QuellFehler {
+    QString datei;
+    int zeile = 0;
+    QString text;
+    QString toString() const;
+};
+
+// Parses one word file's text; faults name the file and line.
+QList<WortEintrag> parseWortDatei(const QString& text, const QString& datei,
+                                  QList<QuellFehler>& fehler);
+
+// Reads every *.txt of dir except erlaubte_paare.txt, in file-name order.
+QList<WortEintrag> leseWortDateien(const QString& dir, QList<QuellFehler>& fehler);
+
+} // namespace zafku::material
