@@ -29,13 +29,13 @@ void initFarben(SitzungsDaten& daten) {
 }
 
 namespace {
-QColor farbe(const std::array<int, 15>& tab, int zeile) {
-    return QColor(tab[zeile], tab[zeile + 5], tab[zeile + 10]);
+Farbe farbe(const std::array<int, 15>& tab, int zeile) {
+    return {tab[zeile], tab[zeile + 5], tab[zeile + 10]};
 }
 } // namespace
 
-QColor farbeHell(const SitzungsDaten& daten, int zeile) { return farbe(daten.farbTabHell, zeile); }
-QColor farbeStark(const SitzungsDaten& daten, int zeile) { return farbe(daten.farbTabStark, zeile); }
+Farbe farbeHell(const SitzungsDaten& daten, int zeile) { return farbe(daten.farbTabHell, zeile); }
+Farbe farbeStark(const SitzungsDaten& daten, int zeile) { return farbe(daten.farbTabStark, zeile); }
 
 QString bausteinBildName(const QString& code) {
     const auto zeichen = [&](int n) { return n <= code.size() ? code[n - 1] : QChar(); };

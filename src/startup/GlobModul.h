@@ -3,7 +3,6 @@
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
 
-#include <QColor>
 #include <QString>
 
 namespace zafku {
@@ -34,9 +33,16 @@ private:
 // The first word of a name; empty when the name begins with a blank.
 QString vorname(const QString& name);
 
+struct Farbe {
+    int rot = 0;
+    int gruen = 0;
+    int blau = 0;
+    bool operator==(const Farbe&) const = default;
+};
+
 void initFarben(SitzungsDaten& daten);
-QColor farbeHell(const SitzungsDaten& daten, int zeile);
-QColor farbeStark(const SitzungsDaten& daten, int zeile);
+Farbe farbeHell(const SitzungsDaten& daten, int zeile);
+Farbe farbeStark(const SitzungsDaten& daten, int zeile);
 
 // File name of the category picture in Grafik/, e.g. LIP_ gives BST_LIP.GIF.
 QString bausteinBildName(const QString& code);
