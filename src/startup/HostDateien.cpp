@@ -1,0 +1,55 @@
+#include "HostDateien.h"
+
+#include "GlobModul.h"
+#include "SitzungsDaten.h"
+#include "platform/FieldReader.h"
+#include "platform/HostPath.h"
+#include "platform/HostTextFile.h"
+#include "platform/LaufzeitFehler.h"
+
+#include <cmath>
+
+namespace zafku {
+
+QString leseHostDatei(const QString& appPfad, const QString& name) {
+    const QString pfad = resolveHostPath(appPfad, name);
+    const auto text = readHostText(pfad);
+    if (!text)
+        throw LaufzeitFehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r"
+                                            "Bitte prüfe, ob sie im Ordner\r%2\rvorhanden ist.")
+                                 .arg(name, appPfad));
+    return *text;
+}
+
+void leseMaxSpielDauer(SitzungsDaten& daten) {
+    FieldReader leser(leseHostDatei(daten.appPfad, QStringLiteral("Vokra.ini")));
+    while (!leser.atEnd() && leser.next() != QLatin1String("[Spiele]")) {
+    }
+    const QString schluessel = QStringLiteral("MaximaleSpielDauer=");
+    while (!leser.atEnd()) {
+        const QString feld = leser.next();
+        if (feld.startsWith(u';') || !feld.startsWith(schluessel))
+            continue;
+        const int minuten = std::max(5, zahlWert(feld.mid(schluessel.size()).trimmed()));
+        const int faktor = static_cast<int>(std::floor((15.0 / minuten) * 5.0));
+        daten.spielZeitFaktor = std::max(1, faktor);
+        return;
+    }
+}
+
+void leseKategorieText(SitzungsDaten& daten) {
+    daten.katNr = 0;
+    FieldReader leser(leseHostDatei(daten.appPfad, QStringLiteral("Vokra.tsp")));
+    while (!leser.atEnd()) {
+        const QString text = leser.next();
+        const QString code = leser.next();
+        if (!text.startsWith(QLatin1String(">>>")))
+            ++daten.katNr;
+        if (code == daten.feldName) {
+            daten.katTitel = text;
+            return;
+        }
+    }
+}
+
+} // namespace zafku

@@ -1,0 +1,54 @@
+#include "platform/FieldReader.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using zafku::FieldReader;
+
+namespace {
+
+struct Fall {
+    const char* name;
+    QString text;
+    QStringList felder;
+};
+
+QStringList alleFelder(const QString& text) {
+    FieldReader leser(text);
+    QStringList felder;
+    while (!leser.atEnd())
+        felder.append(leser.next());
+    return felder;
+}
+
+} // namespace
+
+TEST(FieldReader, SplitsFieldsLikeTheHost) {
+    const Fall faelle[] = {
+        {"commas and line ends", "a,b\r\nc\r\n", {"a", "b", "c"}},
+        {"lone LF", "a\nb", {"a", "b"}},
+        {"blanks dropped", "  a  ,  b c  \r\n", {"a", "b c"}},
+        {"quoted field keeps commas", "\"x, y\",z\r\n", {"x, y", "z"}},
+        {"blank before quote", "   \"q\"  ,r", {"q", "r"}},
+        {"empty line is one empty field", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"comma before line end", "a,\r\nb", {"a", "", "b"}},
+        {"two commas", "a,,b", {"a", "", "b"}},
+        {"unclosed quote runs to end", "\"abc", {"abc"}},
+        {"text after closing quote dropped", "\"ab\"cd,e", {"ab", "e"}},
+        {"no trailing line end", "[Spiele]\r\nMaximaleSpielDauer=30", {"[Spiele]", "MaximaleSpielDauer=30"}},
+        {"umlauts kept", QString::fromUtf8("ComputerSpielStärke=1"), {QString::fromUtf8("ComputerSpielStärke=1")}},
+        {"empty file", "", {}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(alleFelder(f.text), f.felder) << f.name;
+}
+
+TEST(FieldReader, ReadingPastTheEndIsMarked) {
+    FieldReader leser(QStringLiteral("a,b"));
+    EXPECT_EQ(leser.next(), "a");
+    EXPECT_EQ(leser.next(), "b");
+    EXPECT_FALSE(leser.readPastEnd());
+    EXPECT_EQ(leser.next(), "");
+    EXPECT_TRUE(leser.readPastEnd());
+}

@@ -1,0 +1,47 @@
+#include "platform/HostPath.h"
+#include "platform/HostTextFile.h"
+#include "platform/Windows1252.h"
+#include "support/TempHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+TEST(Windows1252, MapsGermanLettersAndTheHighControlRange) {
+    const QByteArray bytes("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80\x84\x93", 10);
+    const QString text = QString::fromUtf8("äöüÄÖÜß€„“");
+    EXPECT_EQ(decodeWindows1252(bytes), text);
+    EXPECT_EQ(encodeWindows1252(text), bytes);
+    EXPECT_EQ(encodeWindows1252(QString::fromUtf8("a→b")), QByteArray("a?b"));
+}
+
+TEST(HostTextFile, WritesCrLfAndReadsAnyLineEnd) {
+    TempHost host;
+    ASSERT_TRUE(writeHostLinesAtomically(host.file("x.ini"),
+                                         {QString::fromUtf8("Stärke=1"), " ", ""}));
+    EXPECT_EQ(host.readBytes("x.ini"), QByteArray("St\xE4rke=1\r\n \r\n\r\n"));
+    EXPECT_EQ(splitHostLines(QStringLiteral("a\r\nb\nc\rd")), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(splitHostLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));
+    EXPECT_EQ(*readHostText(host.file("x.ini")), QString::fromUtf8("Stärke=1\r\n \r\n\r\n"));
+    EXPECT_FALSE(readHostText(host.file("fehlt.ini")).has_value());
+}
+
+TEST(HostPath, MatchesEachComponentIgnoringCase) {
+    TempHost host;
+    host.writeBytes("Vokra.ini", "x");
+    host.writeBytes("Sound/Applaus.wav", "x");
+    const struct {
+        const char* gesucht;
+        const char* gefunden;
+    } faelle[] = {
+        {"VOKRA.INI", "Vokra.ini"},
+        {"vokra.ini", "Vokra.ini"},
+        {"sound/APPLAUS.WAV", "Sound/Applaus.wav"},
+        {"Sound\\Applaus.WAV", "Sound/Applaus.wav"},
+        {"Sound/Neu.WAV", "Sound/Neu.WAV"},
+        {"Fehlt/Applaus.wav", "Fehlt/Applaus.wav"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(resolveHostPath(host.path(), f.gesucht), host.path() + "/" + f.gefunden)
+            << f.gesucht;
+}

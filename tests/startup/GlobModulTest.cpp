@@ -1,0 +1,101 @@
+#include "startup/GlobModul.h"
+#include "startup/SitzungsDaten.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace zafku;
+
+namespace {
+
+class FesteUhr : public Clock {
+public:
+    double secondsSinceMidnight() const override { return 100.5; }
+    double monotonicSeconds() const override { return 0; }
+    QString dateText() const override { return {}; }
+};
+
+// Hands out the scripted values and counts the re-seeds.
+class SkriptQuelle : public RandomSource {
+public:
+    explicit SkriptQuelle(std::vector<float> werte) : werte_(std::move(werte)) {}
+    void reseed(double) override { ++reseeds; }
+    float next() override { return werte_.at(i_++); }
+    int reseeds = 0;
+
+private:
+    std::vector<float> werte_;
+    std::size_t i_ = 0;
+};
+
+} // namespace
+
+TEST(ZufallsZahl, MapsTheGeneratorOntoAnInclusiveClampedRange) {
+    const struct {
+        int lo, hi;
+        float r;
+        int erwartet;
+    } faelle[] = {
+        {1, 100, 0.0f, 1},      {1, 100, 0.999999f, 100}, {1, 100, 0.5f, 51},
+        {1, 100, 0.4999f, 50},  {3, 3, 0.7f, 3},          {5, 3, 0.9f, 5},
+        {1, 25, 0.0399f, 1},    {1, 25, 0.04f, 2},        {-2, 2, 0.0f, -2},
+    };
+    FesteUhr uhr;
+    for (const auto& f : faelle) {
+        SkriptQuelle quelle({f.r});
+        EXPECT_EQ(zufallsZahl(f.lo, f.hi, quelle, uhr), f.erwartet) << f.lo << ".." << f.hi << " r=" << f.r;
+        EXPECT_EQ(quelle.reseeds, 1);
+    }
+}
+
+TEST(ZufallsZahl, RealSourceCoversTheWholeRangeWithinOneTimerTick) {
+    FesteUhr uhr;
+    SystemRandomSource quelle(7);
+    std::set<int> gesehen;
+    for (int i = 0; i < 5000; ++i) {
+        const int x = zufallsZahl(1, 100, quelle, uhr);
+        ASSERT_GE(x, 1);
+        ASSERT_LE(x, 100);
+        gesehen.insert(x);
+    }
+    EXPECT_EQ(gesehen.size(), 100u);
+}
+
+TEST(GlobModul, VornameAndPictureName) {
+    const struct {
+        const char* rein;
+        const char* raus;
+    } vornamen[] = {{"Veze Vuvu", "Veze"}, {"Tim", "Tim"}, {" Anna", ""}, {"", ""}};
+    for (const auto& f : vornamen)
+        EXPECT_EQ(vorname(QString::fromUtf8(f.rein)), QString::fromUtf8(f.raus)) << f.rein;
+
+    const struct {
+        const char* code;
+        const char* bild;
+    } bilder[] = {{"LIP_", "BST_LIP.GIF"}, {"GK1M", "BST_GKM.GIF"}, {"AB12", "BST_AB_.GIF"},
+                  {"LTxy", "BST_LT_.GIF"}, {"LT", "BST_LT_.GIF"},  {"AB", "BST_AB.GIF"},
+                  {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},     {"", "BST_.GIF"}};
+    for (const auto& f : bilder)
+        EXPECT_EQ(bausteinBildName(QString::fromUtf8(f.code)), QString::fromUtf8(f.bild)) << f.code;
+}
+
+TEST(GlobModul, ZahlWertReadsTheLeadingNumberRoundingHalvesToEven) {
+    const struct {
+        const char* text;
+        int wert;
+    } faelle[] = {{"3", 3},  {" 3", 3},   {"3x", 3},  {"2.5", 2},  {"3.5", 4}, {"-1", -1},
+                  {"x3", 0}, {"", 0},     {"+7", 7},  {"4.0", 4},  {"1.2.3", 1}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(zahlWert(QString::fromUtf8(f.text)), f.wert) << f.text;
+}
+
+TEST(GlobModul, ColourTablesGiveEachPlayerItsColours) {
+    SitzungsDaten daten;
+    initFarben(daten);
+    EXPECT_EQ(farbeHell(daten, 0), (Farbe{255, 255, 0}));
+    EXPECT_EQ(farbeStark(daten, 0), (Farbe{255, 153, 51}));
+    EXPECT_EQ(farbeHell(daten, 2), (Farbe{255, 204, 102}));
+    EXPECT_EQ(farbeStark(daten, 3), (Farbe{51, 153, 255}));
+    EXPECT_EQ(farbeHell(daten, 4), (Farbe{223, 223, 222}));
+}

@@ -1,0 +1,84 @@
+#include "platform/LaufzeitFehler.h"
+#include "startup/HostDateien.h"
+#include "startup/SitzungsDaten.h"
+#include "support/TempHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+namespace {
+
+int faktorFuer(const QStringList& ini) {
+    TempHost host;
+    host.writeHostFile("VOKRA.INI", ini);
+    SitzungsDaten daten;
+    daten.appPfad = host.path();
+    leseMaxSpielDauer(daten);
+    return daten.spielZeitFaktor;
+}
+
+} // namespace
+
+TEST(LeseMaxSpielDauer, FactorTable) {
+    const std::pair<int, int> tabelle[] = {
+        {1, 15}, {5, 15}, {6, 12}, {7, 10}, {8, 9},  {9, 8},  {10, 7}, {11, 6}, {12, 6},
+        {13, 5}, {15, 5}, {16, 4}, {18, 4}, {19, 3}, {25, 3}, {26, 2}, {37, 2}, {38, 1}, {500, 1}};
+    for (const auto& [minuten, faktor] : tabelle)
+        EXPECT_EQ(faktorFuer({"[Spiele]", "MaximaleSpielDauer=" + QString::number(minuten)}), faktor)
+            << minuten;
+}
+
+TEST(LeseMaxSpielDauer, FindsTheEntryAsTheHostWritesIt) {
+    const struct {
+        const char* name;
+        QStringList ini;
+        int faktor;
+    } faelle[] = {
+        {"blanks trimmed", {"[Spiele]", "MaximaleSpielDauer= 30 "}, 2},
+        {"no digits", {"[Spiele]", "MaximaleSpielDauer=lang"}, 15},
+        {"comment skipped", {"[Spiele]", ";MaximaleSpielDauer=30", "MaximaleSpielDauer=8"}, 9},
+        {"lower-case key", {"[Spiele]", "maximalespieldauer=30"}, 0},
+        {"later section still searched", {"[Spiele]", "x=1", "[Sound]", "MaximaleSpielDauer=30"}, 2},
+        {"entry before the section", {"MaximaleSpielDauer=30", "[Spiele]"}, 0},
+        {"no section", {"[Sound]", "MaximaleSpielDauer=30"}, 0},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(faktorFuer(f.ini), f.faktor) << f.name;
+}
+
+TEST(LeseKategorieText, CountsOnlyCategoriesNotHeadings) {
+    TempHost host;
+    host.writeHostFile("Vokra.tsp", {">>> Gruppe 1,>>>1", "\"Eins, erstes\",AAA1", "Zwei,BBB_",
+                                     ">>> Gruppe 2,>>>2", ">>> Gruppe 3,>>>3", "Drei,CCC_",
+                                     "Vier,DDD_", QString::fromUtf8("Fünf,EEE_"), "Sechs,FFF_"});
+    const struct {
+        const char* feld;
+        int katNr;
+        QString titel;
+    } faelle[] = {{"AAA1", 1, "Eins, erstes"},
+                  {"EEE_", 5, QString::fromUtf8("Fünf")},
+                  {"ZZZ_", 6, ""},
+                  {"aaa1", 6, ""}};
+    for (const auto& f : faelle) {
+        SitzungsDaten daten;
+        daten.appPfad = host.path();
+        daten.feldName = f.feld;
+        leseKategorieText(daten);
+        EXPECT_EQ(daten.katNr, f.katNr) << f.feld;
+        EXPECT_EQ(daten.katTitel, f.titel) << f.feld;
+    }
+}
+
+TEST(HostDateien, MissingFileIsARuntimeFaultNamingTheFile) {
+    TempHost host;
+    SitzungsDaten daten;
+    daten.appPfad = host.path();
+    try {
+        leseKategorieText(daten);
+        FAIL() << "no fault";
+    } catch (const LaufzeitFehler& f) {
+        EXPECT_TRUE(f.text().contains("Vokra.tsp"));
+    }
+    EXPECT_THROW(leseMaxSpielDauer(daten), LaufzeitFehler);
+}
