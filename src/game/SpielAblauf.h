@@ -1,0 +1,85 @@
+#pragma once
+
+#include "Karte.h"
+#include "Lampen.h"
+#include "PrtDatei.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace zafku {
+
+class AufgabenQuelle;
+class Clock;
+class SoundMod;
+class SpielAnzeige;
+class ZufallsZahlen;
+struct SitzungsDaten;
+
+// The game flow of the main window: loading, showing tasks, judging answers, passing
+// turns. It reaches the window only through SpielAnzeige and LampenAnzeige.
+class SpielAblauf {
+public:
+    SpielAblauf(SitzungsDaten& daten, AufgabenQuelle& quelle, SoundMod& sound,
+                ZufallsZahlen& zufall, const Clock& uhr, SpielAnzeige& anzeige,
+                LampenAnzeige& lampenAnzeige);
+
+    // The load sequence up to the first task and its field.
+    void lade();
+
+    // Mouse or keyboard selection in the list box; -1 for none.
+    void waehleEintrag(int index) { listenIndex_ = index; }
+    // The insert button.
+    void einsetzen();
+    // A key that produced the character c.
+    void taste(QChar c);
+    // The new-game menu command, after its question.
+    void neuesSpiel();
+
+    void checkBstWahl(int index);
+    bool pruefeAuswahl(int index) const;
+    QString richtigeFuellung() const;
+    void naechsterSpieler();
+    void zeigeAufgabe();
+    void zeigeFeldKennung();
+    void zeigePunkte();
+
+    void initKartenAnzeige();
+    void zeigeKarten();
+    void markiereFeld();
+    void loescheKarten();
+
+    Lampen lampen;
+    PrtDatei prt;
+
+    // Game state of the main window.
+    Karten karte{};
+    int aktFeld = 0;
+    QString auswahlListe;
+    bool computerAmZug = false;
+    QString tippPuffer;
+    int rateZeit = 0;
+    long zeitMarke = 0;
+
+    const QStringList& liste() const { return liste_; }
+    int listenIndex() const { return listenIndex_; }
+    // The name shown in the large card's label.
+    const QString& spNameLbl() const { return spNameLbl_; }
+
+private:
+    void zeigeSlotFuer(int slot, int spieler);
+    QString meldung(const QStringList& zeilen, const QString& knopf1, const QString& knopf2,
+                    const QString& titel);
+
+    SitzungsDaten& daten_;
+    AufgabenQuelle& quelle_;
+    SoundMod& sound_;
+    ZufallsZahlen& zufall_;
+    const Clock& uhr_;
+    SpielAnzeige& anzeige_;
+    QStringList liste_;
+    int listenIndex_ = -1;
+    QString spNameLbl_;
+};
+
+} // namespace zafku

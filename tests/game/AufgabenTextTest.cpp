@@ -1,0 +1,52 @@
+#include "game/AufgabenText.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+TEST(AufgabenText, WordLineAndSentence) {
+    const struct {
+        const char* lueckWort;
+        const char* satz;
+        const char* zeile;
+        const char* lueckSatz;
+    } faelle[] = {
+        {"R_se", "Die @ blüht.", "R    se", "Die R__se blüht."},
+        {"_ose", "@ sind rot.", "    ose", "__ose sind rot."},
+        {"B_ne", "Die @ summt, die @ fliegt.", "B    ne", "Die B__ne summt, die @ fliegt."},
+        {"Zu_er", "Ohne Platzhalter.", "Zu    er", "Ohne Platzhalter."},
+        {"Zu_er", "", "Zu    er", "Zu__er"},
+        {"Stra_e", "  ", "Stra    e", "Stra__e"},
+        {"", "", "", ""},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(wortZeile(QString::fromUtf8(f.lueckWort)), QString::fromUtf8(f.zeile)) << f.lueckWort;
+        EXPECT_EQ(lueckSatz(QString::fromUtf8(f.lueckWort), QString::fromUtf8(f.satz)),
+                  QString::fromUtf8(f.lueckSatz))
+            << f.satz;
+    }
+}
+
+TEST(AufgabenText, ListIsSortedGermanCaseBlindAndEndsAtAnEmptyItem) {
+    const struct {
+        const char* auswahl;
+        QStringList liste;
+    } faelle[] = {
+        {"dass,das", {"das", "dass"}},
+        {"ß,ss,s", {"s", "ss", QString::fromUtf8("ß")}},
+        {"ie,i,ih,ieh", {"i", "ie", "ieh", "ih"}},
+        {"V,f,W", {"f", "V", "W"}},
+        {"ä,e", {QString::fromUtf8("ä"), "e"}},
+        {"ie,,ih", {"ie"}},
+        {"", {}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(listenEintraege(QString::fromUtf8(f.auswahl)), f.liste) << f.auswahl;
+}
+
+TEST(AufgabenText, OnlyLettersSelectByTyping) {
+    for (QChar c : QString::fromUtf8("aZäÄöÖüÜß"))
+        EXPECT_TRUE(istTippBuchstabe(c)) << QString(c).toStdString();
+    for (QChar c : QString::fromUtf8("1 .-\béè@"))
+        EXPECT_FALSE(istTippBuchstabe(c)) << int(c.unicode());
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "game/AufgabenQuelle.h"
+#include "game/Lampen.h"
+#include "game/SpielAnzeige.h"
+#include "platform/AudioOutput.h"
+#include "rdb/Aufgabe.h"
+#include "startup/GlobModul.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <stdexcept>
+
+namespace zafku::test {
+
+// Hands out scripted numbers: "draws 7, 8, 9".
+class SkriptZufall : public ZufallsZahlen {
+public:
+    std::deque<int> werte;
+    int zufallsZahl(int lo, int hi) override {
+        if (werte.empty())
+            return lo;
+        const int x = werte.front();
+        werte.pop_front();
+        return x;
+    }
+};
+
+class TestQuelle : public AufgabenQuelle {
+public:
+    struct Eintrag {
+        Aufgabe aufgabe;
+        QString liste;
+    };
+    std::deque<Eintrag> folge;
+    Aufgabe aktuell;
+    int gezogen = 0;
+
+    void oeffne(const QString&, const QString&) override {}
+    QString getNextAufgabe() override {
+        ++gezogen;
+        if (folge.empty())
+            return {};
+        aktuell = folge.front().aufgabe;
+        const QString liste = folge.front().liste;
+        folge.pop_front();
+        return liste;
+    }
+    const Aufgabe& aufgabe() const override { return aktuell; }
+    int anzahlAufgaben() const override { return 42; }
+    QString tippText() const override { return QStringLiteral("Tipp"); }
+};
+
+// Aufgabe for a word with its spot, as the database module reads it.
+inline Aufgabe aufgabe(int refNr, const QString& wort, int vonPos, int laenge, int komplexInd = 1,
+                       const QString& satz = QString()) {
+    Aufgabe a;
+    a.aktRefNr = refNr;
+    a.aktWort = wort;
+    a.aktVonPos = vonPos;
+    a.aktLupLaenge = laenge;
+    a.aktLueckWort = wort.left(vonPos - 1) + u'_' + wort.mid(vonPos - 1 + laenge);
+    a.aktKomplexInd = komplexInd;
+    a.aktSatzKontext = satz;
+    return a;
+}
+
+class TestAnzeige : public SpielAnzeige {
+public:
+    struct Slot {
+        int bild = -1;
+        QString name;
+        std::array<Farbe, 25> felder{};
+    };
+    std::array<Slot, 4> karten;
+    QStringList meldungen; // "titel: text"
+    QStringList antworten; // answers to give, in order; "OK" when none left
+    int nichtDruckbar = 0;
+    QString wortZeile, satz, kontext, punkte, zafkus, feldKennung;
+    QStringList liste;
+    int auswahl = -2;
+    bool menues = true;
+
+    QString zeigeMeldung(const QString& text, const QString& knopf1, const QString&,
+                         const QString& titel) override {
+        meldungen.append(titel + QStringLiteral(": ") + text);
+        if (antworten.isEmpty())
+            return QString(knopf1).remove(u'&');
+        return antworten.takeFirst();
+    }
+    void zeigeNichtDruckbar() override { ++nichtDruckbar; }
+    void zeigeKategorie(const QString&, const QString&) override {}
+    void zeigeAnzahlAufgaben(int) override {}
+    void setzeTippText(const QString&) override {}
+    void zeigeSlot(int slot, int bild, const QString& name,
+                   const std::array<Farbe, 25>& felder) override {
+        karten[slot] = {bild, name, felder};
+    }
+    void faerbeFeld(int slot, int feld, Farbe farbe) override { karten[slot].felder[feld - 1] = farbe; }
+    void zeigeAufgabe(const QString& k, const QString& w, const QString& s,
+                      const QStringList& l) override {
+        kontext = k;
+        wortZeile = w;
+        satz = s;
+        liste = l;
+    }
+    void setzeListenAuswahl(int index) override { auswahl = index; }
+    void fokusAufEinsetzen() override {}
+    void aktiviereListe() override {}
+    void zeigePunkte(const QString& p, const QString& z) override {
+        punkte = p;
+        zafkus = z;
+    }
+    void zeigeFeldKennung(const QString& k) override { feldKennung = k; }
+    void setzeMenues(bool f) override { menues = f; }
+};
+
+class TestLampen : public LampenAnzeige {
+public:
+    bool rot = false, gelb = false, gruen = false, rotLabel = false, gelbLabel = false,
+         timer = false;
+    int aufrufe = 0;
+    void zeigeLampe(Lampe l, bool an) override {
+        ++aufrufe;
+        (l == Lampe::Fehler ? rot : l == Lampe::Zafku ? gelb : gruen) = an;
+    }
+    void faerbeLabel(Lampe l, bool aktiv) override {
+        ++aufrufe;
+        (l == Lampe::Fehler ? rotLabel : gelbLabel) = aktiv;
+    }
+    void lampenTimer(bool laeuft) override {
+        ++aufrufe;
+        timer = laeuft;
+    }
+};
+
+class TestAudio : public AudioOutput {
+public:
+    QStringList gespielt;
+    void play(const QString& pfad) override { gespielt.append(pfad); }
+    void close() override {}
+};
+
+} // namespace zafku::test

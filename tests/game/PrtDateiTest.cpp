@@ -1,0 +1,80 @@
+#include "Fakes.h"
+#include "game/PrtDatei.h"
+#include "startup/SitzungsDaten.h"
+#include "support/TempHost.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+TEST(PrtDatei, LinesForRightAndWrongAnswers) {
+    const struct {
+        Aufgabe aufgabe;
+        bool ok;
+        const char* wahl;
+        const char* zeile;
+    } faelle[] = {
+        {test::aufgabe(57, "Straße", 5, 1), true, "", "57= OK"},
+        {test::aufgabe(57, "Straße", 5, 1), false, "ss", "57= Strasse"},
+        {test::aufgabe(3, "Zucker", 3, 2), false, "k", "3= Zuker"},
+        {test::aufgabe(9, "Vogel", 1, 1), false, "F", "9= Fogel"},
+        {test::aufgabe(-4, "Biene", 2, 2), false, "ih", "-4= Bihne"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(PrtDatei::zeile(f.ok, QString::fromUtf8(f.wahl), f.aufgabe), QString::fromUtf8(f.zeile));
+}
+
+TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
+    TempHost host;
+    host.writeBytes("User/anna.tmp", "1= OK\r\n");
+    SitzungsDaten daten;
+    daten.appPfad = host.path();
+    daten.nSpieler = 2;
+    daten.spielerDatei = {"anna", "tim"};
+    PrtDatei prt(daten, {});
+    prt.oeffneErsteDatei();
+    prt.initPrtDatei();
+    EXPECT_EQ(daten.prtDateiNr, 1);
+    const Aufgabe strasse = test::aufgabe(57, QString::fromUtf8("Straße"), 5, 1);
+    prt.addPrtEintrag(false, "ss", strasse);
+    prt.addPrtEintrag(true, {}, strasse);
+    daten.aktSpieler = 1;
+    prt.initPrtDatei();
+    prt.addPrtEintrag(false, QString::fromUtf8("ß"), test::aufgabe(8, "Fluss", 4, 2));
+    prt.schliessen();
+    EXPECT_EQ(daten.prtDateiNr, 0);
+    EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray("1= OK\r\n57= Strasse\r\n57= OK\r\n"));
+    EXPECT_EQ(host.readBytes("User/tim.tmp"), QByteArray("8= Flu\xDF\r\n"));
+}
+
+TEST(PrtDatei, UnwritableFileIsReportedOnceAndPlayGoesOn) {
+    TempHost host;
+    QDir(host.path()).mkpath("User/gesperrt.tmp"); // a folder where the file should be
+    SitzungsDaten daten;
+    daten.appPfad = host.path();
+    daten.nSpieler = 1;
+    daten.spielerDatei = {"gesperrt"};
+    QStringList meldungen;
+    PrtDatei prt(daten, [&](const QString& text) { meldungen.append(text); });
+    prt.oeffneErsteDatei();
+    prt.initPrtDatei();
+    prt.addPrtEintrag(true, {}, test::aufgabe(1, "Hut", 2, 1));
+    prt.initPrtDatei();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].contains("gesperrt.tmp"));
+    EXPECT_EQ(daten.prtDateiNr, 0);
+}
+
+TEST(PrtDatei, PlayerWithoutFileNameKeepsNoProtocol) {
+    TempHost host;
+    SitzungsDaten daten;
+    daten.appPfad = host.path();
+    QStringList meldungen;
+    PrtDatei prt(daten, [&](const QString& text) { meldungen.append(text); });
+    prt.initPrtDatei();
+    prt.addPrtEintrag(true, {}, test::aufgabe(1, "Hut", 2, 1));
+    EXPECT_TRUE(meldungen.isEmpty());
+    EXPECT_FALSE(QDir(host.path()).exists("User"));
+}

@@ -1,0 +1,202 @@
+#include "Fakes.h"
+#include "game/SpielAblauf.h"
+#include "platform/Clock.h"
+#include "sound/SoundMod.h"
+#include "startup/SitzungsDaten.h"
+#include "support/TempHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using test::aufgabe;
+
+namespace {
+
+class NullUhr : public Clock {
+public:
+    double secondsSinceMidnight() const override { return 3600.6; }
+    double monotonicSeconds() const override { return 0; }
+    QString dateText() const override { return {}; }
+};
+
+// A game on a temporary host with scripted tasks and random numbers.
+class SpielAblaufTest : public ::testing::Test {
+protected:
+    void starte(const QStringList& namen, std::initializer_list<test::TestQuelle::Eintrag> aufgaben,
+                std::initializer_list<int> zufall = {}) {
+        host.writeHostFile("Vokra.ini", {"[Sound]", "Annahme1=ja", "LeichterFehler=nein",
+                                         "Gratulation1=juhu", "ProgrammStart=los", "[Zafku]",
+                                         "TonEinschalten=1"});
+        for (const char* wav : {"ja", "nein", "juhu", "los"})
+            host.writeBytes(QStringLiteral("Sound/%1.WAV").arg(wav), "RIFF");
+        daten.appPfad = host.path();
+        daten.nSpieler = static_cast<int>(namen.size());
+        for (int i = 0; i < namen.size(); ++i) {
+            daten.spielerName[i] = namen[i];
+            daten.spielerDatei[i] = "p" + QString::number(i);
+        }
+        quelle.folge = aufgaben;
+        this->zufall.werte = zufall;
+        sound.ladeSoundTabelle();
+        ablauf.lade();
+    }
+    QString gespielt() const { return audio.gespielt.isEmpty() ? QString() : audio.gespielt.last().section('/', -1); }
+    int index(const QString& eintrag) const { return static_cast<int>(ablauf.liste().indexOf(eintrag)); }
+
+    TempHost host;
+    SitzungsDaten daten;
+    test::TestQuelle quelle;
+    test::TestAudio audio;
+    SoundMod sound{daten, audio};
+    test::SkriptZufall zufall;
+    NullUhr uhr;
+    test::TestAnzeige anzeige;
+    test::TestLampen lampen;
+    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen};
+};
+
+test::TestQuelle::Eintrag biene() { return {aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i,ih"}; }
+test::TestQuelle::Eintrag kind() { return {aufgabe(12, "Kind", 2, 1, 2, "Das @ lacht."), "ie,i"}; }
+
+} // namespace
+
+TEST_F(SpielAblaufTest, LoadShowsTheFirstTaskFieldAndLamps) {
+    starte({"Anna Sommer", "Tim"}, {biene()}, {13});
+    EXPECT_EQ(anzeige.wortZeile, "B    ne");
+    EXPECT_EQ(anzeige.satz, "Die B__ne summt.");
+    EXPECT_EQ(anzeige.liste, QStringList({"i", "ie", "ih"}));
+    EXPECT_EQ(anzeige.feldKennung, "F3");
+    EXPECT_EQ(ablauf.aktFeld, 13);
+    EXPECT_TRUE(lampen.gruen);
+    EXPECT_EQ(ablauf.zeitMarke, 3601);
+    EXPECT_EQ(daten.tonEin, 1);
+    EXPECT_EQ(gespielt(), "los.WAV");
+    EXPECT_EQ(anzeige.karten[0].name, "Anna Sommer");
+    EXPECT_EQ(anzeige.karten[1].name, "Tim");
+    EXPECT_EQ(anzeige.karten[2].bild, 4);
+    EXPECT_EQ(anzeige.karten[2].felder[0], (Farbe{223, 223, 222}));
+    EXPECT_TRUE(QFile::exists(host.file("User/p0.tmp")));
+}
+
+TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
+    starte({"Anna Sommer", "Tim"}, {biene(), kind()}, {13, 4});
+    ablauf.waehleEintrag(index("ie"));
+    ablauf.einsetzen();
+    EXPECT_EQ(ablauf.karte[0][13], kMarkiert);
+    EXPECT_EQ(daten.punkte[0][0], 2 * (1 + 3));
+    EXPECT_EQ(gespielt(), "ja.WAV");
+    EXPECT_EQ(daten.aktSpieler, 1);
+    EXPECT_EQ(anzeige.karten[0].name, "Tim");
+    EXPECT_EQ(anzeige.karten[1].name, "Anna Sommer");
+    EXPECT_EQ(anzeige.karten[1].felder[12], (Farbe{255, 153, 51})) << "Anna's won field, strong colour";
+    EXPECT_EQ(anzeige.wortZeile, "K    nd");
+    EXPECT_EQ(anzeige.feldKennung, "K1");
+    EXPECT_EQ(anzeige.punkte, "000000") << "Tim's points now";
+    EXPECT_TRUE(anzeige.meldungen.isEmpty());
+    EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray("11= OK\r\n"));
+}
+
+TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
+    starte({"Anna Sommer", "Tim"}, {biene(), kind()}, {13});
+    daten.punkte[0][0] = 5;
+    ablauf.waehleEintrag(index("ih"));
+    ablauf.einsetzen();
+    EXPECT_EQ(daten.punkte[0][0], 0) << "8 points at stake, never below 0";
+    EXPECT_EQ(anzeige.meldungen, QStringList({"Fehler: Anna, das stimmt leider nicht!\r"
+                                              "Sieh dir doch mal den Lösungs-\rtipp an."}));
+    EXPECT_TRUE(lampen.rot);
+    EXPECT_EQ(gespielt(), "nein.WAV");
+    EXPECT_EQ(daten.aktSpieler, 0);
+    EXPECT_EQ(ablauf.aktFeld, 13);
+    EXPECT_EQ(anzeige.wortZeile, "B    ne");
+    EXPECT_EQ(quelle.gezogen, 1);
+    daten.punkte[0][0] = 20;
+    ablauf.checkBstWahl(index("i"));
+    EXPECT_EQ(daten.punkte[0][0], 12);
+    EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray("11= Bihne\r\n11= Bine\r\n"));
+}
+
+TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
+    starte({"Veze Vuvu", "Tim"}, {biene(), kind()}, {21, 1});
+    for (int f : {5, 9, 13, 17})
+        ablauf.karte[0][f] = kMarkiert;
+    ablauf.karte[1][3] = kMarkiert;
+    daten.punkte[0][1] = 2;
+    ablauf.checkBstWahl(index("ie"));
+    EXPECT_EQ(daten.punkte[0][0], 8 + 100);
+    EXPECT_EQ(daten.punkte[0][1], 3);
+    EXPECT_EQ(anzeige.meldungen,
+              QStringList({"Glückwunsch: Glückwunsch, Veze!\rDu hast ein Zafku erzielt."}));
+    EXPECT_EQ(gespielt(), "juhu.WAV");
+    for (int p = 0; p < 2; ++p)
+        for (int f = 1; f <= 25; ++f)
+            ASSERT_EQ(ablauf.karte[p][f], 0) << p << "/" << f;
+    EXPECT_EQ(daten.aktSpieler, 1);
+}
+
+TEST_F(SpielAblaufTest, TurnOrderAndSlotRotationForOneToFourPlayers) {
+    const QStringList alle = {"A", "B", "C", "D"};
+    for (int n = 1; n <= 4; ++n) {
+        SitzungsDaten frisch;
+        daten = frisch;
+        starte(alle.mid(0, n), {biene()});
+        QStringList reihe;
+        for (int zug = 0; zug < 5; ++zug) {
+            ablauf.naechsterSpieler();
+            QString karten;
+            for (const auto& s : anzeige.karten)
+                karten += s.bild == 4 ? QStringLiteral("-") : s.name;
+            reihe.append(karten);
+        }
+        const QStringList erwartet[] = {
+            {"A---", "A---", "A---", "A---", "A---"},
+            {"BA--", "AB--", "BA--", "AB--", "BA--"},
+            {"BCA-", "CAB-", "ABC-", "BCA-", "CAB-"},
+            {"BCDA", "CDAB", "DABC", "ABCD", "BCDA"},
+        };
+        EXPECT_EQ(reihe, erwartet[n - 1]) << n << " players";
+    }
+}
+
+TEST_F(SpielAblaufTest, TypeAheadSelectsWholeSpellings) {
+    starte({"Anna"}, {{aufgabe(5, "Fluss", 4, 2), "ss,s,ß"}});
+    const struct {
+        QChar taste;
+        int auswahl;
+        int hinweise;
+    } schritte[] = {{u's', 0}, {u's', 1}, {u'1', 1, 1}, {u'x', -1, 1}};
+    for (const auto& s : schritte) {
+        ablauf.taste(s.taste);
+        EXPECT_EQ(anzeige.auswahl, s.auswahl) << ablauf.tippPuffer.toStdString();
+        EXPECT_EQ(anzeige.nichtDruckbar, s.hinweise);
+    }
+    ablauf.einsetzen();
+    EXPECT_EQ(ablauf.tippPuffer, "");
+    EXPECT_EQ(daten.punkte[0][0], 0);
+    EXPECT_TRUE(anzeige.meldungen.isEmpty()) << "nothing selected, nothing judged";
+    ablauf.taste(QChar(0xDF));
+    EXPECT_EQ(anzeige.auswahl, 2);
+}
+
+TEST_F(SpielAblaufTest, NewGameAsksAndOnlyNeinKeepsTheGame) {
+    starte({"A", "B"}, {biene(), kind(), biene()});
+    daten.punkte[1] = {40, 1};
+    ablauf.karte[1][4] = kMarkiert;
+    anzeige.antworten = {"nein"};
+    ablauf.neuesSpiel();
+    EXPECT_EQ(daten.punkte[1][0], 40);
+    EXPECT_TRUE(anzeige.meldungen.last().startsWith("Neues Spiel: Wenn ihr das Spiel neu beginnt,"));
+
+    daten.aktSpieler = 1;
+    anzeige.antworten = {"ja"};
+    ablauf.neuesSpiel();
+    EXPECT_EQ(daten.punkte[1][0], 0);
+    EXPECT_EQ(daten.punkte[1][1], 0);
+    EXPECT_EQ(ablauf.karte[1][4], 0);
+    EXPECT_EQ(daten.aktSpieler, 0);
+    EXPECT_EQ(anzeige.wortZeile, "K    nd");
+
+    daten.gegenComputer = 1;
+    ablauf.neuesSpiel();
+    EXPECT_TRUE(anzeige.meldungen.last().startsWith("Neues Spiel: Wenn du das Spiel neu beginnst,"));
+}
