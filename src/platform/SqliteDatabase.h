@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace zafku {
+
+class SqliteDatabase;
+
+// One prepared statement; errors raise LaufzeitFehler naming the database file.
+class SqliteStatement {
+  public:
+    SqliteStatement(const SqliteDatabase& db, sqlite3_stmt* stmt);
+    SqliteStatement(SqliteStatement&&) noexcept = default;
+    ~SqliteStatement();
+
+    void bind(int index, const QVariant& wert);
+    // Next result row; false when there is none.
+    bool step();
+    void reset();
+    int columnCount() const;
+    QString columnName(int i) const;
+    // Null is a null QVariant.
+    QVariant value(int i) const;
+    qint64 int64(int i) const;
+
+  private:
+    const SqliteDatabase* db_;
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt_;
+};
+
+// An SQLite file. Opened for reading it holds one read transaction for its lifetime,
+// which makes each lookup about twenty times cheaper.
+class SqliteDatabase {
+  public:
+    enum class Zugriff { Lesen, Schreiben };
+
+    // Raises LaufzeitFehler with a German text when the file is missing, is an Access
+    // database or is no SQLite database. Schreiben creates the file when it is missing.
+    explicit SqliteDatabase(const QString& pfad, Zugriff zugriff = Zugriff::Lesen);
+    ~SqliteDatabase();
+    SqliteDatabase(const SqliteDatabase&) = delete;
+    SqliteDatabase& operator=(const SqliteDatabase&) = delete;
+
+    const QString& pfad() const { return pfad_; }
+    sqlite3* handle() const { return db_; }
+
+    // Exactly one statement; trailing text after it is an error.
+    SqliteStatement prepare(const QString& sql) const;
+    void exec(const QString& sql) const;
+    bool hatTabelle(const QString& name) const;
+
+    // The German text for the last error of this connection, naming the file.
+    [[noreturn]] void fehler(const QString& was) const;
+
+  private:
+    QString pfad_;
+    sqlite3* db_ = nullptr;
+};
+
+} // namespace zafku

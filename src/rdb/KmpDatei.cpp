@@ -1,0 +1,105 @@
+#include "KmpDatei.h"
+
+#include "ListenEintrag.h"
+#include "platform/FieldReader.h"
+#include "platform/HostPath.h"
+#include "platform/HostTextFile.h"
+#include "platform/LaufzeitFehler.h"
+#include "startup/GlobModul.h"
+
+#include <array>
+
+namespace zafku {
+
+namespace {
+
+constexpr int blockFelder = 7;
+
+int regelZahl(const QString& text, const QString& block) {
+    const int wert = zahlWert(text);
+    if (wert < -32768 || wert > 32767)
+        throw LaufzeitFehler(QStringLiteral("Die Positionsregel %1 der Übung %2 in Vokra.kmp "
+                                            "ist zu groß.")
+                                 .arg(text, block));
+    return wert;
+}
+
+LupRegel regel(const QString& text, const QString& block) {
+    if (text.startsWith(u'*'))
+        return {regelZahl(text.mid(1), block), true};
+    return {regelZahl(text, block), false};
+}
+
+} // namespace
+
+QStringList readKategorienListe(const QString& feld) {
+    QStringList liste;
+    for (int n = 1;; ++n) {
+        const QString eintrag = getListenEintrag(feld, n);
+        if (eintrag.isEmpty())
+            return liste;
+        liste.append(eintrag);
+    }
+}
+
+void readLupenPositionen(const QString& feld, Kategorie& kategorie, const QString& block) {
+    const qsizetype c = feld.indexOf(u':');
+    if (c < 0)
+        throw LaufzeitFehler(QStringLiteral("Die Positionsregeln »%1« der Übung %2 in "
+                                            "Vokra.kmp haben keinen Doppelpunkt.")
+                                 .arg(feld, block));
+    kategorie.lupRegel1 = regel(feld.left(c), block);
+    kategorie.lupRegel2 = regel(feld.mid(c + 1), block);
+}
+
+QList<SchreibPaar> readSchreibPaare(const QString& feld) {
+    QList<SchreibPaar> paare;
+    qsizetype p = 0;
+    for (;;) {
+        const qsizetype doppelpunkt = feld.indexOf(u':', p);
+        if (doppelpunkt < 0)
+            return paare;
+        qsizetype komma = feld.indexOf(u',', doppelpunkt);
+        if (komma < 0)
+            komma = feld.size();
+        paare.append(
+            {feld.mid(p, doppelpunkt - p), feld.mid(doppelpunkt + 1, komma - doppelpunkt - 1)});
+        p = komma + 1;
+    }
+}
+
+Kategorie leseKmpText(const QString& text, const QString& kennung, const QString& datei) {
+    FieldReader leser(text);
+    std::array<QString, blockFelder> feld;
+    for (;;) {
+        for (QString& f : feld)
+            f = leser.next();
+        if (leser.readPastEnd())
+            throw LaufzeitFehler(QStringLiteral("Die Übungsdatei %1 endet nicht mit einem "
+                                                "vollständigen Block aus %2 Feldern.")
+                                     .arg(datei)
+                                     .arg(blockFelder));
+        if (feld[0].startsWith(kennung) || leser.atEnd())
+            break;
+    }
+    Kategorie k;
+    k.kmpKennung = feld[0];
+    k.kmpKriterium1 = feld[1];
+    k.kategorienListe = readKategorienListe(feld[2]);
+    k.kmpKriterium2 = feld[3];
+    readLupenPositionen(feld[4], k, feld[0]);
+    k.schreibPaare = readSchreibPaare(feld[5]);
+    k.kmpTitel = feld[6];
+    return k;
+}
+
+Kategorie readKmpDatei(const QString& appPfad, const QString& kennung) {
+    const QString pfad = resolveHostPath(appPfad, QStringLiteral("Vokra.kmp"));
+    const auto text = readHostText(pfad);
+    if (!text)
+        throw LaufzeitFehler(
+            QStringLiteral("Die Übungsdatei %1 kann nicht gelesen werden.").arg(pfad));
+    return leseKmpText(*text, kennung, pfad);
+}
+
+} // namespace zafku

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Kategorie.h"
+
+namespace zafku {
+
+// Reads the block of Vokra.kmp whose key begins with kennung (the last block when none
+// does). The counts stay 0. A file that is missing, does not end with a whole block or
+// holds a position rule without ":" raises LaufzeitFehler.
+Kategorie readKmpDatei(const QString& appPfad, const QString& kennung);
+
+// The same on the file's text; datei names the file in error texts.
+Kategorie leseKmpText(const QString& text, const QString& kennung, const QString& datei);
+
+QStringList readKategorienListe(const QString& feld);
+// Field 5, "R1:R2"; block names the exercise in the error text.
+void readLupenPositionen(const QString& feld, Kategorie& kategorie, const QString& block);
+QList<SchreibPaar> readSchreibPaare(const QString& feld);
+
+} // namespace zafku

@@ -1,0 +1,105 @@
+#include "RdbManager.h"
+
+#include "AuswahlListe.h"
+#include "Feldwert.h"
+#include "KmpDatei.h"
+#include "ListenEintrag.h"
+#include "SchrittSuche.h"
+#include "platform/HostPath.h"
+#include "platform/LaufzeitFehler.h"
+#include "startup/GlobModul.h"
+
+namespace zafku {
+
+namespace {
+
+// No task position is current: the next draw starts from the first record.
+constexpr int keinePosition = 25000;
+
+} // namespace
+
+RdbManager::RdbManager(ZufallsZahlen& zufall, Suchart suchart)
+    : zufall_(zufall), suchart_(suchart), schritte_(std::make_unique<SchrittSuche>(*this)) {}
+
+RdbManager::~RdbManager() = default;
+
+void RdbManager::openRdb(const QString& appPfad) {
+    appPfad_ = appPfad;
+    index_ = {};
+    dbPhras.reset();
+    dbLup.reset();
+    dbWort.reset();
+    db = std::make_unique<SqliteDatabase>(resolveHostPath(appPfad, QStringLiteral("Vokra-D.mdb")));
+    dbWort = std::make_unique<SqliteRecordSet>(*db, QStringLiteral("WortListe"));
+    dbLup = std::make_unique<SqliteRecordSet>(*db, QStringLiteral("LupenStellen"));
+    dbPhras = std::make_unique<SqliteRecordSet>(*db, QStringLiteral("SemSynt"));
+    aufgabenPos = -1;
+}
+
+void RdbManager::readKmpDatei(const QString& kennung) {
+    kategorie = zafku::readKmpDatei(appPfad_, kennung);
+}
+
+void RdbManager::loadKategorie(const QString& kennung) {
+    readKmpDatei(kennung);
+    try {
+        countAufgaben2();
+        countAufgaben1();
+    } catch (const LaufzeitFehler& fehler) {
+        throw LaufzeitFehler(fehler.text() +
+                             QStringLiteral("\rÜbung %1 in Vokra.kmp").arg(kategorie.kmpKennung));
+    }
+    aufgabenPos = keinePosition;
+}
+
+void RdbManager::anzahlSetzen(bool liste2) {
+    const int anzahl = suchart_ == Suchart::Schritte ? schritte_->countAufgaben(liste2)
+                                                     : index_.zaehle(*this, liste2);
+    (liste2 ? kategorie.anzahl2 : kategorie.anzahl1) = anzahl;
+}
+
+bool RdbManager::gotoAufgabe(int n, bool liste2) {
+    return suchart_ == Suchart::Schritte ? schritte_->gotoAufgabe(n, liste2)
+                                         : index_.gotoAufgabe(*this, n, liste2);
+}
+
+QString RdbManager::getNextAufgabe() {
+    const bool liste2 = zufall_.zufallsZahl(1, 100) >= 51;
+    const int n = zufall_.zufallsZahl(1, liste2 ? kategorie.anzahl2 : kategorie.anzahl1);
+    if (liste2 != letzteListe2) {
+        aufgabenPos = keinePosition;
+        letzteListe2 = liste2;
+    }
+    return gotoAufgabe(n, liste2) ? buildAuswahlListe(liste2) : QString();
+}
+
+void RdbManager::readAufgabe(bool liste2, int pos, int paarNr) {
+    SqliteRecordSet& wort = *dbWort;
+    const QString refNrFeld = QStringLiteral("RefNr");
+    Aufgabe a;
+    a.aktRefNr = leseInt16(wort.field(refNrFeld), refNrFeld, wort);
+    a.aktWort = leseText(wort.field(QStringLiteral("Wort")), QStringLiteral("Wort"), wort);
+    a.aktKontext = wort.field(QStringLiteral("Kontext")).toString();
+    a.aktKomplexInd =
+        leseInt16(wort.field(QStringLiteral("KomplexInd")), QStringLiteral("KomplexInd"), wort);
+    dbPhras->findFirst(refNrFeld, a.aktRefNr);
+    if (!dbPhras->noMatch())
+        a.aktSatzKontext = leseText(dbPhras->field(QStringLiteral("SatzKontext")),
+                                    QStringLiteral("SatzKontext"), *dbPhras);
+    const SchreibPaar& paar = kategorie.schreibPaare.at(paarNr);
+    a.aktPaarNr = paarNr;
+    a.aktLupLaenge = int((liste2 ? paar.schreibung2 : paar.schreibung1).size());
+    a.aktVonPos = pos;
+    a.aktLueckWort = a.aktWort.left(pos - 1) + u'_' + a.aktWort.mid(pos - 1 + a.aktLupLaenge);
+    aufgabe = a;
+}
+
+QString RdbManager::buildAuswahlListe(bool liste2) const {
+    return zafku::buildAuswahlListe(kategorie, aufgabe, liste2);
+}
+
+QString RdbManager::getListenEintrag(const QString& liste, int n) {
+    return zafku::getListenEintrag(liste, n);
+}
+
+} // namespace zafku

@@ -1,0 +1,111 @@
+#include "platform/LaufzeitFehler.h"
+#include "rdb/AuswahlListe.h"
+#include "rdb/KategorienTabelle.h"
+#include "rdb/KmpDatei.h"
+#include "rdb/ListenEintrag.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+TEST(ListenEintrag, ItemsEndAtTheFirstEmptyOne) {
+    const struct {
+        const char* liste;
+        int n;
+        const char* erwartet;
+    } faelle[] = {{"ie,i,ih", 3, "ih"}, {"ie,i,ih", 4, ""},  {"ie,,ih", 3, ""}, {",ie", 1, ""},
+                  {"ie,i,ih", 0, ""},   {" a ,b", 1, " a "}, {"", 1, ""}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(getListenEintrag(f.liste, f.n), f.erwartet) << f.liste << " " << f.n;
+    EXPECT_TRUE(isInListe("ie,i,ih", "ih", 3));
+    EXPECT_FALSE(isInListe("ie,i,ih", "ih", 2));
+    EXPECT_FALSE(isInListe("ie,i", "I", 2));
+}
+
+TEST(KmpDatei, FieldsOfTheBlock) {
+    const struct {
+        const char* regeln;
+        LupRegel r1, r2;
+    } regelFaelle[] = {{"*1:*1", {1, true}, {1, true}},
+                       {"0:0", {0, false}, {0, false}},
+                       {"*2:-1", {2, true}, {-1, false}},
+                       {" 3.5:*x", {4, false}, {0, true}}};
+    for (const auto& f : regelFaelle) {
+        Kategorie k;
+        readLupenPositionen(f.regeln, k, "B");
+        EXPECT_EQ(k.lupRegel1, f.r1) << f.regeln;
+        EXPECT_EQ(k.lupRegel2, f.r2) << f.regeln;
+    }
+    EXPECT_EQ(readSchreibPaare("ie:i,ie:ih,i:ie"),
+              (QList<SchreibPaar>{{"ie", "i"}, {"ie", "ih"}, {"i", "ie"}}));
+    EXPECT_EQ(readSchreibPaare("ä:e"), (QList<SchreibPaar>{{"ä", "e"}}));
+    EXPECT_EQ(readSchreibPaare("a,b:c,d:"), (QList<SchreibPaar>{{"a,b", "c"}, {"d", ""}}));
+    EXPECT_TRUE(readSchreibPaare("").isEmpty());
+    EXPECT_EQ(readKategorienListe("LIKU,LIIH,,X"), (QStringList{"LIKU", "LIIH"}));
+}
+
+TEST(KmpDatei, BlockChosenByKeyPrefixElseTheLast) {
+    const QString text = "GK1MX,k1,L,k2,0:0,\"a:b\",T1\r\n"
+                         "GK2M,k1,\"L,M\",k2,*1:2,\"a:b,c:d\",\"T, 2\"\r\n"
+                         "GK3M,k1,L,k2,0:0,a:b,T3\r\n";
+    const struct {
+        const char* kennung;
+        const char* block;
+    } faelle[] = {
+        {"GK2M", "GK2M"}, {"GK1M", "GK1MX"}, {"gk1m", "GK3M"}, {"XY", "GK3M"}, {"", "GK1MX"}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(leseKmpText(text, f.kennung, "k").kmpKennung, f.block) << f.kennung;
+    const Kategorie k = leseKmpText(text, "GK2M", "k");
+    EXPECT_EQ(k.kategorienListe, (QStringList{"L", "M"}));
+    EXPECT_EQ(k.schreibPaare.size(), 2);
+    EXPECT_EQ(k.kmpTitel, "T, 2");
+    EXPECT_EQ(leseKmpText("E,1,L,2,0:0,a:b,T", "ZZ", "k").kmpKennung, "E");
+}
+
+TEST(KategorienTabelle, MatchesTheHostCategoryList) {
+    QFile tsp(ZAFKU_SOURCE_DIR "/host/Vokra.tsp");
+    ASSERT_TRUE(tsp.open(QIODevice::ReadOnly));
+    EXPECT_EQ(leseKategorienCodes(QString::fromUtf8(tsp.readAll())), kategorienTabelle());
+    EXPECT_EQ(getKategorieNr("LIE_"), 1);
+    EXPECT_EQ(getKategorieNr("GK1M"), 47);
+    EXPECT_EQ(getKategorieNr("lie_"), -1);
+}
+
+TEST(AuswahlListe, OwnPairThenRelatedSpellings) {
+    const QList<SchreibPaar> iePaare = {{"ie", "i"}, {"ie", "ih"}, {"ie", "ieh"}, {"i", "ie"}};
+    const struct {
+        const char* kennung;
+        QList<SchreibPaar> paare;
+        const char* wort;
+        int vonPos, paarNr;
+        bool liste2;
+        const char* erwartet;
+    } faelle[] = {
+        {"LIE_", iePaare, "Biene", 2, 0, false, "ie,i,ih,ieh"},
+        {"LIE_", iePaare, "Kind", 2, 0, true, "ie,i"},
+        {"LIE_", iePaare, "Biene", 2, 3, true, "i,ie"},
+        {"VF__", {{"v", "f"}, {"v", "w"}}, "Vater", 1, 0, false, "V,F,W"},
+        {"GK1M", {{"V", "v"}}, "Vater", 1, 0, false, "V,v"},
+        {"GK1M", {{"V", "v"}}, "viel", 1, 0, true, "V,v"},
+        {"AEAE", {{"ä", "e"}}, "Äpfel", 1, 0, false, "Ä,E"},
+        {"AEAE", {{"ä", "e"}}, "Äpfel", 2, 0, false, "ä,e"},
+        {"LIE_", {{"ie", "i"}, {"x", "y"}}, "Biene", 2, 0, false, "ie,i"},
+        {"LIE_", {{"ie", "i"}, {"ie", ""}, {"ie", "ih"}}, "Biene", 2, 0, false, "ie,i,ih"},
+    };
+    for (const auto& f : faelle) {
+        Kategorie k;
+        k.kmpKennung = f.kennung;
+        k.schreibPaare = f.paare;
+        Aufgabe a;
+        a.aktWort = f.wort;
+        a.aktVonPos = f.vonPos;
+        a.aktPaarNr = f.paarNr;
+        EXPECT_EQ(buildAuswahlListe(k, a, f.liste2), f.erwartet) << f.wort << " " << f.liste2;
+    }
+    for (const char* gross : {"Apfel", "Zahl", "Öl", "Übung", "Ärger"})
+        EXPECT_TRUE(isGrossBuchstabe(gross)) << gross;
+    for (const char* klein : {"apfel", "ßx", "1a", "é", ""})
+        EXPECT_FALSE(isGrossBuchstabe(klein)) << klein;
+}

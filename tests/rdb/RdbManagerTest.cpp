@@ -1,0 +1,111 @@
+#include "RdbTestHost.h"
+
+#include "rdb/RdbManager.h"
+
+using namespace zafku;
+
+namespace {
+
+const QStringList woerter = {"Biene | die | 1 | Die @ fliegt. | LIE_:2",
+                             "Kind | das | 2 | Das @ spielt. | LIKU:2",
+                             "Tier | das | 1 | Das @ schläft. | LIE_:2",
+                             "Ring |  | 3 | Der @ glänzt. | LIKU:2",
+                             "Wiese | die | 2 | Die @ ist grün. | LIE_:2",
+                             "Fisch | der | 1 | Der @ schwimmt. | LIKU:2",
+                             "Ziel | das | 4 |  | LIE_:3"};
+
+const QStringList kmp = {
+    R"(LIE_,"Schwerpunkte LIKE '%;LIE_;%'",LIKU,"Schwerpunkte LIKE '%;LIKU;%'",0:0,"ie:i,ie:ih",Tipp)",
+    R"(LIEX,"Schwerpunkte LIKE '%;LIE_;%'",LIKU,"0",0:0,"ie:i",Tipp)"};
+
+class ProtokollZufall : public SkriptZufall {
+  public:
+    QList<int> obergrenzen;
+    int zufallsZahl(int lo, int hi) override {
+        obergrenzen.append(hi);
+        return SkriptZufall::zufallsZahl(lo, hi);
+    }
+};
+
+class RdbManagerTest : public ::testing::TestWithParam<Suchart> {
+  protected:
+    void SetUp() override {
+        host.woerter(woerter);
+        host.kmp(kmp);
+        rdb.openRdb(host.path());
+    }
+    RdbTestHost host;
+    ProtokollZufall zufall;
+    RdbManager rdb{zufall, GetParam()};
+};
+
+} // namespace
+
+TEST_P(RdbManagerTest, DrawsPositionTheRecordSetLikeStepping) {
+    rdb.loadKategorie("LIE_");
+    EXPECT_EQ(rdb.kategorie.anzahl1, 4);
+    EXPECT_EQ(rdb.kategorie.anzahl2, 3);
+    EXPECT_EQ(rdb.aufgabenPos, 25000);
+
+    const struct {
+        const char* fall;
+        int r, n;
+        bool verfaelschen; // a task read again would overwrite aktKontext
+        const char* wort;
+        const char* kontext;
+        int pos;
+    } zuege[] = {
+        {"first task", 50, 1, false, "Biene", "die", 1},
+        {"forwards", 50, 3, false, "Wiese", "die", 3},
+        {"same position reads nothing", 50, 3, true, "Wiese", "x", 3},
+        {"backwards", 50, 2, false, "Tier", "das", 2},
+        {"r 51 is list 2", 51, 2, false, "Ring", "", 2},
+        {"same list, same n", 51, 2, true, "Ring", "x", 2},
+        {"list change restarts at the same n", 50, 2, true, "Tier", "das", 2},
+        {"fallback spot of the last task", 50, 4, false, "Ziel", "das", 4},
+    };
+    for (const auto& z : zuege) {
+        zufall.werte = {z.r, z.n};
+        zufall.obergrenzen.clear();
+        if (z.verfaelschen)
+            rdb.aufgabe.aktKontext = "x";
+        const bool liste2 = z.r > 50;
+        EXPECT_EQ(rdb.getNextAufgabe(), liste2 ? "ie,i" : "ie,i,ih") << z.fall;
+        EXPECT_EQ(zufall.obergrenzen, (QList<int>{100, liste2 ? 3 : 4})) << z.fall;
+        EXPECT_EQ(rdb.aufgabe.aktWort, z.wort) << z.fall;
+        EXPECT_EQ(rdb.aufgabe.aktKontext, z.kontext) << z.fall;
+        EXPECT_EQ(rdb.aufgabenPos, z.pos) << z.fall;
+        EXPECT_EQ(rdb.letzteListe2, liste2) << z.fall;
+    }
+    const Aufgabe ziel{7, "Ziel", 2, 2, "Z_l", "das", "", 4, 0};
+    EXPECT_EQ(rdb.aufgabe, ziel);
+}
+
+TEST_P(RdbManagerTest, ReadsTheTaskAtItsSpot) {
+    rdb.loadKategorie("LIE_");
+    zufall.werte = {50, 1};
+    rdb.getNextAufgabe();
+    EXPECT_EQ(rdb.aufgabe, (Aufgabe{1, "Biene", 2, 2, "B_ne", "die", "Die @ fliegt.", 1, 0}));
+    rdb.readAufgabe(true, 1, 0);
+    EXPECT_EQ(rdb.aufgabe.aktLueckWort, "_iene");
+    EXPECT_EQ(rdb.aufgabe.aktLupLaenge, 1);
+}
+
+TEST_P(RdbManagerTest, EmptyListGivesNoTaskAndKeepsTheCurrentOne) {
+    rdb.loadKategorie("LIEX");
+    EXPECT_EQ(rdb.kategorie.anzahl1, 4);
+    EXPECT_EQ(rdb.kategorie.anzahl2, 0);
+    zufall.werte = {50, 1, 51, 1, 51, 1};
+    EXPECT_EQ(rdb.getNextAufgabe(), "ie,i");
+    const Aufgabe vorher = rdb.aufgabe;
+    EXPECT_EQ(rdb.getNextAufgabe(), "");
+    EXPECT_EQ(rdb.getNextAufgabe(), "");
+    EXPECT_EQ(rdb.aufgabe, vorher);
+    EXPECT_TRUE(rdb.letzteListe2);
+}
+
+INSTANTIATE_TEST_SUITE_P(BeideSuchArten, RdbManagerTest,
+                         ::testing::Values(Suchart::Index, Suchart::Schritte),
+                         [](const auto& info) {
+                             return info.param == Suchart::Index ? "Index" : "Schritte";
+                         });

@@ -1,0 +1,73 @@
+#include "RdbTestHost.h"
+
+#include "platform/LaufzeitFehler.h"
+#include "platform/SqliteRecordSet.h"
+
+using namespace zafku;
+
+TEST(SqliteRecordSet, FindsWalkInRowidOrderAndKeepTheRecordOnNoMatch) {
+    RdbTestHost host;
+    const QString pfad = host.file("t.db");
+    {
+        const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Schreiben);
+        db.exec("CREATE TABLE t(a INTEGER, b TEXT)");
+        db.exec("INSERT INTO t VALUES (3,'x'),(1,NULL),(3,'y'),(2,'z')");
+    }
+    const SqliteDatabase db(pfad);
+    SqliteRecordSet t(db, "t");
+    QStringList gefunden;
+    for (t.findFirst("a >= 2"); !t.noMatch(); t.findNext("a >= 2"))
+        gefunden << t.field("B").toString();
+    EXPECT_EQ(gefunden, (QStringList{"x", "y", "z"}));
+    EXPECT_EQ(t.rowid(), 4);
+    t.findFirst("a", 1);
+    EXPECT_TRUE(t.field("b").isNull());
+    t.findNext("a", 1);
+    EXPECT_TRUE(t.noMatch());
+    EXPECT_EQ(t.rowid(), 2);
+    EXPECT_THROW(t.field("c"), LaufzeitFehler);
+    EXPECT_THROW(SqliteRecordSet(db, "u"), LaufzeitFehler);
+    EXPECT_THROW(db.exec("INSERT INTO t VALUES (5,'w')"), LaufzeitFehler);
+}
+
+TEST(SqliteRecordSet, ACriterionIsOneExpression) {
+    const struct {
+        const char* kriterium;
+        bool gueltig;
+    } faelle[] = {{"Wort = 'a;b'", true},
+                  {"(a OR b) AND (c)", true},
+                  {"Wort LIKE '%(%'", true},
+                  {"\"a)\" = 1", true},
+                  {"1; DROP TABLE t", false},
+                  {"1) OR (1", false},
+                  {"(1", false},
+                  {"1 /* ( */ ) ORDER BY rowid LIMIT (1 /* ) */", false},
+                  {"1 -- )", false},
+                  {"RefNr > ?1", false},
+                  {"Wort = ':a'", true},
+                  {"'offen", false},
+                  {"  ", false}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(istEinAusdruck(f.kriterium), f.gueltig) << f.kriterium;
+}
+
+TEST(SqliteDatabase, RecognisesFilesThatAreNoSqliteDatabase) {
+    RdbTestHost host;
+    host.writeBytes("ace.mdb", QByteArray("\0\x01\0\0Standard ACE DB\0", 20));
+    host.writeBytes("text.mdb", "hallo");
+    const struct {
+        const char* datei;
+        const char* text;
+    } faelle[] = {{"ace.mdb", "Access-Datenbank"},
+                  {"text.mdb", "keine SQLite-Datenbank"},
+                  {"fehlt.mdb", "Datei fehlt"}};
+    for (const auto& f : faelle) {
+        try {
+            SqliteDatabase db(host.file(f.datei));
+            ADD_FAILURE() << f.datei;
+        } catch (const LaufzeitFehler& e) {
+            EXPECT_TRUE(e.text().contains(f.text)) << e.what();
+            EXPECT_TRUE(e.text().contains(f.datei)) << e.what();
+        }
+    }
+}

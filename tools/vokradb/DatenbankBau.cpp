@@ -1,0 +1,111 @@
+#include "DatenbankBau.h"
+
+#include "platform/LaufzeitFehler.h"
+#include "platform/SqliteDatabase.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace zafku::material {
+
+namespace {
+
+// RefNr is read by the game as a 16-bit number.
+constexpr int hoechsteRefNr = 32767;
+
+QList<QuellFehler> pruefe(const QStringList& kategorien, const QList<WortEintrag>& woerter) {
+    QList<QuellFehler> fehler;
+    if (woerter.size() > hoechsteRefNr)
+        fehler.append({woerter[hoechsteRefNr].datei, woerter[hoechsteRefNr].zeile,
+                       QStringLiteral("mehr als %1 Wörter").arg(hoechsteRefNr)});
+    for (const WortEintrag& w : woerter) {
+        for (const Marke& m : w.marken) {
+            if (!kategorien.contains(m.code))
+                fehler.append(
+                    {w.datei, w.zeile, QStringLiteral("unbekannter Code \"%1\"").arg(m.code)});
+            else if (m.vonPos > w.wort.size())
+                fehler.append({w.datei, w.zeile,
+                               QStringLiteral("Position %1 von %2 liegt hinter dem Wort \"%3\"")
+                                   .arg(m.vonPos)
+                                   .arg(m.code, w.wort)});
+        }
+    }
+    return fehler;
+}
+
+QString schwerpunkte(const WortEintrag& w) {
+    QStringList codes;
+    for (const Marke& m : w.marken) {
+        if (!codes.contains(m.code))
+            codes.append(m.code);
+    }
+    return u';' + codes.join(u';') + (codes.isEmpty() ? QString() : QStringLiteral(";"));
+}
+
+} // namespace
+
+void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& woerter,
+                       const QString& pfad, int refNrZyklus) {
+    const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Schreiben);
+    db.exec(QStringLiteral("CREATE TABLE WortListe(RefNr INTEGER, Wort TEXT, Kontext TEXT, "
+                           "KomplexInd INTEGER, Schwerpunkte TEXT)"));
+    db.exec(QStringLiteral("CREATE TABLE LupenStellen(RefNr INTEGER, Vesk INTEGER, "
+                           "vonPos INTEGER)"));
+    db.exec(QStringLiteral("CREATE TABLE SemSynt(RefNr INTEGER, SatzKontext TEXT)"));
+    db.exec(QStringLiteral("BEGIN"));
+    SqliteStatement wort =
+        db.prepare(QStringLiteral("INSERT INTO WortListe VALUES(?1,?2,?3,?4,?5)"));
+    SqliteStatement lupe = db.prepare(QStringLiteral("INSERT INTO LupenStellen VALUES(?1,?2,?3)"));
+    SqliteStatement satz = db.prepare(QStringLiteral("INSERT INTO SemSynt VALUES(?1,?2)"));
+    for (int i = 0; i < woerter.size(); ++i) {
+        const WortEintrag& w = woerter[i];
+        const int refNr = i % refNrZyklus + 1;
+        wort.reset();
+        wort.bind(1, refNr);
+        wort.bind(2, w.wort);
+        wort.bind(3, w.kontext.isEmpty() ? QVariant() : QVariant(w.kontext));
+        wort.bind(4, w.komplexInd);
+        wort.bind(5, schwerpunkte(w));
+        wort.step();
+        for (const Marke& m : w.marken) {
+            lupe.reset();
+            lupe.bind(1, refNr);
+            lupe.bind(2, kategorien.indexOf(m.code) + 1);
+            lupe.bind(3, m.vonPos);
+            lupe.step();
+        }
+        if (w.satz.isEmpty())
+            continue;
+        satz.reset();
+        satz.bind(1, refNr);
+        satz.bind(2, w.satz);
+        satz.step();
+    }
+    db.exec(QStringLiteral("COMMIT"));
+    db.exec(QStringLiteral("CREATE INDEX LupenStellenRefNr ON LupenStellen(RefNr)"));
+    db.exec(QStringLiteral("CREATE INDEX SemSyntRefNr ON SemSynt(RefNr)"));
+}
+
+QList<QuellFehler> baueDatenbank(const QStringList& kategorien, const QList<WortEintrag>& woerter,
+                                 const QString& ziel) {
+    QList<QuellFehler> fehler = pruefe(kategorien, woerter);
+    if (!fehler.isEmpty())
+        return fehler;
+    const QString tmp = ziel + QStringLiteral(".tmp");
+    QFile::remove(tmp);
+    try {
+        schreibeDatenbank(kategorien, woerter, tmp, hoechsteRefNr);
+    } catch (const LaufzeitFehler& f) {
+        QFile::remove(tmp);
+        return {{ziel, 0, f.text()}};
+    }
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(ziel).constData()) != 0) {
+        QFile::remove(tmp);
+        return {{ziel, 0, QStringLiteral("kann nicht geschrieben werden")}};
+    }
+    return {};
+}
+
+} // namespace zafku::material
