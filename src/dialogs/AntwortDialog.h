@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPushButton;
+
+namespace zafku {
+
+// A modal dialog whose buttons leave their caption, without "&", as the answer. It is
+// only hidden after use, so the answer can be read once exec() has returned.
+class AntwortDialog : public QDialog {
+    Q_OBJECT
+  public:
+    using QDialog::QDialog;
+
+    void setzeAntwort(const QString& beschriftung);
+    const QString& antwort() const { return antwort_; }
+
+    // Closing the window any other way than by a button leaves no answer.
+    void reject() override;
+
+  protected:
+    // The button Esc presses; without a visible one Esc does nothing.
+    void setzeAbbrechenKnopf(QPushButton* knopf) { abbrechen_ = knopf; }
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+  private:
+    QString antwort_;
+    QPushButton* abbrechen_ = nullptr;
+};
+
+} // namespace zafku

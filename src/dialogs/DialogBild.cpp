@@ -1,0 +1,81 @@
+#include "DialogBild.h"
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace zafku {
+
+namespace {
+
+constexpr int kSeite = 45;
+// The drawing keeps a margin inside the picture, so a one-line message's buttons, which
+// start just below the frame, do not touch it.
+constexpr double kRand = 3.5;
+
+void zeichneZeichen(QPainter& p, const QColor& grund, const QString& zeichen) {
+    p.setBrush(grund);
+    p.setPen(QPen(grund.darker(140), 2));
+    p.drawEllipse(QRectF(kRand, kRand, kSeite - 2 * kRand, kSeite - 2 * kRand));
+    QFont schrift = p.font();
+    schrift.setBold(true);
+    schrift.setPixelSize(26);
+    p.setFont(schrift);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, kSeite, kSeite), Qt::AlignCenter, zeichen);
+}
+
+void zeichneGluehbirne(QPainter& p) {
+    // Glass, then socket, then a few rays so it reads as "idea" at a glance.
+    p.setPen(QPen(QColor(190, 140, 0), 2));
+    p.setBrush(QColor(255, 225, 60));
+    p.drawEllipse(QRectF(11, 5, 23, 23));
+    QPainterPath hals;
+    hals.moveTo(16, 25);
+    hals.lineTo(29, 25);
+    hals.lineTo(27, 32);
+    hals.lineTo(18, 32);
+    hals.closeSubpath();
+    p.drawPath(hals);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 120, 130));
+    p.drawRoundedRect(QRectF(17, 32, 11, 8), 2, 2);
+    p.setPen(QPen(QColor(255, 170, 0), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 16), QPointF(8, 16));
+    p.drawLine(QPointF(37, 16), QPointF(41, 16));
+    p.drawLine(QPointF(7, 5), QPointF(10, 8));
+    p.drawLine(QPointF(38, 5), QPointF(35, 8));
+}
+
+} // namespace
+
+QPixmap zeichneDialogBild(DialogBild art) {
+    QPixmap bild(kSeite, kSeite);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (art) {
+    case DialogBild::Ausruf:
+        zeichneZeichen(p, QColor(255, 150, 30), QStringLiteral("!"));
+        break;
+    case DialogBild::Frage:
+        zeichneZeichen(p, QColor(60, 140, 230), QStringLiteral("?"));
+        break;
+    case DialogBild::Gluehbirne:
+        zeichneGluehbirne(p);
+        break;
+    }
+    return bild;
+}
+
+QLabel* erzeugeBildLabel(QWidget* dialog, DialogBild art, int links, int oben) {
+    auto* bild = new QLabel(dialog);
+    bild->setObjectName(QStringLiteral("Image1"));
+    bild->setPixmap(zeichneDialogBild(art));
+    bild->setGeometry(twips(links), twips(oben), kSeite, kSeite);
+    return bild;
+}
+
+} // namespace zafku

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPixmap>
+
+class QLabel;
+class QWidget;
+
+namespace zafku {
+
+enum class DialogBild { Ausruf, Frage, Gluehbirne };
+
+// The 45 x 45 pixel picture at the left of each dialog, drawn in code.
+QPixmap zeichneDialogBild(DialogBild art);
+
+// A picture label named Image1 at the given twips position.
+QLabel* erzeugeBildLabel(QWidget* dialog, DialogBild art, int links, int oben);
+
+} // namespace zafku

@@ -1,0 +1,92 @@
+#include "MldFenster.h"
+
+#include "DialogBild.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zafku {
+
+namespace {
+
+constexpr int kRahmenLinks = 960;
+constexpr int kRahmenOben = 90;
+constexpr int kMeldungLinks = 120;
+constexpr int kMeldungOben = 180;
+constexpr int kBtn1Links = 120;
+constexpr int kKnopfBreite = 1215;
+constexpr int kKnopfHoehe = 405;
+
+} // namespace
+
+MldFenster::MldFenster(QWidget* parent)
+    : AntwortDialog(parent), mldFrame_(new QGroupBox(this)), meldung_(new QLabel(mldFrame_)),
+      btn1_(new QPushButton(this)), btn2_(new QPushButton(this)) {
+    setWindowTitle(QStringLiteral("Meldung"));
+    erzeugeBildLabel(this, DialogBild::Ausruf, 150, 60);
+    mldFrame_->setObjectName(QStringLiteral("MldFrame"));
+    meldung_->setObjectName(QStringLiteral("Meldung"));
+    meldung_->setTextFormat(Qt::PlainText);
+    meldung_->move(twips(kMeldungLinks), twips(kMeldungOben));
+    btn1_->setObjectName(QStringLiteral("Btn1"));
+    btn2_->setObjectName(QStringLiteral("Btn2"));
+    btn1_->setDefault(true);
+    setzeAbbrechenKnopf(btn2_);
+    for (QPushButton* knopf : {btn1_, btn2_}) {
+        knopf->resize(twips(kKnopfBreite), twips(kKnopfHoehe));
+        knopf->hide();
+        connect(knopf, &QPushButton::clicked, this, [this, knopf] { knopfGedrueckt(knopf); });
+    }
+}
+
+void MldFenster::bereiteVor(const QString& text, const QString& knopf1, const QString& knopf2,
+                            const QString& titel) {
+    setWindowTitle(titel);
+    meldung_->setText(QString(text).replace(u'\r', u'\n'));
+    meldung_->adjustSize();
+
+    const int rahmenBreite = kMeldungLinks + pixelInTwips(meldung_->width()) + 200;
+    const int fensterBreite = kRahmenLinks + rahmenBreite + 200;
+    const int rahmenHoehe = kMeldungOben + pixelInTwips(meldung_->height()) + 100;
+    const int knopfOben = kRahmenOben + rahmenHoehe + 100;
+    mldFrame_->setGeometry(twips(kRahmenLinks), twips(kRahmenOben), twips(rahmenBreite),
+                           twips(rahmenHoehe));
+
+    int sichtbar = 0;
+    QPushButton* einziger = nullptr;
+    btn1_->hide();
+    btn2_->hide();
+    for (auto [knopf, beschriftung] : {std::pair{btn1_, knopf1}, std::pair{btn2_, knopf2}}) {
+        if (beschriftung.isEmpty())
+            continue;
+        knopf->setText(beschriftung);
+        knopf->setVisible(true);
+        einziger = knopf;
+        ++sichtbar;
+    }
+    if (sichtbar == 1) {
+        einziger->move(twips((fensterBreite - kKnopfBreite) / 2), twips(knopfOben));
+    } else {
+        btn1_->move(twips(kBtn1Links), twips(knopfOben));
+        btn2_->move(twips(kRahmenLinks + rahmenBreite - kKnopfBreite), twips(knopfOben));
+    }
+    setFixedSize(twips(fensterBreite), twips(knopfOben + kKnopfHoehe + 500));
+    if (einziger)
+        (btn1_->isVisibleTo(this) ? btn1_ : btn2_)->setFocus();
+}
+
+void MldFenster::zeigeMeldung(const QString& text, const QString& knopf1, const QString& knopf2,
+                              const QString& titel) {
+    bereiteVor(text, knopf1, knopf2, titel);
+    exec();
+}
+
+void MldFenster::knopfGedrueckt(QPushButton* knopf) {
+    setzeAntwort(knopf->text());
+    accept();
+    knopf->hide();
+}
+
+} // namespace zafku

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+
+// Acts on the next modal dialog once it shows. Should the action leave it open, it is
+// closed a second later, so that a failing test cannot hang.
+inline void beiModalemDialog(std::function<void(QDialog*)> aktion) {
+    auto* suche = new QTimer;
+    QObject::connect(suche, &QTimer::timeout, suche, [suche, aktion] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        suche->deleteLater();
+        suche->stop();
+        auto* wache = new QTimer(dialog);
+        QObject::connect(wache, &QTimer::timeout, dialog, [dialog] { dialog->reject(); });
+        QObject::connect(dialog, &QDialog::finished, wache, &QObject::deleteLater);
+        wache->start(1000);
+        aktion(dialog);
+    });
+    suche->start(10);
+}

@@ -1,0 +1,29 @@
+#include "sound/WavPruefung.h"
+#include "support/TempHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
+    QFile quelle(ZAFKU_HOST_SOURCE "/Sound/Pling.WAV");
+    ASSERT_TRUE(quelle.open(QIODevice::ReadOnly));
+    const QByteArray wav = quelle.readAll();
+    // An odd-sized extra chunk before the samples, padded to even length.
+    const QByteArray mitListe = wav.left(36) + QByteArray("LIST\3\0\0\0abc\0", 12) + wav.mid(36);
+    const std::pair<QByteArray, bool> faelle[] = {
+        {wav, true},
+        {mitListe, true},
+        {wav.left(30), false},
+        {wav.left(44), false},
+        {wav.chopped(1), false},
+        {"garbage", false},
+        {QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), false},
+    };
+    TempHost host;
+    for (const auto& [inhalt, vollstaendig] : faelle) {
+        host.writeBytes("x.WAV", inhalt);
+        EXPECT_EQ(istVollstaendigesWav(host.file("x.WAV")), vollstaendig) << inhalt.size();
+    }
+    EXPECT_FALSE(istVollstaendigesWav(host.file("fehlt.WAV")));
+}
