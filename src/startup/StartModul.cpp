@@ -6,6 +6,8 @@
 #include "platform/LaufzeitFehler.h"
 #include "sound/SoundMod.h"
 
+#include <QStringList>
+
 namespace zafku {
 
 namespace {

@@ -1,0 +1,346 @@
+#include "MainFrm.h"
+
+#include "DateiInfoFrm.h"
+#include "KartenBild.h"
+#include "KartenSlot.h"
+#include "LampenBild.h"
+#include "TextBreite.h"
+#include "dialogs/EndeFrm.h"
+#include "dialogs/LoesTippFrm.h"
+#include "dialogs/MldFenster.h"
+#include "dialogs/Twips.h"
+#include "platform/HostPath.h"
+#include "startup/SitzungsDaten.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zafku {
+
+namespace {
+
+QRect tw(int links, int oben, int breite, int hoehe) {
+    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
+}
+
+QFont arial(double punkte, bool fett = true) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+// MS Sans Serif of the design: the platform's sans-serif at the same size and weight.
+QFont sansSerif(double punkte) {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(punkte);
+    f.setBold(true);
+    return f;
+}
+
+QGroupBox* rahmen(QWidget* eltern, const QString& titel, const QRect& ort) {
+    auto* box = new QGroupBox(titel, eltern);
+    box->setGeometry(ort);
+    return box;
+}
+
+QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort) {
+    auto* label = new QLabel(text, eltern);
+    label->setGeometry(ort);
+    return label;
+}
+
+void faerbeText(QWidget* w, const QColor& farbe) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, farbe);
+    pal.setColor(QPalette::Text, farbe);
+    w->setPalette(pal);
+}
+
+// The gap mark: a soft yellow bar behind the four blanks of the gap.
+class LeseLupe : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0, 0, 255), 2));
+        p.setBrush(QColor(255, 240, 150));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 3, -1, -3), 6, 6);
+    }
+};
+
+} // namespace
+
+MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
+    : QDialog(parent), d_(dienste),
+      ablauf_(dienste.daten, dienste.quelle, dienste.sound, dienste.zufall, dienste.uhr, *this,
+              *this) {
+    setWindowTitle(QStringLiteral("Morvik-Schreibwerkstatt - Zafku"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    flaeche_ = new QWidget(this);
+    flaeche_->setFixedSize(twips(9600), twips(6630));
+    layout->addWidget(flaeche_);
+    baueMenues();
+    layout->setMenuBar(menue.at(QStringLiteral("menuBar"))->parentWidget());
+    baueAufgabenBereich();
+    baueKarten();
+    bauePunkte();
+    baueLampen();
+    baueKategorie();
+    lampenTimerObj = new QTimer(this);
+    lampenTimerObj->setObjectName(QStringLiteral("LampenTimer"));
+    lampenTimerObj->setInterval(300);
+    connect(lampenTimerObj, &QTimer::timeout, this, [this] { ablauf_.lampen.timerTick(); });
+    qApp->installEventFilter(this);
+}
+
+MainFrm::~MainFrm() { qApp->removeEventFilter(this); }
+
+void MainFrm::lade() { ablauf_.lade(); }
+
+void MainFrm::baueAufgabenBereich() {
+    auto* frame7 = rahmen(flaeche_, QString(), tw(1860, 180, 5055, 855));
+    kontextLbl = etikett(frame7, QString(), tw(120, 390, 135, 285));
+    kontextLbl->setFont(arial(12));
+    leseLupe = new LeseLupe(frame7);
+    leseLupe->setGeometry(tw(2040, 210, 555, 525));
+    leseLupe->hide();
+    lueckWortLbl = etikett(frame7, QString(), tw(360, 210, 4545, 525));
+    lueckWortLbl->setFont(aufgabenSchrift(true));
+    faerbeText(lueckWortLbl, QColor(0, 0, 255));
+
+    lueckSatzFrame = rahmen(flaeche_, QString(), tw(1860, 1140, 5055, 1335));
+    lueckSatzLbl = etikett(lueckSatzFrame, QString(), tw(180, 240, 4680, 285));
+    lueckSatzLbl->setFont(arial(12));
+    lueckSatzLbl->setWordWrap(true);
+
+    wLueckGrLst = new QListWidget(flaeche_);
+    wLueckGrLst->setGeometry(tw(7260, 270, 1395, 1110));
+    wLueckGrLst->setFont(arial(12));
+    faerbeText(wLueckGrLst, QColor(0, 0, 255));
+    wLueckGrLst->setEnabled(false);
+    // Only a real selection counts: the list makes its first row current on focus
+    // without selecting it, and Enter must not insert that.
+    connect(wLueckGrLst, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto gewaehlt = wLueckGrLst->selectionModel()->selectedRows();
+        ablauf_.waehleEintrag(gewaehlt.isEmpty() ? -1 : gewaehlt.first().row());
+    });
+
+    einsetzenBtn = new QPushButton(QStringLiteral("&einsetzen"), flaeche_);
+    einsetzenBtn->setGeometry(tw(7260, 1470, 1395, 465));
+    einsetzenBtn->setDefault(true);
+    connect(einsetzenBtn, &QPushButton::clicked, this, [this] { sicher([this] { ablauf_.einsetzen(); }); });
+
+    loesTippBtn = new QPushButton(QStringLiteral("&Tipp"), flaeche_);
+    loesTippBtn->setGeometry(tw(7260, 1980, 1395, 465));
+    loesTippBtn->setAutoDefault(false);
+    loesTippFrm_ = std::make_unique<LoesTippFrm>(this);
+    connect(loesTippBtn, &QPushButton::clicked, this, [this] { loesTippFrm_->exec(); });
+}
+
+void MainFrm::baueKarten() {
+    karten[0] = new KartenSlot(KartenSlot::gross, flaeche_);
+    for (int k = 1; k < 4; ++k) {
+        spFldFrame[k] = rahmen(flaeche_, QString(), tw(150, 180 + (k - 1) * 1815, 1385, 1535));
+        karten[k] = new KartenSlot(KartenSlot::klein, spFldFrame[k]);
+    }
+}
+
+void MainFrm::bauePunkte() {
+    spFldFrame[0] = rahmen(flaeche_, QStringLiteral("Spieler"), tw(5085, 2820, 1815, 2475));
+    auto* frame1 = rahmen(spFldFrame[0], QString(), tw(120, 300, 1575, 555));
+    spNameLbl = etikett(frame1, QStringLiteral("Name"), tw(90, 150, 1395, 315));
+    spNameLbl->setFont(arial(14.25));
+    faerbeText(spNameLbl, QColor(255, 0, 0));
+    auto* frame2 = rahmen(spFldFrame[0], QStringLiteral("Punkte"), tw(120, 960, 1575, 675));
+    auto* frame4 = rahmen(spFldFrame[0], QStringLiteral("Zafkus"), tw(120, 1680, 855, 675));
+    const auto ziffer = [](QWidget* eltern, int i) {
+        auto* label = etikett(eltern, QStringLiteral("0"), tw(60 + 240 * i, 210, 240, 390));
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(arial(15.75));
+        label->setAutoFillBackground(true);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+        label->setPalette(pal);
+        return label;
+    };
+    for (int i = 0; i < 6; ++i)
+        punkZiff[i] = ziffer(frame2, i);
+    for (int i = 0; i < 3; ++i)
+        zafkZiff[i] = ziffer(frame4, i);
+}
+
+void MainFrm::baueLampen() {
+    const auto lampe = [this](int oben) {
+        auto* bild = etikett(flaeche_, QString(), tw(7260, oben, 390, 390));
+        bild->setAlignment(Qt::AlignCenter);
+        return bild;
+    };
+    const auto schild = [this](const QString& text, int oben) {
+        auto* label = etikett(flaeche_, text, tw(7740, oben, 915, 315));
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(sansSerif(9.75));
+        return label;
+    };
+    falschImg = lampe(2910);
+    falschLbl = schild(QStringLiteral("Fehler"), 2970);
+    zafkuImg = lampe(3360);
+    zafkuLbl = schild(QStringLiteral("Zafku"), 3420);
+    ladenImg = lampe(4920);
+    feldKennungLbl = schild(QString(), 4950);
+    faerbeLabel(Lampe::Fehler, false);
+    faerbeLabel(Lampe::Zafku, false);
+}
+
+void MainFrm::baueKategorie() {
+    uebBausteinImage = etikett(flaeche_, QString(), tw(135, 5850, 825, 600));
+    uebBausteinImage->setAlignment(Qt::AlignCenter);
+    auto* titelFrame = rahmen(flaeche_, QString(), tw(1200, 5790, 7305, 600));
+    uebTitelLabel = etikett(titelFrame, QStringLiteral("[kein Übungsschwerpunkt]"),
+                            tw(120, 210, 7020, 315));
+    uebTitelLabel->setFont(arial(12));
+    faerbeText(uebTitelLabel, QColor(255, 0, 0));
+}
+
+QString MainFrm::zeigeMeldung(const QString& text, const QString& knopf1, const QString& knopf2,
+                              const QString& titel) {
+    d_.mld.zeigeMeldung(text, knopf1, knopf2, titel);
+    return d_.mld.antwort();
+}
+
+void MainFrm::zeigeNichtDruckbar() {
+    QMessageBox::information(this, QStringLiteral("Zafku"), QStringLiteral("Nicht druckbares zeichen"));
+}
+
+void MainFrm::zeigeKategorie(const QString& bildName, const QString& titel) {
+    const QPixmap bild(resolveHostPath(d_.daten.appPfad, QStringLiteral("Grafik/") + bildName));
+    uebBausteinImage->setPixmap(bild);
+    uebTitelLabel->setText(titel);
+}
+
+void MainFrm::zeigeAnzahlAufgaben(int anzahl) { d_.info.setzeAnzahlAufgaben(anzahl); }
+
+void MainFrm::setzeTippText(const QString& text) { loesTippFrm_->setzeTipp(text); }
+
+void MainFrm::zeigeSlot(int slot, int bild, const QString& name, const std::array<Farbe, 25>& felder) {
+    karten[slot]->setzeBild(bild);
+    if (slot == 0)
+        zeigeName(name);
+    else
+        spFldFrame[slot]->setTitle(name);
+    for (int f = 1; f <= 25; ++f)
+        karten[slot]->faerbeFeld(f, felder[f - 1]);
+}
+
+void MainFrm::zeigeName(const QString& name) {
+    // A long name gets a smaller font rather than being cut off.
+    QFont schrift = arial(14.25);
+    const int platz = spNameLbl->width();
+    while (schrift.pointSizeF() > 8 && QFontMetrics(schrift).horizontalAdvance(name) > platz)
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    spNameLbl->setFont(schrift);
+    spNameLbl->setText(name);
+}
+
+void MainFrm::faerbeFeld(int slot, int feld, Farbe farbe) { karten[slot]->faerbeFeld(feld, farbe); }
+
+void MainFrm::zeigeAufgabe(const QString& kontext, const QString& wortZeile, const QString& satz,
+                           const QStringList& liste) {
+    kontextLbl->setText(kontext);
+    kontextLbl->adjustSize();
+    lueckWortLbl->setText(wortZeile);
+    lueckSatzLbl->setText(satz);
+    lueckSatzLbl->resize(lueckSatzLbl->width(), lueckSatzLbl->heightForWidth(lueckSatzLbl->width()));
+    lueckSatzLbl->move(lueckSatzLbl->x(), (lueckSatzFrame->height() - lueckSatzLbl->height()) / 2 + twips(60));
+    zeigeKontext();
+    const QSignalBlocker still(wLueckGrLst);
+    wLueckGrLst->clear();
+    wLueckGrLst->addItems(liste);
+    wLueckGrLst->clearSelection();
+    wLueckGrLst->setCurrentRow(-1);
+}
+
+void MainFrm::zeigeKontext() {
+    const QString kontext = kontextLbl->text().trimmed();
+    const int w1 = textBreite(kontext, 1, static_cast<int>(kontext.size()), false);
+    lueckWortLbl->move(kontextLbl->x() + twips(w1 + 100), lueckWortLbl->y());
+    const QString zeile = lueckWortLbl->text();
+    const int k = static_cast<int>(zeile.indexOf(u' '));
+    const int w2 = textBreite(zeile, 1, k, true);
+    leseLupe->setGeometry(lueckWortLbl->x() + twips(w2), leseLupe->y(),
+                          twips(textBreite(QStringLiteral("    "), 1, 4, true)), leseLupe->height());
+    leseLupe->show();
+}
+
+void MainFrm::setzeListenAuswahl(int index) {
+    const QSignalBlocker still(wLueckGrLst);
+    wLueckGrLst->clearSelection();
+    wLueckGrLst->setCurrentRow(index);
+}
+
+void MainFrm::fokusAufEinsetzen() { einsetzenBtn->setFocus(); }
+
+void MainFrm::aktiviereListe() {
+    wLueckGrLst->setEnabled(true);
+    einsetzenBtn->setFocus();
+}
+
+void MainFrm::zeigePunkte(const QString& punkte, const QString& zafkus) {
+    for (int i = 0; i < 6; ++i) {
+        punkZiff[i]->setText(punkte.mid(i, 1));
+        punkZiff[i]->repaint();
+    }
+    for (int i = 0; i < 3; ++i) {
+        zafkZiff[i]->setText(zafkus.mid(i, 1));
+        zafkZiff[i]->repaint();
+    }
+}
+
+void MainFrm::zeigeFeldKennung(const QString& kennung) { feldKennungLbl->setText(kennung); }
+
+void MainFrm::zeigeLampe(Lampe lampe, bool an) {
+    const qreal ratio = devicePixelRatioF();
+    switch (lampe) {
+    case Lampe::Fehler:
+        falschImg->setPixmap(lampenBild(an ? LampenFarbe::Rot : LampenFarbe::Aus, ratio));
+        break;
+    case Lampe::Zafku:
+        zafkuImg->setPixmap(lampenBild(an ? LampenFarbe::Gelb : LampenFarbe::Aus, ratio));
+        break;
+    case Lampe::Laden:
+        ladenImg->setPixmap(lampenBild(an ? LampenFarbe::Gruen : LampenFarbe::Aus, ratio));
+        break;
+    }
+}
+
+void MainFrm::faerbeLabel(Lampe lampe, bool aktiv) {
+    QLabel* label = lampe == Lampe::Fehler ? falschLbl : zafkuLbl;
+    faerbeText(label, aktiv ? palette().color(QPalette::ButtonText)
+                            : palette().color(QPalette::Disabled, QPalette::WindowText));
+}
+
+void MainFrm::lampenTimer(bool laeuft) {
+    if (laeuft && !lampenTimerObj->isActive())
+        lampenTimerObj->start();
+    else if (!laeuft)
+        lampenTimerObj->stop();
+}
+
+} // namespace zafku

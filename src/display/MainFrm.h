@@ -1,0 +1,142 @@
+#pragma once
+
+#include "game/Lampen.h"
+#include "game/SpielAblauf.h"
+#include "game/SpielAnzeige.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace zafku {
+
+class AufgabenQuelle;
+class Clock;
+class DateiInfoFrm;
+class EndeFrm;
+class HelpViewer;
+class KartenSlot;
+class LoesTippFrm;
+class MldFenster;
+class SoundMod;
+class ZufallsZahlen;
+struct SitzungsDaten;
+
+struct MainFrmDienste {
+    SitzungsDaten& daten;
+    AufgabenQuelle& quelle;
+    SoundMod& sound;
+    ZufallsZahlen& zufall;
+    const Clock& uhr;
+    HelpViewer& hilfe;
+    MldFenster& mld;
+    DateiInfoFrm& info;
+};
+
+// The game's main window: task area, cards, score, lamps and menus. The rules live in
+// SpielAblauf; this class only shows what it is asked to and passes input on.
+class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
+    Q_OBJECT
+public:
+    static constexpr long kHilfeThema = 2000;
+
+    explicit MainFrm(const MainFrmDienste& dienste, QWidget* parent = nullptr);
+    ~MainFrm() override;
+
+    // The load sequence; raises LaufzeitFehler when the task material cannot be used.
+    void lade();
+    SpielAblauf& ablauf() { return ablauf_; }
+
+    // SpielAnzeige
+    QString zeigeMeldung(const QString& text, const QString& knopf1, const QString& knopf2,
+                         const QString& titel) override;
+    void zeigeNichtDruckbar() override;
+    void zeigeKategorie(const QString& bildName, const QString& titel) override;
+    void zeigeAnzahlAufgaben(int anzahl) override;
+    void setzeTippText(const QString& text) override;
+    void zeigeSlot(int slot, int bild, const QString& name,
+                   const std::array<Farbe, 25>& felder) override;
+    void faerbeFeld(int slot, int feld, Farbe farbe) override;
+    void zeigeAufgabe(const QString& kontext, const QString& wortZeile, const QString& satz,
+                      const QStringList& liste) override;
+    void setzeListenAuswahl(int index) override;
+    void fokusAufEinsetzen() override;
+    void aktiviereListe() override;
+    void zeigePunkte(const QString& punkte, const QString& zafkus) override;
+    void zeigeFeldKennung(const QString& kennung) override;
+    void setzeMenues(bool freigabe) override;
+
+    // LampenAnzeige
+    void zeigeLampe(Lampe lampe, bool an) override;
+    void faerbeLabel(Lampe lampe, bool aktiv) override;
+    void lampenTimer(bool laeuft) override;
+
+    // The controls, for the tests and for the window's own layout.
+    QLabel* kontextLbl = nullptr;
+    QLabel* lueckWortLbl = nullptr;
+    QWidget* leseLupe = nullptr;
+    QGroupBox* lueckSatzFrame = nullptr;
+    QLabel* lueckSatzLbl = nullptr;
+    QListWidget* wLueckGrLst = nullptr;
+    QPushButton* einsetzenBtn = nullptr;
+    QPushButton* loesTippBtn = nullptr;
+    QLabel* spNameLbl = nullptr;
+    std::array<QGroupBox*, 4> spFldFrame{};
+    std::array<KartenSlot*, 4> karten{};
+    std::array<QLabel*, 6> punkZiff{};
+    std::array<QLabel*, 3> zafkZiff{};
+    QLabel* falschImg = nullptr;
+    QLabel* falschLbl = nullptr;
+    QLabel* zafkuImg = nullptr;
+    QLabel* zafkuLbl = nullptr;
+    QLabel* ladenImg = nullptr;
+    QLabel* feldKennungLbl = nullptr;
+    QLabel* uebBausteinImage = nullptr;
+    QLabel* uebTitelLabel = nullptr;
+    QTimer* lampenTimerObj = nullptr;
+    // The menu items by name (mnuDateiNeu …), each with its help topic as data.
+    std::map<QString, QAction*> menue;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    // Esc never closes the game.
+    void reject() override {}
+
+private:
+    void baueAufgabenBereich();
+    void baueKarten();
+    void bauePunkte();
+    void baueLampen();
+    void baueKategorie();
+    void baueMenues();
+    void zeigeKontext();
+    void zeigeName(const QString& name);
+    // Runs a command; a failing host file ends the game with its message.
+    void sicher(const std::function<void()>& befehl);
+    // The exit question; true when the answer was not "nein".
+    bool frageEnde();
+    void programmEnde();
+    void zeigeHilfe(long thema);
+    void zeigeKategorieHilfe();
+    void nochNichtDa(const QString& was);
+
+    MainFrmDienste d_;
+    SpielAblauf ablauf_;
+    QWidget* flaeche_ = nullptr;
+    std::unique_ptr<EndeFrm> endeFrm_;
+    std::unique_ptr<LoesTippFrm> loesTippFrm_;
+};
+
+} // namespace zafku

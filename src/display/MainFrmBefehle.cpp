@@ -1,0 +1,170 @@
+// Menu bar, keyboard preview and the end of the game.
+
+#include "MainFrm.h"
+
+#include "DateiInfoFrm.h"
+#include "dialogs/EndeFrm.h"
+#include "dialogs/MldFenster.h"
+#include "game/Warte.h"
+#include "platform/HelpViewer.h"
+#include "platform/LaufzeitFehler.h"
+#include "sound/SoundMod.h"
+#include "startup/SitzungsDaten.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QThread>
+
+namespace zafku {
+
+namespace {
+
+constexpr long kMenueThema = 1000;
+
+struct MenueEintrag {
+    const char* name;
+    const char* titel; // "-" is a separator
+    long thema;
+};
+
+} // namespace
+
+void MainFrm::baueMenues() {
+    auto* leiste = new QMenuBar(this);
+    auto* leer = new QAction(leiste);
+    menue[QStringLiteral("menuBar")] = leer;
+    const auto baue = [&](const char* name, const char* titel,
+                          std::initializer_list<MenueEintrag> eintraege) {
+        QMenu* m = leiste->addMenu(QString::fromUtf8(titel));
+        m->menuAction()->setData(QVariant::fromValue(kMenueThema));
+        menue[QString::fromUtf8(name)] = m->menuAction();
+        for (const MenueEintrag& e : eintraege) {
+            QAction* a = QString::fromUtf8(e.titel) == QLatin1String("-")
+                             ? m->addSeparator()
+                             : m->addAction(QString::fromUtf8(e.titel));
+            a->setObjectName(QString::fromUtf8(e.name));
+            a->setData(QVariant::fromValue(e.thema));
+            menue[QString::fromUtf8(e.name)] = a;
+        }
+    };
+    baue("mnuDatei", "&Datei",
+         {{"mnuDateiNeu", "&Neu ...", 3006},
+          {"mnuDateiStrich1", "-", 0},
+          {"mnuDateiInfo", "&Info ...", 3004},
+          {"mnuDateiMeisterliste", "&Meisterliste ...", 3005},
+          {"mnuDateiStrich2", "-", 0},
+          {"mnuDateiEnde", "&Ende ...", 3009}});
+    baue("mnuBearbeiten", "&Bearbeiten", {{"mnuBearbEinstell", "&Einstellungen ...", 3003}});
+    baue("mnuHilfe", "&Hilfe",
+         {{"mnuHilfeInfo", "&Info über ...", 3007},
+          {"mnuHilfeStrich", "-", 0},
+          {"mnuHilfeBedienung", "&Bedienungshinweise ...", 1000},
+          {"mnuHilfeSpielregeln", "&Spielregeln ...", 2000},
+          {"mnuHilfeAktKat", "Üb&ungsschwerpunkt ...", 3008}});
+
+    const auto bei = [this](const char* name, std::function<void()> befehl) {
+        connect(menue.at(QString::fromUtf8(name)), &QAction::triggered, this,
+                [this, befehl] { sicher(befehl); });
+    };
+    bei("mnuDateiNeu", [this] { ablauf_.neuesSpiel(); });
+    bei("mnuDateiInfo", [this] {
+        d_.info.fuellePunkte(d_.daten);
+        d_.info.exec();
+    });
+    bei("mnuDateiMeisterliste", [this] { nochNichtDa(QStringLiteral("Die Meisterliste")); });
+    bei("mnuDateiEnde", [this] {
+        if (frageEnde())
+            programmEnde();
+    });
+    bei("mnuBearbEinstell", [this] { nochNichtDa(QStringLiteral("Die Einstellungen")); });
+    bei("mnuHilfeInfo", [this] { nochNichtDa(QStringLiteral("Die Programminformation")); });
+    bei("mnuHilfeBedienung", [this] { d_.hilfe.showDefault(d_.daten.hilfeDatei); });
+    bei("mnuHilfeSpielregeln", [this] { zeigeHilfe(2000); });
+    bei("mnuHilfeAktKat", [this] { zeigeKategorieHilfe(); });
+    for (QMenu* m : leiste->findChildren<QMenu*>())
+        m->installEventFilter(this);
+}
+
+void MainFrm::setzeMenues(bool freigabe) {
+    for (const char* name : {"mnuDateiNeu", "mnuDateiInfo", "mnuDateiMeisterliste", "mnuDateiEnde",
+                             "mnuBearbEinstell", "mnuHilfeInfo", "mnuHilfeSpielregeln",
+                             "mnuHilfeAktKat"})
+        menue.at(QString::fromUtf8(name))->setEnabled(freigabe);
+}
+
+void MainFrm::nochNichtDa(const QString& was) {
+    zeigeMeldung(was + QStringLiteral(" kommt in einer\rspäteren Version von Zafku."),
+                 QStringLiteral("&OK"), QString(), QStringLiteral("Zafku"));
+}
+
+void MainFrm::zeigeHilfe(long thema) { d_.hilfe.showTopic(d_.daten.hilfeDatei, thema); }
+
+void MainFrm::zeigeKategorieHilfe() {
+    d_.hilfe.showTopic(d_.daten.appPfad + QStringLiteral("/Vesk.chm"), d_.daten.katHilfeNr);
+}
+
+void MainFrm::sicher(const std::function<void()>& befehl) {
+    try {
+        befehl();
+    } catch (const LaufzeitFehler& fehler) {
+        zeigeMeldung(fehler.text(), QStringLiteral("&OK"), QString(), QStringLiteral("Laufzeitfehler"));
+        done(1);
+    }
+}
+
+bool MainFrm::eventFilter(QObject* ziel, QEvent* ereignis) {
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (auto* m = qobject_cast<QMenu*>(ziel)) {
+        if (taste->key() != Qt::Key_F1)
+            return false;
+        const QAction* aktiv = m->activeAction();
+        zeigeHilfe(aktiv && aktiv->data().toLongLong() > 0 ? aktiv->data().toLongLong() : kMenueThema);
+        return true;
+    }
+    auto* widget = qobject_cast<QWidget*>(ziel);
+    if (!widget || widget->window() != this)
+        return false;
+    if (taste->key() == Qt::Key_F1) {
+        zeigeHilfe(kHilfeThema);
+        return true;
+    }
+    if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = taste->text();
+    // Enter presses the default button; Tab, Esc and keys without a character pass.
+    if (text.isEmpty() || text[0] == u'\r' || text[0] == u'\n' || text[0] == u'\t' ||
+        text[0] == QChar(0x1B) || text[0] == QChar(0x19) || text[0] == QChar(0x7F))
+        return false;
+    sicher([&] { ablauf_.taste(text[0]); });
+    return true;
+}
+
+bool MainFrm::frageEnde() {
+    if (!endeFrm_)
+        endeFrm_ = std::make_unique<EndeFrm>(&d_.hilfe, d_.daten.hilfeDatei, this);
+    frageBeenden(d_.daten, *endeFrm_);
+    return endeFrm_->antwort() != QLatin1String("nein");
+}
+
+void MainFrm::closeEvent(QCloseEvent* ereignis) {
+    ereignis->ignore();
+    if (frageEnde())
+        programmEnde();
+}
+
+void MainFrm::programmEnde() {
+    d_.sound.spieleSound(QStringLiteral("ProgrammEnde"));
+    warte(2, d_.uhr, [] { QThread::msleep(20); });
+    d_.sound.schliessen();
+    d_.hilfe.closeAll(d_.daten.appPfad + QStringLiteral("/Vesk.chm"));
+    d_.hilfe.closeAll(d_.daten.hilfeDatei);
+    ablauf_.prt.schliessen();
+    done(0);
+}
+
+} // namespace zafku
