@@ -1,0 +1,219 @@
+#include "WortCheck.h"
+#include "Aufgaben.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+using namespace zafku::wortcheck;
+
+namespace {
+
+// A small but complete host source folder; each case plants one fault into it.
+struct Material {
+    QStringList tsp = {
+        "\">>> Gruppe\",\">>>1\"",
+        "\"Langes i\",LIE_",
+        "\"Kurzes i\",LIKU",
+        "\"das oder dass\",DASS",
+    };
+    QStringList kmp = {
+        "LIE_,\"Schwerpunkte LIKE '%;LIE_;%'\",LIKU,\"Schwerpunkte LIKE "
+        "'%;LIKU;%'\",0:0,\"ie:i\",\"Tipp\"",
+        "LIKU,\"Schwerpunkte LIKE '%;LIKU;%'\",LIE_,\"Schwerpunkte LIKE "
+        "'%;LIE_;%'\",0:0,\"i:ie\",\"Tipp\"",
+        "DASS,\"Schwerpunkte LIKE '%;DASS;%' AND Wort = 'dass'\",DASS,"
+        "\"Schwerpunkte LIKE '%;DASS;%' AND Wort = 'das'\",0:0,\"dass:das\",\"Tipp\"",
+    };
+    QStringList woerter = {
+        "Biene | die | 1 | Die @ summt. | LIE_:2",
+        "Ziege | die | 1 | Die @ frisst Gras. | LIE_:2",
+        "Kind | das | 1 | Das @ lacht. | LIKU:2",
+        "Fisch | der | 1 | Der @ schwimmt. | LIKU:2",
+        "dass | Bindewort | 2 | Ich weiß, @ du lachst. | DASS:1",
+        "dass | Bindewort | 2 | Ich hoffe, @ es schneit. | DASS:1",
+        "das | Begleiter | 1 | Wir kaufen @ Brot. | DASS:1",
+        "das | Begleiter | 1 | Ich sehe @ Haus. | DASS:1",
+    };
+    QStringList paare = {"# richtig | falsch | Begründung", "das | dass | Satz entscheidet",
+                         "dass | das | Satz entscheidet"};
+    QStringList wortliste = {"Biene", "Ziege", "Kind", "Fisch", "das", "dass", "wider"};
+
+    void schreibe(const QString& dir) const {
+        const auto datei = [&](const QString& name, const QStringList& zeilen) {
+            QDir().mkpath(QFileInfo(dir + '/' + name).path());
+            QFile f(dir + '/' + name);
+            f.open(QIODevice::WriteOnly);
+            f.write((zeilen.join('\n') + '\n').toUtf8());
+        };
+        datei("Vokra.tsp", tsp);
+        datei("kmp/g01.kmp", kmp);
+        datei("woerter/g01_a.txt", woerter);
+        datei("woerter/erlaubte_paare.txt", paare);
+        datei("ngerman", wortliste);
+    }
+};
+
+Ergebnis pruefe(const Material& m) {
+    QTemporaryDir dir;
+    m.schreibe(dir.path());
+    Optionen o;
+    o.wortliste = dir.filePath("ngerman");
+    o.mindestAufgaben = 4;
+    return pruefeMaterial(dir.path(), o);
+}
+
+QString alleFehler(const Ergebnis& e) {
+    QStringList texte;
+    for (const auto& f : e.fehler)
+        texte.append(f.toString());
+    return texte.join('\n');
+}
+
+struct Fall {
+    const char* name;
+    std::function<void(Material&)> pflanze;
+    const char* erwartet; // "" = no fault
+};
+
+} // namespace
+
+TEST(WortCheck, FindsPlantedFaults) {
+    const Fall faelle[] = {
+        {"clean material", [](Material&) {}, ""},
+        {"word not in the list",
+         [](Material& m) { m.woerter.append("Tiger | der | 1 | Der @ schläft. | LIKU:2"); },
+         "\"Tiger\" steht nicht in der Wortliste"},
+        {"capitalised form of a listed small word counts",
+         [](Material& m) {
+             m.wortliste.append("fischen");
+             m.woerter.append("Fischen | das | 2 | Das @ macht Spaß. | LIKU:2");
+         },
+         ""},
+        {"misspelled sentence",
+         [](Material& m) { m.woerter[0] = "Biene | die | 1 | Die @ summt lautt. | LIE_:2"; },
+         "lehnt \"lautt\""},
+        {"two gaps",
+         [](Material& m) { m.woerter[0] = "Biene | die | 1 | Die @ summt @. | LIE_:2"; },
+         "2 \"@\" statt genau eines"},
+        {"wrong filling is a real word",
+         [](Material& m) {
+             m.wortliste.append("wieder");
+             m.woerter.append("wieder | Wiewort | 2 | Ich komme @. | LIE_:2");
+         },
+         "\"i\" ergibt das Wort \"wider\""},
+        {"reviewed pair is allowed",
+         [](Material& m) {
+             m.wortliste.append("wieder");
+             m.woerter.append("wieder | Wiewort | 2 | Ich komme @. | LIE_:2");
+             m.paare.append("wieder | wider | Satz entscheidet");
+         },
+         ""},
+        {"a filling that only changes the letter case is no other word",
+         [](Material& m) {
+             m.tsp.append("\"Nomen\",GK1M");
+             m.kmp.append("GK1M,\"instr(Schwerpunkte,';GK1M;')>0\",GK1M,\"0\",*1:*1,"
+                          "\"B:b,Z:z,K:k,F:f\",\"Tipp\"");
+             for (int i = 0; i < 4; ++i)
+                 m.woerter[i] += " GK1M:1";
+             m.wortliste.append("biene");
+         },
+         ""},
+        {"das and dass need their reviewed pair", [](Material& m) { m.paare.removeLast(); },
+         "ergibt das Wort \"das\" (Übung DASS)"},
+        {"too few tasks", [](Material& m) { m.woerter.removeAt(1); },
+         "Übung LIE_ hat 3 Aufgaben statt mindestens 4"},
+        {"duplicate word",
+         [](Material& m) { m.woerter.append("Biene | die | 2 | Die @ fliegt. | LIE_:2"); },
+         "\"Biene\" steht schon in"},
+        {"whole-word gap repeated with the same sentence",
+         [](Material& m) { m.woerter.append(m.woerter[6]); }, "\"das\" steht schon in"},
+        {"marker does not read a spelling",
+         [](Material& m) { m.woerter[0].replace("LIE_:2", "LIE_:3"); },
+         "Marke LIE_:3 liest keine Schreibung der Übung LIE_,LIKU"},
+        {"marker behind the word",
+         [](Material& m) { m.woerter[2].replace("LIKU:2", "LIKU:2 LIKU:9"); },
+         "Marke LIKU:9 liegt hinter dem Wortende"},
+        {"unknown marker code",
+         [](Material& m) { m.woerter[2].replace("LIKU:2", "LIKU:2 XXXX:1"); },
+         "Marke XXXX: unbekannte Kategorie"},
+        {"small noun",
+         [](Material& m) { m.woerter.append("fisch | der | 1 | Der @ springt. | LIKU:2"); },
+         "Namenwort \"fisch\" ist klein geschrieben"},
+        {"noun marker without article",
+         [](Material& m) { m.woerter[2] = "Kind | Namenwort | 1 | Das @ lacht. | LIKU:2 GK1M:1"; },
+         "hat keinen Artikel als Kontext"},
+        {"category without block", [](Material& m) { m.kmp.removeAt(1); },
+         "Kategorie LIKU hat keine Übung"},
+        {"criterion rejected",
+         [](Material& m) { m.kmp[0].replace("LIKE '%;LIE_;%'\",LIKU", "LIKE\",LIKU"); },
+         "Kriterium abgelehnt"},
+        {"empty spelling", [](Material& m) { m.kmp[0].replace("\"ie:i\"", "\"ie:\""); },
+         "leere Schreibung in \"ie:\""},
+        {"block split over lines", [](Material& m) { m.kmp[0].replace(",\"Tipp\"", "\n\"Tipp\""); },
+         "6 Felder statt 7"},
+    };
+    for (const Fall& f : faelle) {
+        Material m;
+        f.pflanze(m);
+        const Ergebnis e = pruefe(m);
+        if (QString(f.erwartet).isEmpty())
+            EXPECT_TRUE(e.fehler.isEmpty()) << f.name << '\n' << alleFehler(e).toStdString();
+        else
+            EXPECT_TRUE(alleFehler(e).contains(QString::fromUtf8(f.erwartet)))
+                << f.name << '\n'
+                << alleFehler(e).toStdString();
+    }
+}
+
+TEST(WortCheck, CountsBothListsPerCategory) {
+    const Ergebnis e = pruefe(Material());
+    ASSERT_EQ(e.tabelle.size(), 3);
+    EXPECT_EQ(e.tabelle[0].code, "LIE_");
+    EXPECT_EQ(e.tabelle[0].liste1, 2);
+    EXPECT_EQ(e.tabelle[0].liste2, 2);
+    EXPECT_EQ(e.tabelle[2].liste1, 2); // dass
+    EXPECT_EQ(e.tabelle[2].liste2, 2); // das
+}
+
+TEST(WortCheck, ChoiceListFollowsThePairTable) {
+    struct Liste {
+        const char* name;
+        const char* kennung;
+        QString paare;
+        Aufgabe aufgabe;
+        QString wort;
+        QStringList erwartet;
+    };
+    const Liste faelle[] = {
+        {"own pair then related",
+         "LIE_",
+         "ie:i,ie:ih,ie:ieh,i:ie",
+         {0, false, 2, 0},
+         "Biene",
+         {"ie", "i", "ih", "ieh"}},
+        {"second list keeps own pair",
+         "LIE_",
+         "ie:i,ie:ih,ie:ieh,i:ie",
+         {0, true, 2, 0},
+         "Kind",
+         {"ie", "i"}},
+        {"capital at the first letter",
+         "VF__",
+         "v:f,v:w",
+         {0, false, 1, 0},
+         "Vater",
+         {"V", "F", "W"}},
+        {"capital exercises keep case", "GK1M", "V:v", {0, true, 1, 0}, "viel", {"V", "v"}},
+    };
+    for (const Liste& f : faelle) {
+        Uebung u;
+        u.kennung = f.kennung;
+        u.paare = parseSchreibPaare(f.paare);
+        EXPECT_EQ(auswahlListe(u, f.aufgabe, f.wort), f.erwartet) << f.name;
+    }
+}

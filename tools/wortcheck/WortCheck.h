@@ -1,0 +1,32 @@
+#pragma once
+
+#include "material/WortDatei.h"
+
+#include <QList>
+#include <QString>
+
+namespace zafku::wortcheck {
+
+struct Optionen {
+    QString wortliste = QStringLiteral("/usr/share/dict/ngerman");
+    int mindestAufgaben = 20;
+};
+
+struct Zaehlung {
+    QString code;
+    int liste1 = 0;
+    int liste2 = 0;
+};
+
+struct Ergebnis {
+    QList<Zaehlung> tabelle;
+    QList<material::QuellFehler> fehler;
+};
+
+// Checks the word material of a host source folder (Vokra.tsp, kmp/, woerter/).
+Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen);
+
+// The task table, one category a line.
+QString tabellenText(const QList<Zaehlung>& tabelle);
+
+} // namespace zafku::wortcheck

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zafku::wortcheck {
+
+// The German word list, one word a line.
+class Wortschatz {
+  public:
+    // nullopt when the file cannot be read.
+    static std::optional<Wortschatz> lade(const QString& pfad);
+
+    bool enthaeltGenau(const QString& wort) const { return woerter_.contains(wort); }
+    // A capitalised word also counts when its small form is listed (nouns made of verbs
+    // and adjectives stand small in the list).
+    bool enthaelt(const QString& wort) const;
+
+  private:
+    QSet<QString> woerter_;
+};
+
+// Runs the spell checker once over all sentences; result[i] holds the words it
+// rejects in sentence i. nullopt with a message when the checker cannot run.
+std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& saetze, QString& fehler);
+
+} // namespace zafku::wortcheck
