@@ -21,18 +21,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "support/FesteUhr.h"
+
 #include <gtest/gtest.h>
 
 using namespace zafku;
 
 namespace {
-
-class Uhr : public Clock {
-public:
-    double secondsSinceMidnight() const override { return 0; }
-    double monotonicSeconds() const override { return 0; }
-    QString dateText() const override { return {}; }
-};
 
 class Hilfe : public HelpViewer {
 public:
@@ -81,7 +76,7 @@ protected:
     test::TestAudio audio;
     SoundMod sound{daten, audio};
     test::SkriptZufall zufall;
-    Uhr uhr;
+    FesteUhr uhr;
     Hilfe hilfe;
     MldFenster mld;
     DateiInfoFrm info;

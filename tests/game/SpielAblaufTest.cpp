@@ -5,19 +5,14 @@
 #include "startup/SitzungsDaten.h"
 #include "support/TempHost.h"
 
+#include "support/FesteUhr.h"
+
 #include <gtest/gtest.h>
 
 using namespace zafku;
 using test::aufgabe;
 
 namespace {
-
-class NullUhr : public Clock {
-public:
-    double secondsSinceMidnight() const override { return 3600.6; }
-    double monotonicSeconds() const override { return 0; }
-    QString dateText() const override { return {}; }
-};
 
 // A game on a temporary host with scripted tasks and random numbers.
 class SpielAblaufTest : public ::testing::Test {
@@ -49,7 +44,7 @@ protected:
     test::TestAudio audio;
     SoundMod sound{daten, audio};
     test::SkriptZufall zufall;
-    NullUhr uhr;
+    FesteUhr uhr{3600.6};
     test::TestAnzeige anzeige;
     test::TestLampen lampen;
     SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen};

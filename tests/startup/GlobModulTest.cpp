@@ -1,6 +1,8 @@
 #include "startup/GlobModul.h"
 #include "startup/SitzungsDaten.h"
 
+#include "support/FesteUhr.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,13 +10,6 @@
 using namespace zafku;
 
 namespace {
-
-class FesteUhr : public Clock {
-public:
-    double secondsSinceMidnight() const override { return 100.5; }
-    double monotonicSeconds() const override { return 0; }
-    QString dateText() const override { return {}; }
-};
 
 // Hands out the scripted values and counts the re-seeds.
 class SkriptQuelle : public RandomSource {
@@ -41,7 +36,7 @@ TEST(ZufallsZahl, MapsTheGeneratorOntoAnInclusiveClampedRange) {
         {1, 100, 0.4999f, 50},  {3, 3, 0.7f, 3},          {5, 3, 0.9f, 5},
         {1, 25, 0.0399f, 1},    {1, 25, 0.04f, 2},        {-2, 2, 0.0f, -2},
     };
-    FesteUhr uhr;
+    FesteUhr uhr(100.5);
     for (const auto& f : faelle) {
         SkriptQuelle quelle({f.r});
         EXPECT_EQ(zufallsZahl(f.lo, f.hi, quelle, uhr), f.erwartet) << f.lo << ".." << f.hi << " r=" << f.r;
@@ -50,7 +45,7 @@ TEST(ZufallsZahl, MapsTheGeneratorOntoAnInclusiveClampedRange) {
 }
 
 TEST(ZufallsZahl, RealSourceCoversTheWholeRangeWithinOneTimerTick) {
-    FesteUhr uhr;
+    FesteUhr uhr(100.5);
     SystemRandomSource quelle(7);
     std::set<int> gesehen;
     for (int i = 0; i < 5000; ++i) {
