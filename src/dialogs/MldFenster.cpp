@@ -72,7 +72,10 @@ void MldFenster::bereiteVor(const QString& text, const QString& knopf1, const QS
         btn1_->move(twips(kBtn1Links), twips(knopfOben));
         btn2_->move(twips(kRahmenLinks + rahmenBreite - kKnopfBreite), twips(knopfOben));
     }
-    setFixedSize(twips(fensterBreite), twips(knopfOben + kKnopfHoehe + 500));
+    // The designed 500 twips below the buttons held the caption bar and borders too;
+    // here the window manager adds those outside, so only the bottom margin remains.
+    constexpr int kUntererRand = 150;
+    setFixedSize(twips(fensterBreite), twips(knopfOben + kKnopfHoehe + kUntererRand));
     if (einziger)
         (btn1_->isVisibleTo(this) ? btn1_ : btn2_)->setFocus();
 }
