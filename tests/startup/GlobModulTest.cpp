@@ -1,5 +1,4 @@
 #include "startup/GlobModul.h"
-#include "startup/SitzungsDaten.h"
 
 #include "support/FesteUhr.h"
 
@@ -83,14 +82,4 @@ TEST(GlobModul, ZahlWertReadsTheLeadingNumberRoundingHalvesToEven) {
                   {"x3", 0}, {"", 0},     {"+7", 7},  {"4.0", 4},  {"1.2.3", 1}};
     for (const auto& f : faelle)
         EXPECT_EQ(zahlWert(QString::fromUtf8(f.text)), f.wert) << f.text;
-}
-
-TEST(GlobModul, ColourTablesGiveEachPlayerItsColours) {
-    SitzungsDaten daten;
-    initFarben(daten);
-    EXPECT_EQ(farbeHell(daten, 0), (Farbe{255, 255, 0}));
-    EXPECT_EQ(farbeStark(daten, 0), (Farbe{255, 153, 51}));
-    EXPECT_EQ(farbeHell(daten, 2), (Farbe{255, 204, 102}));
-    EXPECT_EQ(farbeStark(daten, 3), (Farbe{51, 153, 255}));
-    EXPECT_EQ(farbeHell(daten, 4), (Farbe{223, 223, 222}));
 }
