@@ -11,13 +11,6 @@
 
 namespace zafku {
 
-namespace {
-
-// No task position is current: the next draw starts from the first record.
-constexpr int keinePosition = 25000;
-
-} // namespace
-
 RdbManager::RdbManager(ZufallsZahlen& zufall, Suchart suchart)
     : zufall_(zufall), suchart_(suchart), schritte_(std::make_unique<SchrittSuche>(*this)) {}
 

@@ -49,7 +49,10 @@ class RdbManager {
 
     Kategorie kategorie;
     Aufgabe aufgabe;
-    // Position among the usable tasks of the list last drawn; 25000 when none is current.
+    // aufgabenPos when the record set stands on no task of the list last drawn.
+    static constexpr int keinePosition = 25000;
+    // Position among the usable tasks of the list last drawn; keinePosition when none is
+    // current.
     int aufgabenPos = -1;
     bool letzteListe2 = false;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "material/WortDatei.h"
+#include "rdb/Kategorie.h"
 
 #include <QList>
 #include <QString>
@@ -8,47 +9,25 @@
 
 namespace zafku::wortcheck {
 
-// Where a spot starts: at a fixed character (absolute) or n after the marker's position.
-struct LupRegel {
-    bool absolut = false;
-    int zahl = 0;
-    int start(int vonPos) const { return absolut ? zahl : vonPos + zahl; }
-};
-
-struct SchreibPaar {
-    QString s1;
-    QString s2;
-};
-
-// One exercise block of a kmp source; datei/zeile say where it stands.
-struct Uebung {
-    QString kennung;
-    QString kriterium1;
-    QStringList kategorienListe;
-    QString kriterium2;
-    LupRegel regel1;
-    LupRegel regel2;
-    QList<SchreibPaar> paare;
-    QString titel;
+// A line of the exercise file as the host gets it, and the source line it came from.
+struct KmpZeile {
+    QString text;
     QString datei;
     int zeile = 0;
 };
 
-// Items of a comma-separated list up to the first empty one, as the game reads them.
-QStringList listenEintraege(const QString& liste);
+// One exercise block, read by the game's reader, and the source line it stands on.
+struct Uebung {
+    Kategorie kategorie;
+    QString datei;
+    int zeile = 0;
+};
 
-// "R1:R2"; false when the field holds no colon.
-bool parseLupRegeln(const QString& feld, LupRegel& regel1, LupRegel& regel2);
+// The lines of every *.kmp in dir, files in name order: the host's Vokra.kmp.
+QList<KmpZeile> leseKmpQuellen(const QString& dir, QList<material::QuellFehler>& fehler);
 
-// "s1:s2,s1:s2"; an item without a colon joins the next pair's s1, as in the game.
-QList<SchreibPaar> parseSchreibPaare(const QString& feld);
-
-// One block per line; a line that does not hold exactly seven fields is a fault,
-// because the game reads the blocks as one stream and would shift every later block.
-QList<Uebung> parseKmp(const QString& text, const QString& datei,
-                       QList<material::QuellFehler>& fehler);
-
-// The category codes of a category list, headings left out; index + 1 is the number.
-QStringList parseKategorien(const QString& text);
+// One block per line. A line that does not hold exactly seven fields is a fault: the
+// game reads the blocks as one stream, so it would shift every later block.
+QList<Uebung> leseUebungen(const QList<KmpZeile>& zeilen, QList<material::QuellFehler>& fehler);
 
 } // namespace zafku::wortcheck

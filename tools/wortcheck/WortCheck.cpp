@@ -1,13 +1,21 @@
 #include "WortCheck.h"
 
-#include "Aufgaben.h"
 #include "Uebung.h"
 #include "Wortschatz.h"
+#include "platform/HostTextFile.h"
+#include "platform/LaufzeitFehler.h"
+#include "rdb/KategorienTabelle.h"
+#include "rdb/ListenEintrag.h"
+#include "rdb/LupenPruefung.h"
+#include "rdb/RdbManager.h"
+#include "startup/GlobModul.h"
+#include "vokradb/DatenbankBau.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <optional>
@@ -21,6 +29,12 @@ namespace {
 
 const QStringList artikel = {"der", "die", "das"};
 
+// The checker only counts and walks the task lists; it never draws.
+class OhneZufall : public ZufallsZahlen {
+  public:
+    int zufallsZahl(int lo, int) override { return lo; }
+};
+
 std::optional<QString> leseUtf8(const QString& pfad) {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly))
@@ -28,9 +42,11 @@ std::optional<QString> leseUtf8(const QString& pfad) {
     return QString::fromUtf8(f.readAll());
 }
 
+using Paare = QSet<QPair<QString, QString>>;
+
 // Reviewed "richtig | falsch" pairs: the sentence makes the choice clear.
-QSet<QPair<QString, QString>> leseErlaubtePaare(const QString& pfad, QList<QuellFehler>& fehler) {
-    QSet<QPair<QString, QString>> paare;
+Paare leseErlaubtePaare(const QString& pfad, QList<QuellFehler>& fehler) {
+    Paare paare;
     const QStringList zeilen = leseUtf8(pfad).value_or(QString()).split(u'\n');
     for (int i = 0; i < zeilen.size(); ++i) {
         const QString z = zeilen[i].trimmed();
@@ -49,12 +65,13 @@ struct Material {
     QStringList kategorien;
     QList<Uebung> uebungen;
     QList<WortEintrag> woerter;
+    Paare erlaubt;
 };
 
 // The block the game loads for a code: the first whose key begins with it.
 const Uebung* uebungFuer(const Material& m, const QString& code) {
     for (const Uebung& u : m.uebungen)
-        if (u.kennung.startsWith(code))
+        if (u.kategorie.kmpKennung.startsWith(code))
             return &u;
     return nullptr;
 }
@@ -63,8 +80,8 @@ bool lueckeIstGanzesWort(const Material& m, const WortEintrag& w) {
     for (const material::Marke& marke : w.marken) {
         const Uebung* u = uebungFuer(m, marke.code);
         if (marke.vonPos == 1 && u)
-            for (const SchreibPaar& p : u->paare)
-                if (p.s1 == w.wort || p.s2 == w.wort)
+            for (const SchreibPaar& p : u->kategorie.schreibPaare)
+                if (p.schreibung1 == w.wort || p.schreibung2 == w.wort)
                     return true;
     }
     return false;
@@ -86,14 +103,6 @@ void pruefeEintraege(const Material& m, const Wortschatz& wortschatz, QList<Quel
                                                 [](const auto& mk) { return mk.code == "GK1M"; });
         if (namenwortMarke && !artikel.contains(w.kontext))
             melde(QStringLiteral("Namenwort \"%1\" hat keinen Artikel als Kontext").arg(w.wort));
-        for (const material::Marke& mk : w.marken) {
-            if (!m.kategorien.contains(mk.code))
-                melde(QStringLiteral("Marke %1: unbekannte Kategorie").arg(mk.code));
-            if (mk.vonPos > w.wort.size())
-                melde(QStringLiteral("Marke %1:%2 liegt hinter dem Wortende")
-                          .arg(mk.code)
-                          .arg(mk.vonPos));
-        }
         // A gap that is the whole word (das/dass) is told apart by its sentence alone.
         const WortEintrag* frueher = erstes.value(w.wort);
         if (!frueher)
@@ -133,29 +142,24 @@ void pruefeSaetze(const Material& m, QList<QuellFehler>& fehler) {
 void pruefeMarken(const Material& m, QList<QuellFehler>& fehler) {
     for (const WortEintrag& w : m.woerter) {
         for (const material::Marke& mk : w.marken) {
-            if (mk.vonPos > w.wort.size())
+            const int vesk = getKategorieNr(mk.code);
+            if (vesk < 0 || mk.vonPos > w.wort.size())
                 continue;
             QStringList ohneTreffer;
             for (const Uebung& u : m.uebungen) {
-                if (uebungFuer(m, u.kennung) != &u)
+                const Kategorie& k = u.kategorie;
+                if (uebungFuer(m, k.kmpKennung) != &u)
                     continue;
                 bool liest = false;
                 bool passt = false;
-                const auto versuche = [&](const LupRegel& regel, bool liste2) {
+                for (const bool liste2 : {false, true}) {
+                    if (liste2 ? !k.kategorienListe.contains(mk.code) : k.kmpKennung != mk.code)
+                        continue;
                     liest = true;
-                    const int p = regel.start(mk.vonPos);
-                    for (const SchreibPaar& paar : u.paare) {
-                        const QString& s = liste2 ? paar.s2 : paar.s1;
-                        passt = passt ||
-                                (p >= 1 && w.wort.mid(p - 1, s.size()).toUpper() == s.toUpper());
-                    }
-                };
-                if (u.kennung == mk.code)
-                    versuche(u.regel1, false);
-                if (u.kategorienListe.contains(mk.code))
-                    versuche(u.regel2, true);
+                    passt = passt || pruefeLupenStelle(k, liste2, vesk, mk.vonPos, w.wort);
+                }
                 if (liest && !passt)
-                    ohneTreffer.append(u.kennung);
+                    ohneTreffer.append(k.kmpKennung);
             }
             if (!ohneTreffer.isEmpty())
                 fehler.append({w.datei, w.zeile,
@@ -170,27 +174,56 @@ void pruefeMarken(const Material& m, QList<QuellFehler>& fehler) {
 // A wrong filling that gives another word is only fair when a person checked that the
 // sentence decides. A filling that changes only the letter case is what the
 // capital-letter exercises practise, so it is not counted as another word.
-void pruefeFuellungen(const Uebung& u, const QList<Aufgabe>& aufgaben, const Material& m,
-                      const Wortschatz& wortschatz, const QSet<QPair<QString, QString>>& erlaubt,
-                      QList<QuellFehler>& fehler) {
-    for (const Aufgabe& a : aufgaben) {
-        const WortEintrag& w = m.woerter[a.wortIndex];
-        if (a.vonPos < 1)
+void pruefeFuellungen(const RdbManager& rdb, bool liste2, const Material& m,
+                      const Wortschatz& wortschatz, QList<QuellFehler>& fehler) {
+    const Aufgabe& a = rdb.aufgabe;
+    // The database numbers the words in file order from 1.
+    const WortEintrag& w = m.woerter[a.aktRefNr - 1];
+    const QString vorne = a.aktWort.left(a.aktVonPos - 1);
+    const QString hinten = a.aktWort.mid(a.aktVonPos - 1 + a.aktLupLaenge);
+    const QString richtig = a.aktWort.mid(a.aktVonPos - 1, a.aktLupLaenge);
+    const QString auswahl = rdb.buildAuswahlListe(liste2);
+    for (int n = 1;; ++n) {
+        const QString eintrag = getListenEintrag(auswahl, n);
+        if (eintrag.isEmpty())
+            return;
+        const QString falsch = vorne + eintrag + hinten;
+        if (eintrag == richtig || falsch.compare(a.aktWort, Qt::CaseInsensitive) == 0)
             continue;
-        const int laenge = lupLaenge(u, a);
-        const QString richtig = w.wort.mid(a.vonPos - 1, laenge);
-        for (const QString& eintrag : auswahlListe(u, a, w.wort)) {
-            if (eintrag == richtig)
-                continue;
-            const QString falsch =
-                w.wort.left(a.vonPos - 1) + eintrag + w.wort.mid(a.vonPos - 1 + laenge);
-            if (falsch.compare(w.wort, Qt::CaseInsensitive) == 0)
-                continue;
-            if (wortschatz.enthaeltGenau(falsch) && !erlaubt.contains({w.wort, falsch}))
-                fehler.append(
-                    {w.datei, w.zeile,
-                     QStringLiteral("falsche Füllung \"%1\" ergibt das Wort \"%2\" (Übung %3)")
-                         .arg(eintrag, falsch, u.kennung)});
+        if (wortschatz.enthaeltGenau(falsch) && !m.erlaubt.contains({a.aktWort, falsch}))
+            fehler.append(
+                {w.datei, w.zeile,
+                 QStringLiteral("falsche Füllung \"%1\" ergibt das Wort \"%2\" (Übung %3)")
+                     .arg(eintrag, falsch, rdb.kategorie.kmpKennung)});
+    }
+}
+
+// Loads the category as the game does, then walks every task of both lists.
+void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, const Material& m,
+                    const Wortschatz& wortschatz, const Optionen& optionen, Zaehlung& z,
+                    QList<QuellFehler>& fehler) {
+    rdb.loadKategorie(code);
+    z.liste1 = rdb.kategorie.anzahl1;
+    z.liste2 = rdb.kategorie.anzahl2;
+    if (z.liste1 + z.liste2 < optionen.mindestAufgaben)
+        fehler.append({u.datei, u.zeile,
+                       QStringLiteral("Übung %1 hat %2 Aufgaben statt mindestens %3")
+                           .arg(code)
+                           .arg(z.liste1 + z.liste2)
+                           .arg(optionen.mindestAufgaben)});
+    for (const bool liste2 : {false, true}) {
+        rdb.aufgabenPos = RdbManager::keinePosition;
+        const int anzahl = liste2 ? z.liste2 : z.liste1;
+        for (int n = 1; n <= anzahl; ++n) {
+            if (!rdb.gotoAufgabe(n, liste2)) {
+                fehler.append({u.datei, u.zeile,
+                               QStringLiteral("Übung %1: Aufgabe %2 der Liste %3 fehlt")
+                                   .arg(code)
+                                   .arg(n)
+                                   .arg(liste2 ? 2 : 1)});
+                break;
+            }
+            pruefeFuellungen(rdb, liste2, m, wortschatz, fehler);
         }
     }
 }
@@ -205,7 +238,7 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
     const QString tsp = dir.filePath(QStringLiteral("Vokra.tsp"));
     const std::optional<QString> tspText = leseUtf8(tsp);
     if (tspText)
-        m.kategorien = parseKategorien(*tspText);
+        m.kategorien = leseKategorienCodes(*tspText);
     else
         e.fehler.append({tsp, 0, QStringLiteral("Datei kann nicht gelesen werden")});
     // One record a line, so a category's line is the one that ends with its code.
@@ -217,20 +250,19 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
         return 0;
     };
 
-    const QDir kmp(dir.filePath(QStringLiteral("kmp")));
-    for (const QString& name : kmp.entryList({QStringLiteral("*.kmp")}, QDir::Files, QDir::Name))
-        m.uebungen += parseKmp(leseUtf8(kmp.filePath(name)).value_or(QString()), kmp.filePath(name),
-                               e.fehler);
+    const QList<KmpZeile> kmp = leseKmpQuellen(dir.filePath(QStringLiteral("kmp")), e.fehler);
+    m.uebungen = leseUebungen(kmp, e.fehler);
     for (const Uebung& u : m.uebungen) {
-        if (!m.kategorien.contains(u.kennung))
+        const QString& kennung = u.kategorie.kmpKennung;
+        if (!m.kategorien.contains(kennung))
             e.fehler.append({u.datei, u.zeile,
-                             QStringLiteral("Schlüssel %1 ist keine Kategorie").arg(u.kennung)});
-        else if (uebungFuer(m, u.kennung) != &u)
+                             QStringLiteral("Schlüssel %1 ist keine Kategorie").arg(kennung)});
+        else if (uebungFuer(m, kennung) != &u)
             e.fehler.append(
                 {u.datei, u.zeile,
                  QStringLiteral("Übung %1 wird nie geladen: ein früherer Block beginnt ebenso")
-                     .arg(u.kennung)});
-        for (const QString& code : u.kategorienListe)
+                     .arg(kennung)});
+        for (const QString& code : u.kategorie.kategorienListe)
             if (!m.kategorien.contains(code))
                 e.fehler.append({u.datei, u.zeile,
                                  QStringLiteral("Liste-2-Code %1 ist keine Kategorie").arg(code)});
@@ -238,8 +270,8 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
 
     const QString woerterDir = dir.filePath(QStringLiteral("woerter"));
     m.woerter = material::leseWortDateien(woerterDir, e.fehler);
-    const auto erlaubt = leseErlaubtePaare(
-        QDir(woerterDir).filePath(QStringLiteral("erlaubte_paare.txt")), e.fehler);
+    m.erlaubt = leseErlaubtePaare(QDir(woerterDir).filePath(QStringLiteral("erlaubte_paare.txt")),
+                                  e.fehler);
 
     const auto wortschatz = Wortschatz::lade(optionen.wortliste);
     if (!wortschatz) {
@@ -251,28 +283,40 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
     pruefeSaetze(m, e.fehler);
     pruefeMarken(m, e.fehler);
 
-    const WortTabelle tabelle(m.woerter);
+    // The host files the build makes, so that the game's own code counts the tasks.
+    QTemporaryDir host;
+    const QString mdb = host.filePath(QStringLiteral("Vokra-D.mdb"));
+    const QList<QuellFehler> bauFehler = material::baueDatenbank(m.kategorien, m.woerter, mdb);
+    e.fehler += bauFehler;
+    QStringList kmpText;
+    for (const KmpZeile& z : kmp)
+        kmpText.append(z.text);
+    const QString kmpDatei = host.filePath(QStringLiteral("Vokra.kmp"));
+    const bool kmpGeschrieben = writeHostLinesAtomically(kmpDatei, kmpText);
+    if (!kmpGeschrieben)
+        e.fehler.append({kmpDatei, 0, QStringLiteral("kann nicht geschrieben werden")});
+    // The game's texts name its files; the temporary folder would only hide them.
+    const auto spielText = [&](const LaufzeitFehler& f) {
+        return QString(f.text()).remove(host.path() + u'/').replace(u'\r', u' ');
+    };
+
+    OhneZufall zufall;
     for (const QString& code : m.kategorien) {
         Zaehlung z{code};
         const Uebung* u = uebungFuer(m, code);
-        QList<Aufgabe> aufgaben;
-        QString text;
         if (!u) {
             e.fehler.append(
                 {tsp, tspZeile(code), QStringLiteral("Kategorie %1 hat keine Übung").arg(code)});
-        } else if (!findeAufgaben(*u, m.woerter, tabelle, m.kategorien, aufgaben, text)) {
-            e.fehler.append(
-                {u->datei, u->zeile, QStringLiteral("Kriterium abgelehnt: %1").arg(text)});
-        } else {
-            for (const Aufgabe& a : aufgaben)
-                ++(a.liste2 ? z.liste2 : z.liste1);
-            if (z.liste1 + z.liste2 < optionen.mindestAufgaben)
-                e.fehler.append({u->datei, u->zeile,
-                                 QStringLiteral("Übung %1 hat %2 Aufgaben statt mindestens %3")
-                                     .arg(code)
-                                     .arg(z.liste1 + z.liste2)
-                                     .arg(optionen.mindestAufgaben)});
-            pruefeFuellungen(*u, aufgaben, m, *wortschatz, erlaubt, e.fehler);
+        } else if (bauFehler.isEmpty() && kmpGeschrieben) {
+            try {
+                RdbManager rdb(zufall);
+                rdb.openRdb(host.path());
+                pruefeAufgaben(rdb, code, *u, m, *wortschatz, optionen, z, e.fehler);
+            } catch (const LaufzeitFehler& f) {
+                e.fehler.append(
+                    {u->datei, u->zeile,
+                     QStringLiteral("Übung %1 lädt im Spiel nicht: %2").arg(code, spielText(f))});
+            }
         }
         e.tabelle.append(z);
     }
