@@ -17,6 +17,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -94,8 +95,7 @@ MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
     flaeche_ = new QWidget(this);
     flaeche_->setFixedSize(twips(9600), twips(6630));
     layout->addWidget(flaeche_);
-    baueMenues();
-    layout->setMenuBar(menue.at(QStringLiteral("menuBar"))->parentWidget());
+    layout->setMenuBar(baueMenues());
     baueAufgabenBereich();
     baueKarten();
     bauePunkte();

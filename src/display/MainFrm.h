@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTimer;
 
@@ -120,7 +121,7 @@ private:
     void bauePunkte();
     void baueLampen();
     void baueKategorie();
-    void baueMenues();
+    QMenuBar* baueMenues();
     void zeigeKontext();
     void zeigeName(const QString& name);
     // Runs a command; a failing host file ends the game with its message.

@@ -32,10 +32,8 @@ struct MenueEintrag {
 
 } // namespace
 
-void MainFrm::baueMenues() {
+QMenuBar* MainFrm::baueMenues() {
     auto* leiste = new QMenuBar(this);
-    auto* leer = new QAction(leiste);
-    menue[QStringLiteral("menuBar")] = leer;
     const auto baue = [&](const char* name, const char* titel,
                           std::initializer_list<MenueEintrag> eintraege) {
         QMenu* m = leiste->addMenu(QString::fromUtf8(titel));
@@ -86,6 +84,7 @@ void MainFrm::baueMenues() {
     bei("mnuHilfeAktKat", [this] { zeigeKategorieHilfe(); });
     for (QMenu* m : leiste->findChildren<QMenu*>())
         m->installEventFilter(this);
+    return leiste;
 }
 
 void MainFrm::setzeMenues(bool freigabe) {

@@ -47,4 +47,12 @@ QString FieldReader::next() {
     return field;
 }
 
+bool FieldReader::skipPast(const QString& field) {
+    while (!atEnd()) {
+        if (next() == field)
+            return true;
+    }
+    return false;
+}
+
 } // namespace zafku

@@ -15,6 +15,9 @@ public:
     // At the end of the text this yields "" and marks the read as past the end.
     QString next();
     bool readPastEnd() const { return pastEnd_; }
+    // Reads up to and including the first field equal to field, such as a section
+    // heading; false when the text ends first.
+    bool skipPast(const QString& field);
 
 private:
     bool atLineEnd() const;

@@ -3,9 +3,9 @@
 #include "ListenEintrag.h"
 #include "platform/FieldReader.h"
 #include "platform/HostPath.h"
-#include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "startup/GlobModul.h"
+#include "startup/HostDateien.h"
 
 #include <array>
 
@@ -94,12 +94,8 @@ Kategorie leseKmpText(const QString& text, const QString& kennung, const QString
 }
 
 Kategorie readKmpDatei(const QString& appPfad, const QString& kennung) {
-    const QString pfad = resolveHostPath(appPfad, QStringLiteral("Vokra.kmp"));
-    const auto text = readHostText(pfad);
-    if (!text)
-        throw LaufzeitFehler(
-            QStringLiteral("Die Übungsdatei %1 kann nicht gelesen werden.").arg(pfad));
-    return leseKmpText(*text, kennung, pfad);
+    const QString name = QStringLiteral("Vokra.kmp");
+    return leseKmpText(leseHostDatei(appPfad, name), kennung, resolveHostPath(appPfad, name));
 }
 
 } // namespace zafku

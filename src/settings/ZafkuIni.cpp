@@ -9,8 +9,8 @@ namespace zafku {
 
 void loadVokraIni(SitzungsDaten& daten) {
     FieldReader leser(leseHostDatei(daten.appPfad, QStringLiteral("Vokra.ini")));
-    while (!leser.atEnd() && leser.next() != QLatin1String("[Zafku]")) {
-    }
+    if (!leser.skipPast(QStringLiteral("[Zafku]")))
+        return;
     int* const felder[] = {&daten.gegenComputer, &daten.compSpielStaerke, &daten.tonEin,
                            &daten.rateZeitBegrenzen, &daten.einstSpeichern};
     while (!leser.atEnd()) {

@@ -32,8 +32,8 @@ void SoundMod::initSoundTabelle() {
 void SoundMod::ladeSoundTabelle() {
     initSoundTabelle();
     FieldReader leser(leseHostDatei(daten_.appPfad, QStringLiteral("VOKRA.INI")));
-    while (!leser.atEnd() && leser.next() != QLatin1String("[Sound]")) {
-    }
+    if (!leser.skipPast(QStringLiteral("[Sound]")))
+        return;
     while (!leser.atEnd()) {
         const QString feld = leser.next();
         if (feld.startsWith(u'['))

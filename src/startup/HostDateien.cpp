@@ -23,8 +23,8 @@ QString leseHostDatei(const QString& appPfad, const QString& name) {
 
 void leseMaxSpielDauer(SitzungsDaten& daten) {
     FieldReader leser(leseHostDatei(daten.appPfad, QStringLiteral("Vokra.ini")));
-    while (!leser.atEnd() && leser.next() != QLatin1String("[Spiele]")) {
-    }
+    if (!leser.skipPast(QStringLiteral("[Spiele]")))
+        return;
     const QString schluessel = QStringLiteral("MaximaleSpielDauer=");
     while (!leser.atEnd()) {
         const QString feld = leser.next();
