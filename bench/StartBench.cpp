@@ -32,13 +32,14 @@ double seitBoot() {
 }
 
 class MessendeAnwendung : public zafku::Anwendung {
-protected:
+  protected:
     int spiele(zafku::MainFrm& hauptfenster) override {
         hauptfenster.show();
         QApplication::processEvents();
         const double ms = (seitBoot() - prozessStart()) * 1000.0;
         std::printf("start_to_first_task: %.0f ms\n", ms);
-        std::printf("first_task_word: %s\n", qPrintable(hauptfenster.lueckWortLbl->text().simplified()));
+        std::printf("first_task_word: %s\n",
+                    qPrintable(hauptfenster.lueckWortLbl->text().simplified()));
         return hauptfenster.lueckWortLbl->text().isEmpty() ? 1 : 0;
     }
 };
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     MessendeAnwendung anwendung;
-    return anwendung.starte(QStringLiteral("\"Version=4;VeskFeldName=LIE_;nSpieler=2;Anna;Tim;anna01;tim02;\""),
-                            QString::fromLocal8Bit(argv[1]));
+    return anwendung.starte(
+        QStringLiteral("\"Version=4;VeskFeldName=LIE_;nSpieler=2;Anna;Tim;anna01;tim02;\""),
+        QString::fromLocal8Bit(argv[1]));
 }

@@ -6,8 +6,7 @@
 
 namespace zafku {
 
-Anwendung::Anwendung()
-    : quelle_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())) {}
+Anwendung::Anwendung() : quelle_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())) {}
 
 int Anwendung::starte(const QString& block, const QString& appPfad) {
     return Main(block, appPfad, daten_, sound_, *this);
@@ -18,9 +17,13 @@ void Anwendung::zeigeMeldung(const QString& text, const QString& knopf1, const Q
     mld_.zeigeMeldung(text, knopf1, knopf2, titel);
 }
 
-void Anwendung::spielerGelesen(int index, const QString& name) { info_.spielerGelesen(index, name); }
+void Anwendung::spielerGelesen(int index, const QString& name) {
+    info_.spielerGelesen(index, name);
+}
 
-void Anwendung::zeigeHintergrund() { hintergrund_.show(); }
+void Anwendung::zeigeHintergrund() {
+    hintergrund_.show();
+}
 
 int Anwendung::zeigeHauptfenster() {
     RdbAufgabenQuelle aufgaben(zufall_);
@@ -30,6 +33,8 @@ int Anwendung::zeigeHauptfenster() {
     return spiele(hauptfenster);
 }
 
-int Anwendung::spiele(MainFrm& hauptfenster) { return hauptfenster.exec(); }
+int Anwendung::spiele(MainFrm& hauptfenster) {
+    return hauptfenster.exec();
+}
 
 } // namespace zafku

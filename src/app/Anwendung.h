@@ -19,7 +19,7 @@ class MainFrm;
 
 // Everything one run needs, created in one place and handed to the parts that use it.
 class Anwendung : public StartUi {
-public:
+  public:
     Anwendung();
 
     // Runs the game for the launch block with the host folder appPfad.
@@ -31,11 +31,11 @@ public:
     void zeigeHintergrund() override;
     int zeigeHauptfenster() override;
 
-protected:
+  protected:
     // Runs the loaded main window; returns the exit code.
     virtual int spiele(MainFrm& hauptfenster);
 
-private:
+  private:
     SitzungsDaten daten_;
     SystemClock uhr_;
     SystemRandomSource quelle_;

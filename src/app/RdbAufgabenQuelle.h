@@ -7,7 +7,7 @@ namespace zafku {
 
 // The game's tasks from the spelling database and the exercise file.
 class RdbAufgabenQuelle : public AufgabenQuelle {
-public:
+  public:
     explicit RdbAufgabenQuelle(ZufallsZahlen& zufall) : rdb_(zufall) {}
 
     void oeffne(const QString& appPfad, const QString& feldName) override {
@@ -16,12 +16,10 @@ public:
     }
     QString getNextAufgabe() override { return rdb_.getNextAufgabe(); }
     const Aufgabe& aufgabe() const override { return rdb_.aufgabe; }
-    int anzahlAufgaben() const override {
-        return rdb_.kategorie.anzahl2 + rdb_.kategorie.anzahl1;
-    }
+    int anzahlAufgaben() const override { return rdb_.kategorie.anzahl2 + rdb_.kategorie.anzahl1; }
     QString tippText() const override { return rdb_.kategorie.kmpTitel; }
 
-private:
+  private:
     RdbManager rdb_;
 };
 

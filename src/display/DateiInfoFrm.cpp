@@ -46,7 +46,9 @@ void DateiInfoFrm::spielerGelesen(int index, const QString& name) {
     spPunkte[index]->show();
 }
 
-void DateiInfoFrm::setzeAnzahlAufgaben(int anzahl) { datInfLbl->setText(QString::number(anzahl)); }
+void DateiInfoFrm::setzeAnzahlAufgaben(int anzahl) {
+    datInfLbl->setText(QString::number(anzahl));
+}
 
 void DateiInfoFrm::fuellePunkte(const SitzungsDaten& daten) {
     for (int i = 0; i < 4 && i < daten.nSpieler; ++i)

@@ -16,7 +16,7 @@ struct SitzungsDaten;
 // category. The names are filled while the launch block is read.
 class DateiInfoFrm : public QDialog, public SpielerAnzeige {
     Q_OBJECT
-public:
+  public:
     explicit DateiInfoFrm(QWidget* parent = nullptr);
 
     void spielerGelesen(int index, const QString& name) override;

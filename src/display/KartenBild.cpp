@@ -15,15 +15,19 @@ struct Stil {
 Stil stilFuer(int index) {
     switch (index) {
     case 0:
-        return {QColor(255, 236, 90), QColor(255, 150, 40), QColor(200, 30, 30), QColor(200, 30, 30)};
+        return {QColor(255, 236, 90), QColor(255, 150, 40), QColor(200, 30, 30),
+                QColor(200, 30, 30)};
     case 1:
-        return {QColor(215, 255, 205), QColor(150, 230, 150), QColor(30, 60, 200), QColor(30, 60, 200)};
+        return {QColor(215, 255, 205), QColor(150, 230, 150), QColor(30, 60, 200),
+                QColor(30, 60, 200)};
     case 2:
-        return {QColor(255, 215, 235), QColor(245, 160, 205), QColor(70, 20, 70), QColor(120, 20, 130)};
+        return {QColor(255, 215, 235), QColor(245, 160, 205), QColor(70, 20, 70),
+                QColor(120, 20, 130)};
     case 3:
         return {QColor(210, 235, 255), QColor(140, 195, 245), QColor(40, 80, 140), QColor(0, 0, 0)};
     default:
-        return {QColor(200, 200, 200), QColor(160, 160, 160), QColor(120, 120, 120), QColor(255, 255, 255)};
+        return {QColor(200, 200, 200), QColor(160, 160, 160), QColor(120, 120, 120),
+                QColor(255, 255, 255)};
     }
 }
 

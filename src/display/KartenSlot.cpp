@@ -30,7 +30,8 @@ KartenRaster KartenSlot::raster(const Geometrie& g) {
 
 void KartenSlot::setzeBild(int index) {
     if (bilder_[index].isNull())
-        bilder_[index] = kartenBild(index, raster(g_), devicePixelRatioF() * width() / raster(g_).groesse);
+        bilder_[index] =
+            kartenBild(index, raster(g_), devicePixelRatioF() * width() / raster(g_).groesse);
     bild_ = index;
     update();
 }

@@ -14,7 +14,7 @@ namespace zafku {
 // given in twips of the container, as the window is designed.
 class KartenSlot : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Geometrie {
         int bildLinks, bildOben, bildGroesse;
         std::array<int, 5> spalten, zeilen;
@@ -34,10 +34,10 @@ public:
     void faerbeFeld(int feld, Farbe farbe);
     Farbe feldFarbe(int feld) const { return felder_[feld - 1]; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QRect feldRechteck(int feld) const;
 
     Geometrie g_;

@@ -69,10 +69,10 @@ void faerbeText(QWidget* w, const QColor& farbe) {
 
 // The gap mark: a soft yellow bar behind the four blanks of the gap.
 class LeseLupe : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -85,9 +85,8 @@ protected:
 } // namespace
 
 MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
-    : QDialog(parent), d_(dienste),
-      ablauf_(dienste.daten, dienste.quelle, dienste.sound, dienste.zufall, dienste.uhr, *this,
-              *this) {
+    : QDialog(parent), d_(dienste), ablauf_(dienste.daten, dienste.quelle, dienste.sound,
+                                            dienste.zufall, dienste.uhr, *this, *this) {
     setWindowTitle(QStringLiteral("Morvik-Schreibwerkstatt - Zafku"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -108,9 +107,13 @@ MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-MainFrm::~MainFrm() { qApp->removeEventFilter(this); }
+MainFrm::~MainFrm() {
+    qApp->removeEventFilter(this);
+}
 
-void MainFrm::lade() { ablauf_.lade(); }
+void MainFrm::lade() {
+    ablauf_.lade();
+}
 
 void MainFrm::baueAufgabenBereich() {
     auto* frame7 = rahmen(flaeche_, QString(), tw(1860, 180, 5055, 855));
@@ -143,7 +146,8 @@ void MainFrm::baueAufgabenBereich() {
     einsetzenBtn = new QPushButton(QStringLiteral("&einsetzen"), flaeche_);
     einsetzenBtn->setGeometry(tw(7260, 1470, 1395, 465));
     einsetzenBtn->setDefault(true);
-    connect(einsetzenBtn, &QPushButton::clicked, this, [this] { sicher([this] { ablauf_.einsetzen(); }); });
+    connect(einsetzenBtn, &QPushButton::clicked, this,
+            [this] { sicher([this] { ablauf_.einsetzen(); }); });
 
     loesTippBtn = new QPushButton(QStringLiteral("&Tipp"), flaeche_);
     loesTippBtn->setGeometry(tw(7260, 1980, 1395, 465));
@@ -213,8 +217,8 @@ void MainFrm::baueKategorie() {
     uebBausteinImage = etikett(flaeche_, QString(), tw(135, 5850, 825, 600));
     uebBausteinImage->setAlignment(Qt::AlignCenter);
     auto* titelFrame = rahmen(flaeche_, QString(), tw(1200, 5790, 7305, 600));
-    uebTitelLabel = etikett(titelFrame, QStringLiteral("[kein Übungsschwerpunkt]"),
-                            tw(120, 210, 7020, 315));
+    uebTitelLabel =
+        etikett(titelFrame, QStringLiteral("[kein Übungsschwerpunkt]"), tw(120, 210, 7020, 315));
     uebTitelLabel->setFont(arial(12));
     faerbeText(uebTitelLabel, QColor(255, 0, 0));
 }
@@ -226,7 +230,8 @@ QString MainFrm::zeigeMeldung(const QString& text, const QString& knopf1, const 
 }
 
 void MainFrm::zeigeNichtDruckbar() {
-    QMessageBox::information(this, QStringLiteral("Zafku"), QStringLiteral("Nicht druckbares zeichen"));
+    QMessageBox::information(this, QStringLiteral("Zafku"),
+                             QStringLiteral("Nicht druckbares zeichen"));
 }
 
 void MainFrm::zeigeKategorie(const QString& bildName, const QString& titel) {
@@ -235,11 +240,16 @@ void MainFrm::zeigeKategorie(const QString& bildName, const QString& titel) {
     uebTitelLabel->setText(titel);
 }
 
-void MainFrm::zeigeAnzahlAufgaben(int anzahl) { d_.info.setzeAnzahlAufgaben(anzahl); }
+void MainFrm::zeigeAnzahlAufgaben(int anzahl) {
+    d_.info.setzeAnzahlAufgaben(anzahl);
+}
 
-void MainFrm::setzeTippText(const QString& text) { loesTippFrm_->setzeTipp(text); }
+void MainFrm::setzeTippText(const QString& text) {
+    loesTippFrm_->setzeTipp(text);
+}
 
-void MainFrm::zeigeSlot(int slot, int bild, const QString& name, const std::array<Farbe, 25>& felder) {
+void MainFrm::zeigeSlot(int slot, int bild, const QString& name,
+                        const std::array<Farbe, 25>& felder) {
     karten[slot]->setzeBild(bild);
     if (slot == 0)
         zeigeName(name);
@@ -259,7 +269,9 @@ void MainFrm::zeigeName(const QString& name) {
     spNameLbl->setText(name);
 }
 
-void MainFrm::faerbeFeld(int slot, int feld, Farbe farbe) { karten[slot]->faerbeFeld(feld, farbe); }
+void MainFrm::faerbeFeld(int slot, int feld, Farbe farbe) {
+    karten[slot]->faerbeFeld(feld, farbe);
+}
 
 void MainFrm::zeigeAufgabe(const QString& kontext, const QString& wortZeile, const QString& satz,
                            const QStringList& liste) {
@@ -267,8 +279,10 @@ void MainFrm::zeigeAufgabe(const QString& kontext, const QString& wortZeile, con
     kontextLbl->adjustSize();
     lueckWortLbl->setText(wortZeile);
     lueckSatzLbl->setText(satz);
-    lueckSatzLbl->resize(lueckSatzLbl->width(), lueckSatzLbl->heightForWidth(lueckSatzLbl->width()));
-    lueckSatzLbl->move(lueckSatzLbl->x(), (lueckSatzFrame->height() - lueckSatzLbl->height()) / 2 + twips(60));
+    lueckSatzLbl->resize(lueckSatzLbl->width(),
+                         lueckSatzLbl->heightForWidth(lueckSatzLbl->width()));
+    lueckSatzLbl->move(lueckSatzLbl->x(),
+                       (lueckSatzFrame->height() - lueckSatzLbl->height()) / 2 + twips(60));
     zeigeKontext();
     const QSignalBlocker still(wLueckGrLst);
     wLueckGrLst->clear();
@@ -285,7 +299,8 @@ void MainFrm::zeigeKontext() {
     const int k = static_cast<int>(zeile.indexOf(u' '));
     const int w2 = textBreite(zeile, 1, k, true);
     leseLupe->setGeometry(lueckWortLbl->x() + twips(w2), leseLupe->y(),
-                          twips(textBreite(QStringLiteral("    "), 1, 4, true)), leseLupe->height());
+                          twips(textBreite(QStringLiteral("    "), 1, 4, true)),
+                          leseLupe->height());
     leseLupe->show();
 }
 
@@ -295,7 +310,9 @@ void MainFrm::setzeListenAuswahl(int index) {
     wLueckGrLst->setCurrentRow(index);
 }
 
-void MainFrm::fokusAufEinsetzen() { einsetzenBtn->setFocus(); }
+void MainFrm::fokusAufEinsetzen() {
+    einsetzenBtn->setFocus();
+}
 
 void MainFrm::aktiviereListe() {
     wLueckGrLst->setEnabled(true);
@@ -313,7 +330,9 @@ void MainFrm::zeigePunkte(const QString& punkte, const QString& zafkus) {
     }
 }
 
-void MainFrm::zeigeFeldKennung(const QString& kennung) { feldKennungLbl->setText(kennung); }
+void MainFrm::zeigeFeldKennung(const QString& kennung) {
+    feldKennungLbl->setText(kennung);
+}
 
 void MainFrm::zeigeLampe(Lampe lampe, bool an) {
     const qreal ratio = devicePixelRatioF();

@@ -49,7 +49,7 @@ struct MainFrmDienste {
 // SpielAblauf; this class only shows what it is asked to and passes input on.
 class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     Q_OBJECT
-public:
+  public:
     static constexpr long kHilfeThema = 2000;
 
     explicit MainFrm(const MainFrmDienste& dienste, QWidget* parent = nullptr);
@@ -109,13 +109,13 @@ public:
     // The menu items by name (mnuDateiNeu …), each with its help topic as data.
     std::map<QString, QAction*> menue;
 
-protected:
+  protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     // Esc never closes the game.
     void reject() override {}
 
-private:
+  private:
     void baueAufgabenBereich();
     void baueKarten();
     void bauePunkte();

@@ -88,9 +88,9 @@ QMenuBar* MainFrm::baueMenues() {
 }
 
 void MainFrm::setzeMenues(bool freigabe) {
-    for (const char* name : {"mnuDateiNeu", "mnuDateiInfo", "mnuDateiMeisterliste", "mnuDateiEnde",
-                             "mnuBearbEinstell", "mnuHilfeInfo", "mnuHilfeSpielregeln",
-                             "mnuHilfeAktKat"})
+    for (const char* name :
+         {"mnuDateiNeu", "mnuDateiInfo", "mnuDateiMeisterliste", "mnuDateiEnde", "mnuBearbEinstell",
+          "mnuHilfeInfo", "mnuHilfeSpielregeln", "mnuHilfeAktKat"})
         menue.at(QString::fromUtf8(name))->setEnabled(freigabe);
 }
 
@@ -99,7 +99,9 @@ void MainFrm::nochNichtDa(const QString& was) {
                  QStringLiteral("&OK"), QString(), QStringLiteral("Zafku"));
 }
 
-void MainFrm::zeigeHilfe(long thema) { d_.hilfe.showTopic(d_.daten.hilfeDatei, thema); }
+void MainFrm::zeigeHilfe(long thema) {
+    d_.hilfe.showTopic(d_.daten.hilfeDatei, thema);
+}
 
 void MainFrm::zeigeKategorieHilfe() {
     d_.hilfe.showTopic(d_.daten.appPfad + QStringLiteral("/Vesk.chm"), d_.daten.katHilfeNr);
@@ -109,7 +111,8 @@ void MainFrm::sicher(const std::function<void()>& befehl) {
     try {
         befehl();
     } catch (const LaufzeitFehler& fehler) {
-        zeigeMeldung(fehler.text(), QStringLiteral("&OK"), QString(), QStringLiteral("Laufzeitfehler"));
+        zeigeMeldung(fehler.text(), QStringLiteral("&OK"), QString(),
+                     QStringLiteral("Laufzeitfehler"));
         done(1);
     }
 }
@@ -122,7 +125,8 @@ bool MainFrm::eventFilter(QObject* ziel, QEvent* ereignis) {
         if (taste->key() != Qt::Key_F1)
             return false;
         const QAction* aktiv = m->activeAction();
-        zeigeHilfe(aktiv && aktiv->data().toLongLong() > 0 ? aktiv->data().toLongLong() : kMenueThema);
+        zeigeHilfe(aktiv && aktiv->data().toLongLong() > 0 ? aktiv->data().toLongLong()
+                                                           : kMenueThema);
         return true;
     }
     auto* widget = qobject_cast<QWidget*>(ziel);

@@ -7,10 +7,10 @@ namespace zafku {
 // The quiet background behind the game's windows; it has no controls.
 class ZafkuBackFrm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ZafkuBackFrm(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 };
 

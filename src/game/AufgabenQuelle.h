@@ -8,7 +8,7 @@ struct Aufgabe;
 
 // Where the game's tasks come from: the spelling database and the exercise file.
 class AufgabenQuelle {
-public:
+  public:
     virtual ~AufgabenQuelle() = default;
     // Opens the material of the category; raises LaufzeitFehler when it cannot be used.
     virtual void oeffne(const QString& appPfad, const QString& feldName) = 0;

@@ -6,10 +6,10 @@ namespace zafku {
 
 namespace {
 
-constexpr int kLinien[12][5] = {
-    {1, 2, 3, 4, 5},     {6, 7, 8, 9, 10},    {11, 12, 13, 14, 15}, {16, 17, 18, 19, 20},
-    {21, 22, 23, 24, 25}, {1, 6, 11, 16, 21},  {2, 7, 12, 17, 22},   {3, 8, 13, 18, 23},
-    {4, 9, 14, 19, 24},  {5, 10, 15, 20, 25}, {1, 7, 13, 19, 25},   {5, 9, 13, 17, 21}};
+constexpr int kLinien[12][5] = {{1, 2, 3, 4, 5},      {6, 7, 8, 9, 10},     {11, 12, 13, 14, 15},
+                                {16, 17, 18, 19, 20}, {21, 22, 23, 24, 25}, {1, 6, 11, 16, 21},
+                                {2, 7, 12, 17, 22},   {3, 8, 13, 18, 23},   {4, 9, 14, 19, 24},
+                                {5, 10, 15, 20, 25},  {1, 7, 13, 19, 25},   {5, 9, 13, 17, 21}};
 
 bool vonJemandemGehalten(const Karten& karte, int nSpieler, int feld) {
     for (int p = 0; p < nSpieler && p < kMaxKarten; ++p) {
@@ -19,7 +19,9 @@ bool vonJemandemGehalten(const Karten& karte, int nSpieler, int feld) {
     return false;
 }
 
-int naechstesFeld(int feld) { return feld % kFelder + 1; }
+int naechstesFeld(int feld) {
+    return feld % kFelder + 1;
+}
 
 } // namespace
 

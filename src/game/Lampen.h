@@ -6,7 +6,7 @@ enum class Lampe { Fehler, Zafku, Laden };
 
 // What the lamps need of the window.
 class LampenAnzeige {
-public:
+  public:
     virtual ~LampenAnzeige() = default;
     virtual void zeigeLampe(Lampe lampe, bool an) = 0;
     // A lit lamp's label is drawn in button-text colour, otherwise in grey-text colour.
@@ -17,7 +17,7 @@ public:
 // The three feedback lamps: 0 all off, 1 wrong answer (red blinks), 2 Zafku (yellow
 // blinks), 3 new task (green). Red and yellow blink six times and then go out.
 class Lampen {
-public:
+  public:
     explicit Lampen(LampenAnzeige& anzeige) : anzeige_(anzeige) {}
 
     void setzeLampen(int zustand);
@@ -25,7 +25,7 @@ public:
     void timerTick();
     int lampenZustand() const { return lampenZustand_; }
 
-private:
+  private:
     LampenAnzeige& anzeige_;
     int lampenZustand_ = 0;
     // Kept from one sequence to the next: a cut-short sequence shortens the next one.

@@ -18,7 +18,8 @@ QString PrtDatei::zeile(bool ok, const QString& text, const Aufgabe& aufgabe) {
     if (ok)
         return zeile + QStringLiteral("OK");
     const int vor = aufgabe.aktVonPos - 1;
-    return zeile + aufgabe.aktWort.left(vor) + text + aufgabe.aktWort.mid(vor + aufgabe.aktLupLaenge);
+    return zeile + aufgabe.aktWort.left(vor) + text +
+           aufgabe.aktWort.mid(vor + aufgabe.aktLupLaenge);
 }
 
 void PrtDatei::melde(const QString& pfad) {
@@ -55,7 +56,9 @@ void PrtDatei::oeffneErsteDatei() {
         oeffne(QIODevice::ReadOnly);
 }
 
-void PrtDatei::initPrtDatei() { oeffne(QIODevice::Append); }
+void PrtDatei::initPrtDatei() {
+    oeffne(QIODevice::Append);
+}
 
 void PrtDatei::addPrtEintrag(bool ok, const QString& text, const Aufgabe& aufgabe) {
     if (!datei_.isOpen() || !datei_.isWritable())

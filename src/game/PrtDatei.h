@@ -14,7 +14,7 @@ struct SitzungsDaten;
 // The protocol file of the player on turn in the user folder: one line per judged
 // answer, Windows-1252, CR LF, written through at once.
 class PrtDatei {
-public:
+  public:
     // meldeFehler gets a German text once per file that cannot be written; play goes on.
     PrtDatei(SitzungsDaten& daten, std::function<void(const QString&)> meldeFehler);
 
@@ -27,7 +27,7 @@ public:
 
     static QString zeile(bool ok, const QString& text, const Aufgabe& aufgabe);
 
-private:
+  private:
     bool oeffne(QIODevice::OpenMode modus);
     void melde(const QString& pfad);
 

@@ -22,14 +22,13 @@ constexpr int kZafkuBonus = 100;
 SpielAblauf::SpielAblauf(SitzungsDaten& daten, AufgabenQuelle& quelle, SoundMod& sound,
                          ZufallsZahlen& zufall, const Clock& uhr, SpielAnzeige& anzeige,
                          LampenAnzeige& lampenAnzeige)
-    : lampen(lampenAnzeige),
-      prt(daten,
-          [&anzeige](const QString& text) {
-              anzeige.zeigeMeldung(text, QStringLiteral("&OK"), QString(),
-                                   QStringLiteral("Laufzeitfehler"));
-          }),
-      daten_(daten), quelle_(quelle), sound_(sound), zufall_(zufall), uhr_(uhr),
-      anzeige_(anzeige) {}
+    : lampen(lampenAnzeige), prt(daten,
+                                 [&anzeige](const QString& text) {
+                                     anzeige.zeigeMeldung(text, QStringLiteral("&OK"), QString(),
+                                                          QStringLiteral("Laufzeitfehler"));
+                                 }),
+      daten_(daten), quelle_(quelle), sound_(sound), zufall_(zufall), uhr_(uhr), anzeige_(anzeige) {
+}
 
 QString SpielAblauf::meldung(const QStringList& zeilen, const QString& knopf1,
                              const QString& knopf2, const QString& titel) {
@@ -39,7 +38,8 @@ QString SpielAblauf::meldung(const QStringList& zeilen, const QString& knopf1,
 
 void SpielAblauf::lade() {
     daten_.einstAnzahl = 5;
-    daten_.einstSchluessel = {QStringLiteral("GegenComputer"), QStringLiteral("ComputerSpielStärke"),
+    daten_.einstSchluessel = {QStringLiteral("GegenComputer"),
+                              QStringLiteral("ComputerSpielStärke"),
                               QStringLiteral("TonEinschalten"), QStringLiteral("RatezeitBegrenzen"),
                               QStringLiteral("EinstellungenSpeichern")};
     loadVokraIni(daten_);
@@ -167,7 +167,7 @@ void SpielAblauf::zeigeSlotFuer(int slot, int spieler) {
     std::array<Farbe, 25> felder;
     for (int f = 1; f <= kFelder; ++f)
         felder[f - 1] = karte[spieler][f] == kMarkiert ? farbeStark(daten_, spieler)
-                                                        : farbeHell(daten_, spieler);
+                                                       : farbeHell(daten_, spieler);
     anzeige_.zeigeSlot(slot, spieler, daten_.spielerName[spieler], felder);
     if (slot == 0)
         spNameLbl_ = daten_.spielerName[spieler];
@@ -210,15 +210,14 @@ void SpielAblauf::loescheKarten() {
 
 void SpielAblauf::neuesSpiel() {
     const int n = daten_.nSpieler - (daten_.gegenComputer == 1 ? 1 : 0);
-    const QStringList frage =
-        n > 1 ? QStringList{QStringLiteral("Wenn ihr das Spiel neu beginnt,"),
-                            QStringLiteral("gehen alle Punkte verloren."),
-                            QStringLiteral("Seid ihr sicher, dass ihr das"),
-                            QStringLiteral("wirklich wollt?")}
-              : QStringList{QStringLiteral("Wenn du das Spiel neu beginnst,"),
-                            QStringLiteral("gehen alle Punkte verloren."),
-                            QStringLiteral("Bist du sicher, dass du das"),
-                            QStringLiteral("wirklich willst?")};
+    const QStringList frage = n > 1 ? QStringList{QStringLiteral("Wenn ihr das Spiel neu beginnt,"),
+                                                  QStringLiteral("gehen alle Punkte verloren."),
+                                                  QStringLiteral("Seid ihr sicher, dass ihr das"),
+                                                  QStringLiteral("wirklich wollt?")}
+                                    : QStringList{QStringLiteral("Wenn du das Spiel neu beginnst,"),
+                                                  QStringLiteral("gehen alle Punkte verloren."),
+                                                  QStringLiteral("Bist du sicher, dass du das"),
+                                                  QStringLiteral("wirklich willst?")};
     if (meldung(frage, QStringLiteral("&ja"), QStringLiteral("&nein"),
                 QStringLiteral("Neues Spiel")) == QLatin1String("nein"))
         return;

@@ -19,7 +19,7 @@ struct SitzungsDaten;
 // The game flow of the main window: loading, showing tasks, judging answers, passing
 // turns. It reaches the window only through SpielAnzeige and LampenAnzeige.
 class SpielAblauf {
-public:
+  public:
     SpielAblauf(SitzungsDaten& daten, AufgabenQuelle& quelle, SoundMod& sound,
                 ZufallsZahlen& zufall, const Clock& uhr, SpielAnzeige& anzeige,
                 LampenAnzeige& lampenAnzeige);
@@ -66,7 +66,7 @@ public:
     // The name shown in the large card's label.
     const QString& spNameLbl() const { return spNameLbl_; }
 
-private:
+  private:
     void zeigeSlotFuer(int slot, int spieler);
     QString meldung(const QStringList& zeilen, const QString& knopf1, const QString& knopf2,
                     const QString& titel);

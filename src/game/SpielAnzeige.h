@@ -11,12 +11,12 @@ namespace zafku {
 
 // What the game flow asks of the main window.
 class SpielAnzeige {
-public:
+  public:
     virtual ~SpielAnzeige() = default;
 
     // The game's message window; returns the answer (the pressed button without "&").
-    virtual QString zeigeMeldung(const QString& text, const QString& knopf1,
-                                 const QString& knopf2, const QString& titel) = 0;
+    virtual QString zeigeMeldung(const QString& text, const QString& knopf1, const QString& knopf2,
+                                 const QString& titel) = 0;
     // The platform's plain notice for a key that is not a letter.
     virtual void zeigeNichtDruckbar() = 0;
 
@@ -31,8 +31,8 @@ public:
                            const std::array<Farbe, 25>& felder) = 0;
     virtual void faerbeFeld(int slot, int feld, Farbe farbe) = 0;
 
-    virtual void zeigeAufgabe(const QString& kontext, const QString& wortZeile,
-                              const QString& satz, const QStringList& liste) = 0;
+    virtual void zeigeAufgabe(const QString& kontext, const QString& wortZeile, const QString& satz,
+                              const QStringList& liste) = 0;
     virtual void setzeListenAuswahl(int index) = 0;
     virtual void fokusAufEinsetzen() = 0;
     virtual void aktiviereListe() = 0;

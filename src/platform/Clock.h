@@ -6,7 +6,7 @@
 namespace zafku {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since midnight with fractions (the host's timer).
     virtual double secondsSinceMidnight() const = 0;
@@ -17,13 +17,13 @@ public:
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     SystemClock();
     double secondsSinceMidnight() const override;
     double monotonicSeconds() const override;
     QString dateText() const override;
 
-private:
+  private:
     QElapsedTimer started_;
 };
 

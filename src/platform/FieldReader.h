@@ -8,7 +8,7 @@ namespace zafku {
 // that starts with a double quote runs to the next double quote and may hold commas;
 // blanks around an unquoted field are dropped; an empty line is one empty field.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(QString text);
 
     bool atEnd() const { return pos_ >= text_.size(); }
@@ -19,7 +19,7 @@ public:
     // heading; false when the text ends first.
     bool skipPast(const QString& field);
 
-private:
+  private:
     bool atLineEnd() const;
     void skipLineEnd();
     void skipBlanks();

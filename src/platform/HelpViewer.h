@@ -6,7 +6,7 @@ namespace zafku {
 
 // Shows topics of a help file; a help file is a folder of HTML pages (see HtmlHelpMod).
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual void showTopic(const QString& helpFile, long topic) = 0;
     virtual void showDefault(const QString& helpFile) = 0;

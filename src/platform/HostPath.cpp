@@ -7,7 +7,8 @@ namespace zafku {
 
 QString resolveHostPath(const QString& dir, const QString& relative) {
     QString current = dir;
-    const QStringList parts = QString(relative).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
+    const QStringList parts =
+        QString(relative).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
     bool onDisk = true;
     for (const QString& part : parts) {
         QString chosen = part;
@@ -15,8 +16,8 @@ QString resolveHostPath(const QString& dir, const QString& relative) {
             const QDir d(current);
             if (!QFileInfo::exists(d.filePath(part))) {
                 onDisk = false;
-                const QStringList entries =
-                    d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                const QStringList entries = d.entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot);
                 for (const QString& entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                         chosen = entry;

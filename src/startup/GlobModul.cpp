@@ -34,8 +34,12 @@ Farbe farbe(const std::array<int, 15>& tab, int zeile) {
 }
 } // namespace
 
-Farbe farbeHell(const SitzungsDaten& daten, int zeile) { return farbe(daten.farbTabHell, zeile); }
-Farbe farbeStark(const SitzungsDaten& daten, int zeile) { return farbe(daten.farbTabStark, zeile); }
+Farbe farbeHell(const SitzungsDaten& daten, int zeile) {
+    return farbe(daten.farbTabHell, zeile);
+}
+Farbe farbeStark(const SitzungsDaten& daten, int zeile) {
+    return farbe(daten.farbTabStark, zeile);
+}
 
 QString bausteinBildName(const QString& code) {
     const auto zeichen = [&](int n) { return n <= code.size() ? code[n - 1] : QChar(); };

@@ -15,17 +15,17 @@ int zufallsZahl(int lo, int hi, RandomSource& quelle, const Clock& uhr);
 
 // The seam through which the game draws random numbers; tests script the results.
 class ZufallsZahlen {
-public:
+  public:
     virtual ~ZufallsZahlen() = default;
     virtual int zufallsZahl(int lo, int hi) = 0;
 };
 
 class UhrZufallsZahlen : public ZufallsZahlen {
-public:
+  public:
     UhrZufallsZahlen(RandomSource& quelle, const Clock& uhr) : quelle_(quelle), uhr_(uhr) {}
     int zufallsZahl(int lo, int hi) override { return zafku::zufallsZahl(lo, hi, quelle_, uhr_); }
 
-private:
+  private:
     RandomSource& quelle_;
     const Clock& uhr_;
 };

@@ -29,7 +29,8 @@ int Main(const QString& kommandozeile, const QString& programmOrdner, SitzungsDa
         return brichAb(daten, ui,
                        {QStringLiteral("Dieses Programm kann nur aus der"),
                         QStringLiteral("Spieleliste der Demoversion des"),
-                        QStringLiteral("VOKRA-Rahmenprogramms gestartet"), QStringLiteral("werden!")});
+                        QStringLiteral("VOKRA-Rahmenprogramms gestartet"),
+                        QStringLiteral("werden!")});
     if (!leseStartParameter(kommandozeile, daten, &ui))
         return brichAb(daten, ui,
                        {QStringLiteral("Diese Version von Zafku ist nicht"),

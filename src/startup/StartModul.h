@@ -11,7 +11,7 @@ class SoundMod;
 
 // What start-up needs of the windows.
 class StartUi : public SpielerAnzeige {
-public:
+  public:
     virtual void zeigeMeldung(const QString& text, const QString& knopf1, const QString& knopf2,
                               const QString& titel) = 0;
     virtual void zeigeHintergrund() = 0;

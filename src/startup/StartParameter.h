@@ -9,7 +9,7 @@ struct SitzungsDaten;
 // Receives each player's name while the launch block is parsed (the game-state dialog
 // shows the names and their points from then on).
 class SpielerAnzeige {
-public:
+  public:
     virtual ~SpielerAnzeige() = default;
     virtual void spielerGelesen(int index, const QString& name) = 0;
 };

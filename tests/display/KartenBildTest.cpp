@@ -2,7 +2,6 @@
 #include "display/KartenSlot.h"
 #include "display/TextBreite.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace zafku;
@@ -18,7 +17,8 @@ double tintenMitte(const QImage& bild, QRect streifen, bool waagrecht) {
         for (int x = streifen.left(); x <= streifen.right(); ++x) {
             const QColor c = bild.pixelColor(x, y);
             if (std::abs(c.red() - hintergrund.red()) + std::abs(c.green() - hintergrund.green()) +
-                    std::abs(c.blue() - hintergrund.blue()) > 120) {
+                    std::abs(c.blue() - hintergrund.blue()) >
+                120) {
                 summe += waagrecht ? x : y;
                 ++anzahl;
             }

@@ -1,7 +1,7 @@
+#include "display/MainFrm.h"
 #include "dialogs/MldFenster.h"
 #include "dialogs/Twips.h"
 #include "display/DateiInfoFrm.h"
-#include "display/MainFrm.h"
 #include "display/TextBreite.h"
 #include "game/Fakes.h"
 #include "platform/Clock.h"
@@ -15,9 +15,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -30,16 +30,18 @@ using namespace zafku;
 namespace {
 
 class Hilfe : public HelpViewer {
-public:
+  public:
     QStringList aufrufe;
-    void showTopic(const QString& f, long t) override { aufrufe.append(f.section('/', -1) + ":" + QString::number(t)); }
+    void showTopic(const QString& f, long t) override {
+        aufrufe.append(f.section('/', -1) + ":" + QString::number(t));
+    }
     void showDefault(const QString& f) override { aufrufe.append(f.section('/', -1)); }
     void closeAll(const QString&) override {}
 };
 
 // Presses the default button of every modal window that opens, and counts them.
 class ModalBeantworter {
-public:
+  public:
     ModalBeantworter() {
         timer_.setInterval(20);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -53,12 +55,12 @@ public:
     QWidget* erlaubt = nullptr;
     QStringList titel;
 
-private:
+  private:
     QTimer timer_;
 };
 
 class MainFrmTest : public ::testing::Test {
-protected:
+  protected:
     MainFrmTest() {
         host.writeHostFile("Vokra.ini", {"[Zafku]", "TonEinschalten=0"});
         daten.appPfad = host.path();
@@ -98,7 +100,8 @@ TEST_F(MainFrmTest, ShowsTheTaskWithTheGapMarkOverTheGap) {
     EXPECT_EQ(eintraege(fenster.wLueckGrLst), QStringList({"s", "ss", QString::fromUtf8("ß")}));
     EXPECT_TRUE(fenster.wLueckGrLst->isEnabled());
     EXPECT_TRUE(fenster.leseLupe->isVisibleTo(&fenster));
-    EXPECT_EQ(fenster.leseLupe->x(), fenster.lueckWortLbl->x() + twips(textBreite("Flu", 1, 3, true)));
+    EXPECT_EQ(fenster.leseLupe->x(),
+              fenster.lueckWortLbl->x() + twips(textBreite("Flu", 1, 3, true)));
     EXPECT_EQ(fenster.leseLupe->width(), twips(textBreite("    ", 1, 4, true)));
     EXPECT_EQ(fenster.spNameLbl->text(), "Anna");
     EXPECT_EQ(fenster.spFldFrame[1]->title(), "Tim");

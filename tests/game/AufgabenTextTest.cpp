@@ -20,7 +20,8 @@ TEST(AufgabenText, WordLineAndSentence) {
         {"", "", "", ""},
     };
     for (const auto& f : faelle) {
-        EXPECT_EQ(wortZeile(QString::fromUtf8(f.lueckWort)), QString::fromUtf8(f.zeile)) << f.lueckWort;
+        EXPECT_EQ(wortZeile(QString::fromUtf8(f.lueckWort)), QString::fromUtf8(f.zeile))
+            << f.lueckWort;
         EXPECT_EQ(lueckSatz(QString::fromUtf8(f.lueckWort), QString::fromUtf8(f.satz)),
                   QString::fromUtf8(f.lueckSatz))
             << f.satz;

@@ -16,7 +16,7 @@ namespace zafku::test {
 
 // Hands out scripted numbers: "draws 7, 8, 9".
 class SkriptZufall : public ZufallsZahlen {
-public:
+  public:
     std::deque<int> werte;
     int zufallsZahl(int lo, int hi) override {
         if (werte.empty())
@@ -28,7 +28,7 @@ public:
 };
 
 class TestQuelle : public AufgabenQuelle {
-public:
+  public:
     struct Eintrag {
         Aufgabe aufgabe;
         QString liste;
@@ -67,7 +67,7 @@ inline Aufgabe aufgabe(int refNr, const QString& wort, int vonPos, int laenge, i
 }
 
 class TestAnzeige : public SpielAnzeige {
-public:
+  public:
     struct Slot {
         int bild = -1;
         QString name;
@@ -97,7 +97,9 @@ public:
                    const std::array<Farbe, 25>& felder) override {
         karten[slot] = {bild, name, felder};
     }
-    void faerbeFeld(int slot, int feld, Farbe farbe) override { karten[slot].felder[feld - 1] = farbe; }
+    void faerbeFeld(int slot, int feld, Farbe farbe) override {
+        karten[slot].felder[feld - 1] = farbe;
+    }
     void zeigeAufgabe(const QString& k, const QString& w, const QString& s,
                       const QStringList& l) override {
         kontext = k;
@@ -117,7 +119,7 @@ public:
 };
 
 class TestLampen : public LampenAnzeige {
-public:
+  public:
     bool rot = false, gelb = false, gruen = false, rotLabel = false, gelbLabel = false,
          timer = false;
     int aufrufe = 0;
@@ -136,7 +138,7 @@ public:
 };
 
 class TestAudio : public AudioOutput {
-public:
+  public:
     QStringList gespielt;
     void play(const QString& pfad) override { gespielt.append(pfad); }
     void close() override {}

@@ -1,5 +1,5 @@
-#include "Fakes.h"
 #include "game/PrtDatei.h"
+#include "Fakes.h"
 #include "startup/SitzungsDaten.h"
 #include "support/TempHost.h"
 
@@ -23,7 +23,8 @@ TEST(PrtDatei, LinesForRightAndWrongAnswers) {
         {test::aufgabe(-4, "Biene", 2, 2), false, "ih", "-4= Bihne"},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(PrtDatei::zeile(f.ok, QString::fromUtf8(f.wahl), f.aufgabe), QString::fromUtf8(f.zeile));
+        EXPECT_EQ(PrtDatei::zeile(f.ok, QString::fromUtf8(f.wahl), f.aufgabe),
+                  QString::fromUtf8(f.zeile));
 }
 
 TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {

@@ -1,5 +1,5 @@
-#include "Fakes.h"
 #include "game/SpielAblauf.h"
+#include "Fakes.h"
 #include "platform/Clock.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
@@ -16,12 +16,12 @@ namespace {
 
 // A game on a temporary host with scripted tasks and random numbers.
 class SpielAblaufTest : public ::testing::Test {
-protected:
+  protected:
     void starte(const QStringList& namen, std::initializer_list<test::TestQuelle::Eintrag> aufgaben,
                 std::initializer_list<int> zufall = {}) {
-        host.writeHostFile("Vokra.ini", {"[Sound]", "Annahme1=ja", "LeichterFehler=nein",
-                                         "Gratulation1=juhu", "ProgrammStart=los", "[Zafku]",
-                                         "TonEinschalten=1"});
+        host.writeHostFile("Vokra.ini",
+                           {"[Sound]", "Annahme1=ja", "LeichterFehler=nein", "Gratulation1=juhu",
+                            "ProgrammStart=los", "[Zafku]", "TonEinschalten=1"});
         for (const char* wav : {"ja", "nein", "juhu", "los"})
             host.writeBytes(QStringLiteral("Sound/%1.WAV").arg(wav), "RIFF");
         daten.appPfad = host.path();
@@ -35,8 +35,12 @@ protected:
         sound.ladeSoundTabelle();
         ablauf.lade();
     }
-    QString gespielt() const { return audio.gespielt.isEmpty() ? QString() : audio.gespielt.last().section('/', -1); }
-    int index(const QString& eintrag) const { return static_cast<int>(ablauf.liste().indexOf(eintrag)); }
+    QString gespielt() const {
+        return audio.gespielt.isEmpty() ? QString() : audio.gespielt.last().section('/', -1);
+    }
+    int index(const QString& eintrag) const {
+        return static_cast<int>(ablauf.liste().indexOf(eintrag));
+    }
 
     TempHost host;
     SitzungsDaten daten;
@@ -50,8 +54,12 @@ protected:
     SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen};
 };
 
-test::TestQuelle::Eintrag biene() { return {aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i,ih"}; }
-test::TestQuelle::Eintrag kind() { return {aufgabe(12, "Kind", 2, 1, 2, "Das @ lacht."), "ie,i"}; }
+test::TestQuelle::Eintrag biene() {
+    return {aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i,ih"};
+}
+test::TestQuelle::Eintrag kind() {
+    return {aufgabe(12, "Kind", 2, 1, 2, "Das @ lacht."), "ie,i"};
+}
 
 } // namespace
 
@@ -83,7 +91,8 @@ TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
     EXPECT_EQ(daten.aktSpieler, 1);
     EXPECT_EQ(anzeige.karten[0].name, "Tim");
     EXPECT_EQ(anzeige.karten[1].name, "Anna Sommer");
-    EXPECT_EQ(anzeige.karten[1].felder[12], (Farbe{255, 153, 51})) << "Anna's won field, strong colour";
+    EXPECT_EQ(anzeige.karten[1].felder[12], (Farbe{255, 153, 51}))
+        << "Anna's won field, strong colour";
     EXPECT_EQ(anzeige.wortZeile, "K    nd");
     EXPECT_EQ(anzeige.feldKennung, "K1");
     EXPECT_EQ(anzeige.punkte, "000000") << "Tim's points now";
@@ -180,7 +189,8 @@ TEST_F(SpielAblaufTest, NewGameAsksAndOnlyNeinKeepsTheGame) {
     anzeige.antworten = {"nein"};
     ablauf.neuesSpiel();
     EXPECT_EQ(daten.punkte[1][0], 40);
-    EXPECT_TRUE(anzeige.meldungen.last().startsWith("Neues Spiel: Wenn ihr das Spiel neu beginnt,"));
+    EXPECT_TRUE(
+        anzeige.meldungen.last().startsWith("Neues Spiel: Wenn ihr das Spiel neu beginnt,"));
 
     daten.aktSpieler = 1;
     anzeige.antworten = {"ja"};
@@ -193,5 +203,6 @@ TEST_F(SpielAblaufTest, NewGameAsksAndOnlyNeinKeepsTheGame) {
 
     daten.gegenComputer = 1;
     ablauf.neuesSpiel();
-    EXPECT_TRUE(anzeige.meldungen.last().startsWith("Neues Spiel: Wenn du das Spiel neu beginnst,"));
+    EXPECT_TRUE(
+        anzeige.meldungen.last().startsWith("Neues Spiel: Wenn du das Spiel neu beginnst,"));
 }

@@ -36,8 +36,12 @@ TEST(FieldReader, SplitsFieldsLikeTheHost) {
         {"two commas", "a,,b", {"a", "", "b"}},
         {"unclosed quote runs to end", "\"abc", {"abc"}},
         {"text after closing quote dropped", "\"ab\"cd,e", {"ab", "e"}},
-        {"no trailing line end", "[Spiele]\r\nMaximaleSpielDauer=30", {"[Spiele]", "MaximaleSpielDauer=30"}},
-        {"umlauts kept", QString::fromUtf8("ComputerSpielStärke=1"), {QString::fromUtf8("ComputerSpielStärke=1")}},
+        {"no trailing line end",
+         "[Spiele]\r\nMaximaleSpielDauer=30",
+         {"[Spiele]", "MaximaleSpielDauer=30"}},
+        {"umlauts kept",
+         QString::fromUtf8("ComputerSpielStärke=1"),
+         {QString::fromUtf8("ComputerSpielStärke=1")}},
         {"empty file", "", {}},
     };
     for (const Fall& f : faelle)

@@ -17,8 +17,8 @@ TEST(Windows1252, MapsGermanLettersAndTheHighControlRange) {
 
 TEST(HostTextFile, WritesCrLfAndReadsAnyLineEnd) {
     TempHost host;
-    ASSERT_TRUE(writeHostLinesAtomically(host.file("x.ini"),
-                                         {QString::fromUtf8("Stärke=1"), " ", ""}));
+    ASSERT_TRUE(
+        writeHostLinesAtomically(host.file("x.ini"), {QString::fromUtf8("Stärke=1"), " ", ""}));
     EXPECT_EQ(host.readBytes("x.ini"), QByteArray("St\xE4rke=1\r\n \r\n\r\n"));
     EXPECT_EQ(splitHostLines(QStringLiteral("a\r\nb\nc\rd")), QStringList({"a", "b", "c", "d"}));
     EXPECT_EQ(splitHostLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));

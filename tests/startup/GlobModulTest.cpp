@@ -12,13 +12,13 @@ namespace {
 
 // Hands out the scripted values and counts the re-seeds.
 class SkriptQuelle : public RandomSource {
-public:
+  public:
     explicit SkriptQuelle(std::vector<float> werte) : werte_(std::move(werte)) {}
     void reseed(double) override { ++reseeds; }
     float next() override { return werte_.at(i_++); }
     int reseeds = 0;
 
-private:
+  private:
     std::vector<float> werte_;
     std::size_t i_ = 0;
 };
@@ -31,14 +31,15 @@ TEST(ZufallsZahl, MapsTheGeneratorOntoAnInclusiveClampedRange) {
         float r;
         int erwartet;
     } faelle[] = {
-        {1, 100, 0.0f, 1},      {1, 100, 0.999999f, 100}, {1, 100, 0.5f, 51},
-        {1, 100, 0.4999f, 50},  {3, 3, 0.7f, 3},          {5, 3, 0.9f, 5},
-        {1, 25, 0.0399f, 1},    {1, 25, 0.04f, 2},        {-2, 2, 0.0f, -2},
+        {1, 100, 0.0f, 1},     {1, 100, 0.999999f, 100}, {1, 100, 0.5f, 51},
+        {1, 100, 0.4999f, 50}, {3, 3, 0.7f, 3},          {5, 3, 0.9f, 5},
+        {1, 25, 0.0399f, 1},   {1, 25, 0.04f, 2},        {-2, 2, 0.0f, -2},
     };
     FesteUhr uhr(100.5);
     for (const auto& f : faelle) {
         SkriptQuelle quelle({f.r});
-        EXPECT_EQ(zufallsZahl(f.lo, f.hi, quelle, uhr), f.erwartet) << f.lo << ".." << f.hi << " r=" << f.r;
+        EXPECT_EQ(zufallsZahl(f.lo, f.hi, quelle, uhr), f.erwartet)
+            << f.lo << ".." << f.hi << " r=" << f.r;
         EXPECT_EQ(quelle.reseeds, 1);
     }
 }
@@ -68,8 +69,8 @@ TEST(GlobModul, VornameAndPictureName) {
         const char* code;
         const char* bild;
     } bilder[] = {{"LIP_", "BST_LIP.GIF"}, {"GK1M", "BST_GKM.GIF"}, {"AB12", "BST_AB_.GIF"},
-                  {"LTxy", "BST_LT_.GIF"}, {"LT", "BST_LT_.GIF"},  {"AB", "BST_AB.GIF"},
-                  {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},     {"", "BST_.GIF"}};
+                  {"LTxy", "BST_LT_.GIF"}, {"LT", "BST_LT_.GIF"},   {"AB", "BST_AB.GIF"},
+                  {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},      {"", "BST_.GIF"}};
     for (const auto& f : bilder)
         EXPECT_EQ(bausteinBildName(QString::fromUtf8(f.code)), QString::fromUtf8(f.bild)) << f.code;
 }
@@ -78,8 +79,8 @@ TEST(GlobModul, ZahlWertReadsTheLeadingNumberRoundingHalvesToEven) {
     const struct {
         const char* text;
         int wert;
-    } faelle[] = {{"3", 3},  {" 3", 3},   {"3x", 3},  {"2.5", 2},  {"3.5", 4}, {"-1", -1},
-                  {"x3", 0}, {"", 0},     {"+7", 7},  {"4.0", 4},  {"1.2.3", 1}};
+    } faelle[] = {{"3", 3},  {" 3", 3}, {"3x", 3}, {"2.5", 2}, {"3.5", 4},  {"-1", -1},
+                  {"x3", 0}, {"", 0},   {"+7", 7}, {"4.0", 4}, {"1.2.3", 1}};
     for (const auto& f : faelle)
         EXPECT_EQ(zahlWert(QString::fromUtf8(f.text)), f.wert) << f.text;
 }

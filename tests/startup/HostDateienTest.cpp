@@ -1,5 +1,5 @@
-#include "platform/LaufzeitFehler.h"
 #include "startup/HostDateien.h"
+#include "platform/LaufzeitFehler.h"
 #include "startup/SitzungsDaten.h"
 #include "support/TempHost.h"
 
@@ -22,10 +22,11 @@ int faktorFuer(const QStringList& ini) {
 
 TEST(LeseMaxSpielDauer, FactorTable) {
     const std::pair<int, int> tabelle[] = {
-        {1, 15}, {5, 15}, {6, 12}, {7, 10}, {8, 9},  {9, 8},  {10, 7}, {11, 6}, {12, 6},
-        {13, 5}, {15, 5}, {16, 4}, {18, 4}, {19, 3}, {25, 3}, {26, 2}, {37, 2}, {38, 1}, {500, 1}};
+        {1, 15}, {5, 15}, {6, 12}, {7, 10}, {8, 9},  {9, 8},  {10, 7}, {11, 6}, {12, 6}, {13, 5},
+        {15, 5}, {16, 4}, {18, 4}, {19, 3}, {25, 3}, {26, 2}, {37, 2}, {38, 1}, {500, 1}};
     for (const auto& [minuten, faktor] : tabelle)
-        EXPECT_EQ(faktorFuer({"[Spiele]", "MaximaleSpielDauer=" + QString::number(minuten)}), faktor)
+        EXPECT_EQ(faktorFuer({"[Spiele]", "MaximaleSpielDauer=" + QString::number(minuten)}),
+                  faktor)
             << minuten;
 }
 
@@ -39,7 +40,9 @@ TEST(LeseMaxSpielDauer, FindsTheEntryAsTheHostWritesIt) {
         {"no digits", {"[Spiele]", "MaximaleSpielDauer=lang"}, 15},
         {"comment skipped", {"[Spiele]", ";MaximaleSpielDauer=30", "MaximaleSpielDauer=8"}, 9},
         {"lower-case key", {"[Spiele]", "maximalespieldauer=30"}, 0},
-        {"later section still searched", {"[Spiele]", "x=1", "[Sound]", "MaximaleSpielDauer=30"}, 2},
+        {"later section still searched",
+         {"[Spiele]", "x=1", "[Sound]", "MaximaleSpielDauer=30"},
+         2},
         {"entry before the section", {"MaximaleSpielDauer=30", "[Spiele]"}, 0},
         {"no section", {"[Sound]", "MaximaleSpielDauer=30"}, 0},
     };

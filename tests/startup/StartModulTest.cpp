@@ -1,7 +1,7 @@
+#include "startup/StartModul.h"
 #include "platform/AudioOutput.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
-#include "startup/StartModul.h"
 #include "support/TempHost.h"
 
 #include <QStringList>
@@ -13,13 +13,13 @@ using namespace zafku;
 namespace {
 
 class StummeAusgabe : public AudioOutput {
-public:
+  public:
     void play(const QString&) override {}
     void close() override {}
 };
 
 class Protokoll : public StartUi {
-public:
+  public:
     QStringList meldungen;
     QStringList spieler;
     bool hintergrund = false;
@@ -33,12 +33,15 @@ public:
         ++hauptfenster;
         return 7;
     }
-    void spielerGelesen(int i, const QString& name) override { spieler.append(QString::number(i) + name); }
+    void spielerGelesen(int i, const QString& name) override {
+        spieler.append(QString::number(i) + name);
+    }
 };
 
 const QString kBlock = "\"Version=4;VeskFeldName=LIE_;nSpieler=2;Anna Sommer;Tim;anna01;tim02;\"";
-const QString kWaechter = "Laufzeitfehler|&OK||Dieses Programm kann nur aus der\r"
-                          "Spieleliste der Demoversion des\rVOKRA-Rahmenprogramms gestartet\rwerden!";
+const QString kWaechter =
+    "Laufzeitfehler|&OK||Dieses Programm kann nur aus der\r"
+    "Spieleliste der Demoversion des\rVOKRA-Rahmenprogramms gestartet\rwerden!";
 const QString kInkompatibel = "Laufzeitfehler|&OK||Diese Version von Zafku ist nicht\r"
                               "kompatibel mit der installierten\rVersion von VOKRA.";
 
@@ -48,7 +51,9 @@ struct Lauf {
     SoundMod sound{daten, ausgabe};
     Protokoll ui;
     int code = 0;
-    Lauf(const QString& block, const TempHost& host) { code = Main(block, host.path(), daten, sound, ui); }
+    Lauf(const QString& block, const TempHost& host) {
+        code = Main(block, host.path(), daten, sound, ui);
+    }
 };
 
 } // namespace
@@ -93,8 +98,8 @@ TEST(StartModul, MissingHostFileIsARuntimeFault) {
 
 TEST(StartModul, ReadsTheHostFilesThenShowsTheMainWindow) {
     TempHost host;
-    host.writeHostFile("Vokra.ini", {"[Spiele]", "MaximaleSpielDauer=30", "[Sound]",
-                                     "Annahme1=Pling"});
+    host.writeHostFile("Vokra.ini",
+                       {"[Spiele]", "MaximaleSpielDauer=30", "[Sound]", "Annahme1=Pling"});
     QStringList tsp = {">>> Gruppe,>>>1"};
     for (int i = 1; i <= 10; ++i)
         tsp.append(QString("Kategorie %1,K%2__").arg(i).arg(i));

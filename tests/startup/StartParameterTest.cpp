@@ -1,5 +1,5 @@
-#include "startup/SitzungsDaten.h"
 #include "startup/StartParameter.h"
+#include "startup/SitzungsDaten.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ using namespace zafku;
 namespace {
 
 class Mitschrift : public SpielerAnzeige {
-public:
+  public:
     void spielerGelesen(int i, const QString& name) override {
         namen.append(QString::number(i) + ":" + name);
     }
@@ -30,17 +30,37 @@ struct Fall {
 
 TEST(LeseStartParameter, ParsesTheLaunchBlock) {
     const Fall faelle[] = {
-        {"\"Version=4;VeskFeldName=LIP_;LupenFlag=0;GwsFlag=0;nSpieler=2;Veze Vuvu;Tim;anna01;tim02;\"",
-         true, 2, {"Veze Vuvu", "Tim"}, {"anna01", "tim02"}, "LIP_"},
+        {"\"Version=4;VeskFeldName=LIP_;LupenFlag=0;GwsFlag=0;nSpieler=2;Veze "
+         "Vuvu;Tim;anna01;tim02;\"",
+         true,
+         2,
+         {"Veze Vuvu", "Tim"},
+         {"anna01", "tim02"},
+         "LIP_"},
         {"xVersion=4;nSpieler=0;x", true, 0, {}, {}, ""},
-        {"\"Version=4 ;Class=abc;nSpieler= 3;a;b;c;d;e;f;\"", true, 3, {"a", "b", "c"}, {"d", "e", "f"}, ""},
-        {"\"Version= 4;nSpieler=3x;a;b;c;d;e;f;rest\"", true, 3, {"a", "b", "c"}, {"d", "e", "f"}, ""},
+        {"\"Version=4 ;Class=abc;nSpieler= 3;a;b;c;d;e;f;\"",
+         true,
+         3,
+         {"a", "b", "c"},
+         {"d", "e", "f"},
+         ""},
+        {"\"Version= 4;nSpieler=3x;a;b;c;d;e;f;rest\"",
+         true,
+         3,
+         {"a", "b", "c"},
+         {"d", "e", "f"},
+         ""},
         {"\"Version=4;nSpieler=2.5;a;b;c;d;\"", true, 2, {"a", "b"}, {"c", "d"}, ""},
         {"\"Version=4;nSpieler=zwei;\"", true, 0, {}, {}, ""},
         {"\"Version=4;VeskFeldName=GK1M;\"", true, 0, {}, {}, "GK1M"},
         {"\"Version=4;nSpieler=1; Anna ;anna;\"", true, 1, {" Anna "}, {"anna"}, ""},
         // Items after nSpieler= are names, never keys.
-        {"\"Version=4;nSpieler=2;Version=5;Tim;a;b;\"", true, 2, {"Version=5", "Tim"}, {"a", "b"}, ""},
+        {"\"Version=4;nSpieler=2;Version=5;Tim;a;b;\"",
+         true,
+         2,
+         {"Version=5", "Tim"},
+         {"a", "b"},
+         ""},
         {"\"Version=4.0;nSpieler=1;a;b;\"", false, 0, {}, {}, ""},
         {"\"Version=4;VeskFeldName=X;Version=5;nSpieler=1;a;b;\"", false, 0, {}, {}, "X"},
         {"\"Version=4;nSpieler=5;a;b;c;d;e;1;2;3;4;5;\"", false, 5, {}, {}, ""},

@@ -4,7 +4,7 @@
 
 // A clock that stands still at the time a test sets.
 class FesteUhr : public zafku::Clock {
-public:
+  public:
     explicit FesteUhr(double sekunden = 0) : sekunden(sekunden) {}
     double secondsSinceMidnight() const override { return sekunden; }
     double monotonicSeconds() const override { return sekunden; }

@@ -8,7 +8,7 @@
 
 // A throw-away host folder for tests; files are written as the host writes them.
 class TempHost {
-public:
+  public:
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return QDir(dir_.path()).filePath(name); }
 
@@ -34,6 +34,6 @@ public:
         return f.readAll();
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };

@@ -50,7 +50,9 @@ QList<WortEintrag> parseWortDatei(const QString& text, const QString& datei,
         if (e.wort.isEmpty())
             fehler.append({datei, nr, QStringLiteral("leeres Wort")});
         else if (!ok || e.komplexInd < 1 || e.komplexInd > 5)
-            fehler.append({datei, nr, QStringLiteral("Schwierigkeit \"%1\" ist nicht 1 bis 5").arg(felder[2])});
+            fehler.append(
+                {datei, nr,
+                 QStringLiteral("Schwierigkeit \"%1\" ist nicht 1 bis 5").arg(felder[2])});
         else {
             QString markenFehler;
             if (!parseMarken(felder[4], e.marken, markenFehler))
