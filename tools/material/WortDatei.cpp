@@ -69,7 +69,8 @@ QList<WortEintrag> leseWortDateien(const QString& dir, QList<QuellFehler>& fehle
     const QDir d(dir);
     const QStringList namen = d.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
     for (const QString& name : namen) {
-        if (name == QLatin1String("erlaubte_paare.txt"))
+        if (name == QLatin1String("erlaubte_paare.txt") ||
+            name == QLatin1String("gepruefte_befunde.txt"))
             continue;
         QFile file(d.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {

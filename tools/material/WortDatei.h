@@ -32,7 +32,7 @@ struct QuellFehler {
 QList<WortEintrag> parseWortDatei(const QString& text, const QString& datei,
                                   QList<QuellFehler>& fehler);
 
-// Reads every *.txt of dir except erlaubte_paare.txt, in file-name order.
+// Reads every *.txt of dir except the two review files, in file-name order.
 QList<WortEintrag> leseWortDateien(const QString& dir, QList<QuellFehler>& fehler);
 
 } // namespace zafku::material

@@ -2,6 +2,7 @@
 
 #include "Uebung.h"
 #include "Wortschatz.h"
+#include "Ziehungen.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "rdb/KategorienTabelle.h"
@@ -61,11 +62,45 @@ Paare leseErlaubtePaare(const QString& pfad, QList<QuellFehler>& fehler) {
     return paare;
 }
 
+// Reviewed findings, "Schlüssel | Begründung": a category that practises several
+// contrasts at once ("DHO_ Gegensätze"), or a set of fillings whose right answers are
+// knowingly uneven ("DHO_ Auswahl ö,öh").
+QHash<QString, int> leseGeprueft(const QString& pfad, QList<QuellFehler>& fehler) {
+    QHash<QString, int> befunde;
+    const QStringList zeilen = leseUtf8(pfad).value_or(QString()).split(u'\n');
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString z = zeilen[i].trimmed();
+        if (z.isEmpty() || z.startsWith(u'#'))
+            continue;
+        const QStringList f = z.split(u'|');
+        if (f.size() != 2 || f[1].trimmed().isEmpty())
+            fehler.append({pfad, i + 1, QStringLiteral("nicht \"Schlüssel | Begründung\"")});
+        else
+            befunde.insert(f[0].trimmed(), i + 1);
+    }
+    return befunde;
+}
+
+// A wrong filling that gives a listed word or one the spell checker accepts.
+struct Fuellung {
+    QString falsch, eintrag, code;
+    const WortEintrag* wort = nullptr;
+};
+
 struct Material {
     QStringList kategorien;
     QList<Uebung> uebungen;
     QList<WortEintrag> woerter;
     Paare erlaubt;
+    QHash<QString, int> geprueft;
+    QString geprueftPfad;
+    QSet<QString> genutzt;
+    QList<Fuellung> fuellungen;
+
+    bool istGeprueft(const QString& schluessel) {
+        genutzt.insert(schluessel);
+        return geprueft.contains(schluessel);
+    }
 };
 
 // The block the game loads for a code: the first whose key begins with it.
@@ -174,34 +209,121 @@ void pruefeMarken(const Material& m, QList<QuellFehler>& fehler) {
 // A wrong filling that gives another word is only fair when a person checked that the
 // sentence decides. A filling that changes only the letter case is what the
 // capital-letter exercises practise, so it is not counted as another word.
-void pruefeFuellungen(const RdbManager& rdb, bool liste2, const Material& m,
-                      const Wortschatz& wortschatz, QList<QuellFehler>& fehler) {
+Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
+                         const QList<QSet<QString>>& gruppen, bool gruppenGeprueft,
+                         QList<QuellFehler>& fehler) {
     const Aufgabe& a = rdb.aufgabe;
     // The database numbers the words in file order from 1.
     const WortEintrag& w = m.woerter[a.aktRefNr - 1];
+    const QString& code = rdb.kategorie.kmpKennung;
     const QString vorne = a.aktWort.left(a.aktVonPos - 1);
     const QString hinten = a.aktWort.mid(a.aktVonPos - 1 + a.aktLupLaenge);
     const QString richtig = a.aktWort.mid(a.aktVonPos - 1, a.aktLupLaenge);
     const QString auswahl = rdb.buildAuswahlListe(liste2);
+    const auto melde = [&](const QString& text) { fehler.append({w.datei, w.zeile, text}); };
+
+    if (inDoppeltemMitlaut(a.aktWort, a.aktVonPos, a.aktLupLaenge))
+        melde(QStringLiteral("die Lücke von \"%1\" ist die Hälfte eines doppelten Mitlauts "
+                             "(Übung %2)")
+                  .arg(a.aktWort, code));
+    const SchreibPaar& paar = rdb.kategorie.schreibPaare.value(a.aktPaarNr);
+    const QString eigene = liste2 ? paar.schreibung2 : paar.schreibung1;
+    const auto gruppeText = [&](const QString& schreibung) {
+        for (const QSet<QString>& g : gruppen)
+            if (g.contains(schreibung)) {
+                QStringList teile = g.values();
+                teile.sort();
+                return teile.join(u'/');
+            }
+        return schreibung;
+    };
+    if (gruppen.size() > 1 && !gruppenGeprueft && !gruppen[0].contains(eigene))
+        melde(QStringLiteral("\"%1\" übt %2 statt %3 (Übung %4)")
+                  .arg(a.aktWort, gruppeText(eigene),
+                       gruppeText(rdb.kategorie.schreibPaare[0].schreibung1), code));
+    Ziehung z{{}, richtig, 0};
     for (int n = 1;; ++n) {
         const QString eintrag = getListenEintrag(auswahl, n);
         if (eintrag.isEmpty())
-            return;
+            break;
+        z.auswahl.append(eintrag);
         const QString falsch = vorne + eintrag + hinten;
         if (eintrag == richtig || falsch.compare(a.aktWort, Qt::CaseInsensitive) == 0)
             continue;
-        if (wortschatz.enthaeltGenau(falsch) && !m.erlaubt.contains({a.aktWort, falsch}))
-            fehler.append(
-                {w.datei, w.zeile,
-                 QStringLiteral("falsche Füllung \"%1\" ergibt das Wort \"%2\" (Übung %3)")
-                     .arg(eintrag, falsch, rdb.kategorie.kmpKennung)});
+        if (!m.erlaubt.contains({a.aktWort, falsch}))
+            m.fuellungen.append({falsch, eintrag, code, &w});
+    }
+    std::sort(z.auswahl.begin(), z.auswahl.end(), [](const QString& x, const QString& y) {
+        return x.compare(y, Qt::CaseInsensitive) < 0;
+    });
+    return z;
+}
+
+// Word list and spell checker together: the list misses many inflected and prefixed
+// words, the spell checker misses nothing it would accept in a child's text.
+void pruefeEchteWoerter(const Material& m, const Wortschatz& wortschatz,
+                        QList<QuellFehler>& fehler) {
+    QStringList falsch;
+    for (const Fuellung& f : m.fuellungen)
+        falsch.append(f.falsch);
+    falsch.removeDuplicates();
+    QString text;
+    const auto abgelehnt = rechtschreibFehler(falsch, text);
+    if (!abgelehnt) {
+        fehler.append({QStringLiteral("hunspell"), 0, text});
+        return;
+    }
+    QSet<QString> echt;
+    for (int i = 0; i < falsch.size(); ++i)
+        if (abgelehnt->at(i).isEmpty())
+            echt.insert(falsch[i]);
+    QSet<QString> gemeldet;
+    for (const Fuellung& f : m.fuellungen) {
+        if (!wortschatz.enthaeltGenau(f.falsch) && !echt.contains(f.falsch))
+            continue;
+        const QString text =
+            QStringLiteral("falsche Füllung \"%1\" ergibt das Wort \"%2\" (Übung %3)")
+                .arg(f.eintrag, f.falsch, f.code);
+        if (!gemeldet.contains(f.wort->datei + text))
+            fehler.append({f.wort->datei, f.wort->zeile, text});
+        gemeldet.insert(f.wort->datei + text);
+    }
+}
+
+QString prozent(double anteil) {
+    return QStringLiteral("%1 %").arg(qRound(anteil * 100));
+}
+
+// The choice sets of a category: none may give its answer away, and an uneven one
+// needs a reviewer's reason.
+void pruefeAuswahl(const QList<Ziehung>& ziehungen, const Uebung& u, Material& m, Zaehlung& z,
+                   QList<QuellFehler>& fehler) {
+    const QString& code = u.kategorie.kmpKennung;
+    const QList<Auswahlbild> bilder = auswahlBilder(ziehungen);
+    z.verraten = verratenAnteil(bilder);
+    for (const Auswahlbild& b : bilder) {
+        const QString menge = b.auswahl.join(u',');
+        QStringList anteile;
+        for (auto it = b.antworten.begin(); it != b.antworten.end(); ++it)
+            anteile.append(QStringLiteral("%1 %2").arg(it.key(), prozent(it.value() / b.gewicht)));
+        z.bilanz.append(
+            QStringLiteral("%1 %2 {%3}: %4")
+                .arg(code, prozent(b.gewicht), menge, anteile.join(QStringLiteral(", "))));
+        const auto melde = [&](const QString& text) { fehler.append({u.datei, u.zeile, text}); };
+        if (b.antworten.size() < 2)
+            melde(QStringLiteral("Übung %1: die Auswahl %2 verrät die Antwort %3 (%4 der "
+                                 "Ziehungen)")
+                      .arg(code, menge, b.groessteAntwort(), prozent(b.gewicht)));
+        else if (b.groessterAnteil() >= 0.8 &&
+                 !m.istGeprueft(code + QStringLiteral(" Auswahl ") + menge))
+            melde(QStringLiteral("Übung %1: in der Auswahl %2 ist %3 zu %4 richtig")
+                      .arg(code, menge, b.groessteAntwort(), prozent(b.groessterAnteil())));
     }
 }
 
 // Loads the category as the game does, then walks every task of both lists.
-void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, const Material& m,
-                    const Wortschatz& wortschatz, const Optionen& optionen, Zaehlung& z,
-                    QList<QuellFehler>& fehler) {
+void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, Material& m,
+                    const Optionen& optionen, Zaehlung& z, QList<QuellFehler>& fehler) {
     rdb.loadKategorie(code);
     z.liste1 = rdb.kategorie.anzahl1;
     z.liste2 = rdb.kategorie.anzahl2;
@@ -211,6 +333,10 @@ void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, const
                            .arg(code)
                            .arg(z.liste1 + z.liste2)
                            .arg(optionen.mindestAufgaben)});
+    const QList<QSet<QString>> gruppen = gegensaetze(rdb.kategorie.schreibPaare);
+    const bool gruppenGeprueft =
+        gruppen.size() > 1 && m.istGeprueft(code + QStringLiteral(" Gegensätze"));
+    QList<Ziehung> listen[2];
     for (const bool liste2 : {false, true}) {
         rdb.aufgabenPos = RdbManager::keinePosition;
         const int anzahl = liste2 ? z.liste2 : z.liste1;
@@ -223,9 +349,11 @@ void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, const
                                    .arg(liste2 ? 2 : 1)});
                 break;
             }
-            pruefeFuellungen(rdb, liste2, m, wortschatz, fehler);
+            listen[liste2].append(
+                pruefeFuellungen(rdb, liste2, m, gruppen, gruppenGeprueft, fehler));
         }
     }
+    pruefeAuswahl(gewichte(listen[0], listen[1]), u, m, z, fehler);
 }
 
 } // namespace
@@ -272,6 +400,8 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
     m.woerter = material::leseWortDateien(woerterDir, e.fehler);
     m.erlaubt = leseErlaubtePaare(QDir(woerterDir).filePath(QStringLiteral("erlaubte_paare.txt")),
                                   e.fehler);
+    m.geprueftPfad = QDir(woerterDir).filePath(QStringLiteral("gepruefte_befunde.txt"));
+    m.geprueft = leseGeprueft(m.geprueftPfad, e.fehler);
 
     const auto wortschatz = Wortschatz::lade(optionen.wortliste);
     if (!wortschatz) {
@@ -311,7 +441,7 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
             try {
                 RdbManager rdb(zufall);
                 rdb.openRdb(host.path());
-                pruefeAufgaben(rdb, code, *u, m, *wortschatz, optionen, z, e.fehler);
+                pruefeAufgaben(rdb, code, *u, m, optionen, z, e.fehler);
             } catch (const LaufzeitFehler& f) {
                 e.fehler.append(
                     {u->datei, u->zeile,
@@ -320,17 +450,29 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
         }
         e.tabelle.append(z);
     }
+    pruefeEchteWoerter(m, *wortschatz, e.fehler);
+    // A reason for a finding that no longer occurs would excuse the next one unseen.
+    for (auto it = m.geprueft.begin(); it != m.geprueft.end(); ++it)
+        if (!m.genutzt.contains(it.key()))
+            e.fehler.append(
+                {m.geprueftPfad, it.value(),
+                 QStringLiteral("geprüfter Befund \"%1\" tritt nicht auf").arg(it.key())});
     return e;
 }
 
 QString tabellenText(const QList<Zaehlung>& tabelle) {
-    QString text = QStringLiteral("Code  Liste1 Liste2 Summe\n");
+    QString text = QStringLiteral("Code  Liste1 Liste2 Summe verraten\n");
     for (const Zaehlung& z : tabelle)
-        text += QStringLiteral("%1 %2 %3 %4\n")
+        text += QStringLiteral("%1 %2 %3 %4 %5\n")
                     .arg(z.code, -5)
                     .arg(z.liste1, 6)
                     .arg(z.liste2, 6)
-                    .arg(z.liste1 + z.liste2, 5);
+                    .arg(z.liste1 + z.liste2, 5)
+                    .arg(prozent(z.verraten), 8);
+    text += QStringLiteral("\nAuswahl je Übung (Anteil der Ziehungen: richtige Antworten)\n");
+    for (const Zaehlung& z : tabelle)
+        for (const QString& zeile : z.bilanz)
+            text += zeile + u'\n';
     return text;
 }
 

@@ -16,6 +16,10 @@ struct Zaehlung {
     QString code;
     int liste1 = 0;
     int liste2 = 0;
+    // Share of draws whose fillings alone give the answer away.
+    double verraten = 0;
+    // One line per set of fillings: its draw share and the share of each right answer.
+    QStringList bilanz;
 };
 
 struct Ergebnis {
@@ -26,7 +30,7 @@ struct Ergebnis {
 // Checks the word material of a host source folder (Vokra.tsp, kmp/, woerter/).
 Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen);
 
-// The task table, one category a line.
+// The task table, one category a line, then the balance of each category's choice sets.
 QString tabellenText(const QList<Zaehlung>& tabelle);
 
 } // namespace zafku::wortcheck
