@@ -1,4 +1,5 @@
 #include "WortCheck.h"
+#include "Ziehungen.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,7 @@ struct Material {
     };
     QStringList paare = {"# richtig | falsch | Begründung", "das | dass | Satz entscheidet",
                          "dass | das | Satz entscheidet"};
+    QStringList geprueft = {"# Schlüssel | Begründung"};
     QStringList wortliste = {"Biene", "Ziege", "Kind", "Fisch", "das", "dass", "wider"};
 
     void schreibe(const QString& dir) const {
@@ -53,6 +55,7 @@ struct Material {
         datei("kmp/g01.kmp", kmp);
         datei("woerter/g01_a.txt", woerter);
         datei("woerter/erlaubte_paare.txt", paare);
+        datei("woerter/gepruefte_befunde.txt", geprueft);
         datei("ngerman", wortliste);
     }
 };
@@ -77,6 +80,7 @@ struct Fall {
     const char* name;
     std::function<void(Material&)> pflanze;
     const char* erwartet; // "" = no fault
+    const char* nicht = nullptr;
 };
 
 } // namespace
@@ -127,7 +131,7 @@ TEST(WortCheck, FindsPlantedFaults) {
                  m.woerter[i] += " GK1M:1";
              m.wortliste.append("biene");
          },
-         ""},
+         "die Auswahl B,b verrät die Antwort B", "ergibt das Wort"},
         {"das and dass need their reviewed pair", [](Material& m) { m.paare.removeLast(); },
          "ergibt das Wort \"das\" (Übung DASS)"},
         {"too few tasks", [](Material& m) { m.woerter.removeAt(1); },
@@ -159,6 +163,43 @@ TEST(WortCheck, FindsPlantedFaults) {
          "g01.kmp:1: Übung LIE_ lädt im Spiel nicht: Das Suchkriterium »Schwerpunkte LIKE«"},
         {"empty spelling", [](Material& m) { m.kmp[0].replace("\"ie:i\"", "\"ie:\""); },
          "leere Schreibung in \"ie:\""},
+        {"extra spelling only where the first list's spelling is right",
+         [](Material& m) { m.kmp[0].replace("\"ie:i\"", "\"ie:i,ie:ih\""); },
+         "g01.kmp:1: Übung LIE_: die Auswahl i,ie,ih verrät die Antwort ie (50 % der Ziehungen)"},
+        {"extra spelling offered to both lists gives nothing away",
+         [](Material& m) { m.kmp[0].replace("\"ie:i\"", "\"ie:i,ie:ih,ih:i\""); }, ""},
+        {"reviewed uneven set", [](Material& m) { m.geprueft.append("LIE_ Auswahl i,ie | Grund"); },
+         "geprüfter Befund \"LIE_ Auswahl i,ie\" tritt nicht auf"},
+        {"spot on the second letter of a doubled consonant",
+         [](Material& m) {
+             m.kmp[0].replace("\"ie:i\"", "\"ie:i,f:ff\"");
+             m.woerter.append("Stiff | der | 1 | Der @ ist da. | LIE_:5");
+         },
+         "die Lücke von \"Stiff\" ist die Hälfte eines doppelten Mitlauts (Übung LIE_)"},
+        {"task of another contrast",
+         [](Material& m) {
+             m.kmp[0].replace("\"ie:i\"", "\"ie:i,ei:e\"");
+             m.wortliste.append("Eis");
+             m.woerter.append("Eis | das | 1 | Das @ schmilzt. | LIE_:1");
+         },
+         "\"Eis\" übt e/ei statt i/ie (Übung LIE_)"},
+        {"reviewed second contrast",
+         [](Material& m) {
+             m.kmp[0].replace("\"ie:i\"", "\"ie:i,ei:e\"");
+             m.wortliste.append("Eis");
+             m.woerter.append("Eis | das | 1 | Das @ schmilzt. | LIE_:1");
+             m.geprueft.append("LIE_ Gegensätze | Grund");
+         },
+         "die Auswahl E,Ei verrät die Antwort Ei", "übt e/ei"},
+        {"spot found by searching the word",
+         [](Material& m) { m.woerter[0] = "Biene | die | 1 | Die @ summt. | LIE_:4"; },
+         "die Lücke von \"Biene\" an Stelle 2 hat keine Marke der Übung LIE_"},
+        {"filling that only the spell checker knows",
+         [](Material& m) {
+             m.wortliste.append("Lid");
+             m.woerter.append("Lid | das | 1 | Das @ zuckt. | LIKU:2");
+         },
+         "falsche Füllung \"ie\" ergibt das Wort \"Lied\" (Übung LIE_)"},
         {"block split over lines", [](Material& m) { m.kmp[0].replace(",\"Tipp\"", "\n\"Tipp\""); },
          "6 Felder statt 7"},
     };
@@ -166,6 +207,8 @@ TEST(WortCheck, FindsPlantedFaults) {
         Material m;
         f.pflanze(m);
         const Ergebnis e = pruefe(m);
+        if (f.nicht)
+            EXPECT_FALSE(alleFehler(e).contains(QString::fromUtf8(f.nicht))) << f.name;
         if (QString(f.erwartet).isEmpty())
             EXPECT_TRUE(e.fehler.isEmpty()) << f.name << '\n' << alleFehler(e).toStdString();
         else
@@ -183,4 +226,45 @@ TEST(WortCheck, CountsBothListsPerCategory) {
     EXPECT_EQ(e.tabelle[0].liste2, 2);
     EXPECT_EQ(e.tabelle[2].liste1, 2); // dass
     EXPECT_EQ(e.tabelle[2].liste2, 2); // das
+}
+
+TEST(WortCheck, WeighsDrawsPerListAndFindsGivenAwaySets) {
+    const auto z = [](QStringList auswahl, QString richtig) {
+        return Ziehung{auswahl, richtig, 0};
+    };
+    // List 1 holds two tasks, list 2 four: each list is drawn half the time.
+    QList<Ziehung> liste1 = {z({"a", "b"}, "a"), z({"a", "b", "c"}, "a")};
+    QList<Ziehung> liste2 = {z({"a", "b"}, "b"), z({"a", "b"}, "b"), z({"a", "b"}, "b"),
+                             z({"a", "b", "c"}, "b")};
+    QList<Auswahlbild> bilder = auswahlBilder(gewichte(liste1, liste2));
+    ASSERT_EQ(bilder.size(), 2);
+    EXPECT_EQ(bilder[0].auswahl, QStringList({"a", "b"}));
+    EXPECT_DOUBLE_EQ(bilder[0].gewicht, 0.625);
+    EXPECT_EQ(bilder[0].groessteAntwort(), "b");
+    EXPECT_DOUBLE_EQ(bilder[0].groessterAnteil(), 0.6);
+    EXPECT_DOUBLE_EQ(bilder[1].groessterAnteil(), 0.25 / 0.375);
+    EXPECT_DOUBLE_EQ(verratenAnteil(bilder), 0);
+
+    liste2[3].auswahl = QStringList({"a", "b"});
+    bilder = auswahlBilder(gewichte(liste1, liste2));
+    EXPECT_DOUBLE_EQ(verratenAnteil(bilder), 0.25);
+}
+
+TEST(WortCheck, SplitsPairsIntoContrastsAndSpotsHalfDoubledConsonants) {
+    const QList<QSet<QString>> getrennt = gegensaetze({{"ck", "k"}, {"tz", "z"}, {"kk", "k"}});
+    ASSERT_EQ(getrennt.size(), 2);
+    EXPECT_EQ(getrennt[0], QSet<QString>({"ck", "k", "kk"}));
+    // A later pair that links two groups merges them.
+    EXPECT_EQ(gegensaetze({{"z", "tz"}, {"k", "ck"}, {"ck", "z"}}).size(), 1);
+
+    const struct {
+        const char* wort;
+        int vonPos, laenge;
+        bool doppelt;
+    } faelle[] = {
+        {"Stopp", 5, 1, true}, {"Stopp", 4, 2, false},        {"Korb", 4, 1, false},
+        {"Boot", 3, 1, false}, {"Ziehharmonika", 2, 3, true}, {"Ball", 3, 2, false},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(inDoppeltemMitlaut(f.wort, f.vonPos, f.laenge), f.doppelt) << f.wort;
 }

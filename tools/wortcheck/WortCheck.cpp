@@ -172,8 +172,7 @@ void pruefeSaetze(const Material& m, QList<QuellFehler>& fehler) {
                  QStringLiteral("Rechtschreibprüfung lehnt \"%1\" im Satz ab").arg(wort)});
 }
 
-// Every block that reads a marker's code must find one of its spellings at the spot,
-// otherwise the game silently takes the spot from the fallback search.
+// Some block that reads a marker's code must find one of its spellings at the spot.
 void pruefeMarken(const Material& m, QList<QuellFehler>& fehler) {
     for (const WortEintrag& w : m.woerter) {
         for (const material::Marke& mk : w.marken) {
@@ -181,6 +180,7 @@ void pruefeMarken(const Material& m, QList<QuellFehler>& fehler) {
             if (vesk < 0 || mk.vonPos > w.wort.size())
                 continue;
             QStringList ohneTreffer;
+            bool irgendwo = false;
             for (const Uebung& u : m.uebungen) {
                 const Kategorie& k = u.kategorie;
                 if (uebungFuer(m, k.kmpKennung) != &u)
@@ -195,8 +195,12 @@ void pruefeMarken(const Material& m, QList<QuellFehler>& fehler) {
                 }
                 if (liest && !passt)
                     ohneTreffer.append(k.kmpKennung);
+                irgendwo = irgendwo || passt;
             }
-            if (!ohneTreffer.isEmpty())
+            // A block may leave a code's other spellings to a sister block (ck/k and
+            // tz/z share the list of k and z after l, n, r); a spot the game takes from
+            // the fallback search is reported with the task.
+            if (!irgendwo && !ohneTreffer.isEmpty())
                 fehler.append({w.datei, w.zeile,
                                QStringLiteral("Marke %1:%2 liest keine Schreibung der Übung %3")
                                    .arg(mk.code)
@@ -222,6 +226,21 @@ Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
     const QString auswahl = rdb.buildAuswahlListe(liste2);
     const auto melde = [&](const QString& text) { fehler.append({w.datei, w.zeile, text}); };
 
+    // Without a marker at the spot the game found it by searching the word, and the
+    // first occurrence is seldom the spot meant.
+    const Kategorie& k = rdb.kategorie;
+    const LupRegel& regel = liste2 ? k.lupRegel2 : k.lupRegel1;
+    const bool markiert =
+        regel.absolut || std::any_of(w.marken.begin(), w.marken.end(), [&](const auto& mk) {
+            const bool eigene =
+                liste2 ? k.kategorienListe.contains(mk.code) : mk.code == k.kmpKennung;
+            return eigene && lupenStart(regel, mk.vonPos) == a.aktVonPos;
+        });
+    if (!markiert)
+        melde(QStringLiteral("die Lücke von \"%1\" an Stelle %2 hat keine Marke der Übung %3")
+                  .arg(a.aktWort)
+                  .arg(a.aktVonPos)
+                  .arg(code));
     if (inDoppeltemMitlaut(a.aktWort, a.aktVonPos, a.aktLupLaenge))
         melde(QStringLiteral("die Lücke von \"%1\" ist die Hälfte eines doppelten Mitlauts "
                              "(Übung %2)")
@@ -432,7 +451,8 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
 
     OhneZufall zufall;
     for (const QString& code : m.kategorien) {
-        Zaehlung z{code};
+        Zaehlung z;
+        z.code = code;
         const Uebung* u = uebungFuer(m, code);
         if (!u) {
             e.fehler.append(
