@@ -49,6 +49,24 @@ void zeichneGluehbirne(QPainter& p) {
     p.drawLine(QPointF(38, 5), QPointF(35, 8));
 }
 
+void zeichneComputer(QPainter& p) {
+    // Screen, stand and a question mark: the computer is thinking.
+    p.setPen(QPen(QColor(70, 70, 80), 2));
+    p.setBrush(QColor(200, 200, 210));
+    p.drawRoundedRect(QRectF(5, 6, 35, 26), 3, 3);
+    p.setBrush(QColor(120, 190, 255));
+    p.drawRect(QRectF(9, 10, 27, 18));
+    p.setBrush(QColor(70, 70, 80));
+    p.drawRect(QRectF(19, 32, 7, 4));
+    p.drawRoundedRect(QRectF(12, 36, 21, 4), 2, 2);
+    QFont schrift = p.font();
+    schrift.setBold(true);
+    schrift.setPixelSize(16);
+    p.setFont(schrift);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(9, 10, 27, 18), Qt::AlignCenter, QStringLiteral("?"));
+}
+
 } // namespace
 
 QPixmap zeichneDialogBild(DialogBild art) {
@@ -65,6 +83,9 @@ QPixmap zeichneDialogBild(DialogBild art) {
         break;
     case DialogBild::Gluehbirne:
         zeichneGluehbirne(p);
+        break;
+    case DialogBild::Computer:
+        zeichneComputer(p);
         break;
     }
     return bild;

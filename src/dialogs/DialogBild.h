@@ -7,7 +7,7 @@ class QWidget;
 
 namespace zafku {
 
-enum class DialogBild { Ausruf, Frage, Gluehbirne };
+enum class DialogBild { Ausruf, Frage, Gluehbirne, Computer };
 
 // The 45 x 45 pixel picture at the left of each dialog, drawn in code.
 QPixmap zeichneDialogBild(DialogBild art);

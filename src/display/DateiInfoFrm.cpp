@@ -46,6 +46,16 @@ void DateiInfoFrm::spielerGelesen(int index, const QString& name) {
     spPunkte[index]->show();
 }
 
+void DateiInfoFrm::zeigeSpieler(const SitzungsDaten& daten) {
+    for (int i = 0; i < 4; ++i) {
+        const bool da = i < daten.nSpieler;
+        spName[i]->setText(da ? daten.spielerName[i] : QString());
+        spPunkte[i]->setText(da ? QString::number(daten.punkte[i][0]) : QString());
+        spName[i]->setVisible(da);
+        spPunkte[i]->setVisible(da);
+    }
+}
+
 void DateiInfoFrm::setzeAnzahlAufgaben(int anzahl) {
     datInfLbl->setText(QString::number(anzahl));
 }

@@ -21,6 +21,8 @@ class DateiInfoFrm : public QDialog, public SpielerAnzeige {
 
     void spielerGelesen(int index, const QString& name) override;
     void setzeAnzahlAufgaben(int anzahl);
+    // One row per player, named as in daten; the rows beyond are hidden.
+    void zeigeSpieler(const SitzungsDaten& daten);
     // Copies the current points into the labels.
     void fuellePunkte(const SitzungsDaten& daten);
 

@@ -1,5 +1,6 @@
 #include "MainFrm.h"
 
+#include "CompZugFrm.h"
 #include "DateiInfoFrm.h"
 #include "KartenBild.h"
 #include "KartenSlot.h"
@@ -10,6 +11,7 @@
 #include "dialogs/MldFenster.h"
 #include "dialogs/Twips.h"
 #include "platform/HostPath.h"
+#include "settings/EinstellFrm.h"
 #include "startup/SitzungsDaten.h"
 
 #include <QApplication>
@@ -104,6 +106,7 @@ MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
     lampenTimerObj->setObjectName(QStringLiteral("LampenTimer"));
     lampenTimerObj->setInterval(300);
     connect(lampenTimerObj, &QTimer::timeout, this, [this] { ablauf_.lampen.timerTick(); });
+    compZugFrm = new CompZugFrm(this);
     qApp->installEventFilter(this);
 }
 
@@ -113,6 +116,8 @@ MainFrm::~MainFrm() {
 
 void MainFrm::lade() {
     ablauf_.lade();
+    // Settings read at load may have seated the computer.
+    d_.info.zeigeSpieler(d_.daten);
 }
 
 void MainFrm::baueAufgabenBereich() {
@@ -332,6 +337,14 @@ void MainFrm::zeigePunkte(const QString& punkte, const QString& zafkus) {
 
 void MainFrm::zeigeFeldKennung(const QString& kennung) {
     feldKennungLbl->setText(kennung);
+}
+
+void MainFrm::zeigeCompZug() {
+    compZugFrm->zeige([this] {
+        bool fertig = true;
+        sicher([&] { fertig = ablauf_.compZugTick(); });
+        return fertig;
+    });
 }
 
 void MainFrm::zeigeLampe(Lampe lampe, bool an) {

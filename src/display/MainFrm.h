@@ -24,7 +24,9 @@ namespace zafku {
 
 class AufgabenQuelle;
 class Clock;
+class CompZugFrm;
 class DateiInfoFrm;
+class EinstellFrm;
 class EndeFrm;
 class HelpViewer;
 class KartenSlot;
@@ -77,6 +79,7 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     void zeigePunkte(const QString& punkte, const QString& zafkus) override;
     void zeigeFeldKennung(const QString& kennung) override;
     void setzeMenues(bool freigabe) override;
+    void zeigeCompZug() override;
 
     // LampenAnzeige
     void zeigeLampe(Lampe lampe, bool an) override;
@@ -106,6 +109,7 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     QLabel* uebBausteinImage = nullptr;
     QLabel* uebTitelLabel = nullptr;
     QTimer* lampenTimerObj = nullptr;
+    CompZugFrm* compZugFrm = nullptr;
     // The menu items by name (mnuDateiNeu …), each with its help topic as data.
     std::map<QString, QAction*> menue;
 
@@ -132,12 +136,14 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     void zeigeHilfe(long thema);
     void zeigeKategorieHilfe();
     void nochNichtDa(const QString& was);
+    void zeigeEinstellungen();
 
     MainFrmDienste d_;
     SpielAblauf ablauf_;
     QWidget* flaeche_ = nullptr;
     std::unique_ptr<EndeFrm> endeFrm_;
     std::unique_ptr<LoesTippFrm> loesTippFrm_;
+    std::unique_ptr<EinstellFrm> einstellFrm_;
 };
 
 } // namespace zafku

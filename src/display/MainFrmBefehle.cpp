@@ -8,6 +8,7 @@
 #include "game/Warte.h"
 #include "platform/HelpViewer.h"
 #include "platform/LaufzeitFehler.h"
+#include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
 
@@ -77,7 +78,7 @@ QMenuBar* MainFrm::baueMenues() {
         if (frageEnde())
             programmEnde();
     });
-    bei("mnuBearbEinstell", [this] { nochNichtDa(QStringLiteral("Die Einstellungen")); });
+    bei("mnuBearbEinstell", [this] { zeigeEinstellungen(); });
     bei("mnuHilfeInfo", [this] { nochNichtDa(QStringLiteral("Die Programminformation")); });
     bei("mnuHilfeBedienung", [this] { d_.hilfe.showDefault(d_.daten.hilfeDatei); });
     bei("mnuHilfeSpielregeln", [this] { zeigeHilfe(2000); });
@@ -97,6 +98,16 @@ void MainFrm::setzeMenues(bool freigabe) {
 void MainFrm::nochNichtDa(const QString& was) {
     zeigeMeldung(was + QStringLiteral(" kommt in einer\rspäteren Version von Zafku."),
                  QStringLiteral("&OK"), QString(), QStringLiteral("Zafku"));
+}
+
+void MainFrm::zeigeEinstellungen() {
+    if (!einstellFrm_)
+        einstellFrm_ =
+            std::make_unique<EinstellFrm>(d_.daten, ablauf_.einstellungen, &d_.hilfe, this);
+    const int alt = d_.daten.gegenComputer;
+    if (einstellFrm_->zeige())
+        d_.info.zeigeSpieler(d_.daten);
+    ablauf_.nachEinstellungen(alt);
 }
 
 void MainFrm::zeigeHilfe(long thema) {
@@ -166,6 +177,8 @@ void MainFrm::programmEnde() {
     d_.sound.schliessen();
     d_.hilfe.closeAll(d_.daten.appPfad + QStringLiteral("/Vesk.chm"));
     d_.hilfe.closeAll(d_.daten.hilfeDatei);
+    if (const QString fehler = saveVokraIni(d_.daten, ablauf_.einstellungen); !fehler.isEmpty())
+        zeigeMeldung(fehler, QStringLiteral("&OK"), QString(), QStringLiteral("Laufzeitfehler"));
     ablauf_.prt.schliessen();
     done(0);
 }

@@ -42,7 +42,9 @@ void SpielAblauf::lade() {
                               QStringLiteral("ComputerSpielStärke"),
                               QStringLiteral("TonEinschalten"), QStringLiteral("RatezeitBegrenzen"),
                               QStringLiteral("EinstellungenSpeichern")};
-    loadVokraIni(daten_);
+    for (const QString& fehler : loadVokraIni(daten_, einstellungen))
+        anzeige_.zeigeMeldung(fehler, QStringLiteral("&OK"), QString(),
+                              QStringLiteral("Laufzeitfehler"));
     sound_.spieleSound(QStringLiteral("ProgrammStart"));
     zeitMarke = std::lround(uhr_.secondsSinceMidnight());
     daten_.aktSpieler = 0;
@@ -102,8 +104,11 @@ void SpielAblauf::checkBstWahl(int index) {
     const Aufgabe& a = quelle_.aufgabe();
     const int einsatz = 2 * (a.aktKomplexInd + static_cast<int>(liste_.size()));
     auto& punkte = daten_.punkte[daten_.aktSpieler];
+    // A protocol file belongs to one child; the computer's answers stay out of it.
+    const bool protokoll = !computerAmZug;
     if (pruefeAuswahl(index)) {
-        prt.addPrtEintrag(true, QString(), a);
+        if (protokoll)
+            prt.addPrtEintrag(true, QString(), a);
         karte[daten_.aktSpieler][aktFeld] = kMarkiert;
         markiereFeld();
         punkte[0] += einsatz;
@@ -125,7 +130,9 @@ void SpielAblauf::checkBstWahl(int index) {
         naechsterSpieler();
         return;
     }
-    prt.addPrtEintrag(false, index >= 0 && index < liste_.size() ? liste_[index] : QString(), a);
+    if (protokoll)
+        prt.addPrtEintrag(false, index >= 0 && index < liste_.size() ? liste_[index] : QString(),
+                          a);
     sound_.spieleSound(QStringLiteral("LeichterFehler"));
     lampen.setzeLampen(1);
     if (!computerAmZug)
@@ -145,11 +152,88 @@ void SpielAblauf::naechsterSpieler() {
     lampen.setzeLampen(0);
     zeigeFeldKennung();
     lampen.setzeLampen(3);
+    if (istComputerAmZug()) {
+        anzeige_.setzeMenues(false);
+        // The computer's move runs on a fresh guess time, not on what the last player left.
+        if (daten_.rateZeitBegrenzen == 1)
+            rateZeit = 0;
+        tickZaehler = 0;
+        compWahl_ = -1;
+        // Its waiting window may be open already; it is never opened twice.
+        if (computerAmZug)
+            return;
+        computerAmZug = true;
+        anzeige_.zeigeCompZug();
+        return;
+    }
     anzeige_.setzeMenues(true);
     computerAmZug = false;
     prt.initPrtDatei();
     if (daten_.rateZeitBegrenzen == 1)
         rateZeit = 0;
+}
+
+bool SpielAblauf::istComputerAmZug() const {
+    return spNameLbl_ == kComputerName && daten_.gegenComputer == 1;
+}
+
+int SpielAblauf::indexRichtigeFuellung() const {
+    const qsizetype k = liste_.indexOf(richtigeFuellung());
+    return static_cast<int>(k < 0 ? liste_.size() : k);
+}
+
+int SpielAblauf::waehleComputerEintrag() {
+    const int k = indexRichtigeFuellung();
+    compWahl_ = k;
+    // Weak play walks down the list and jumps to the right spelling 50 times in 101;
+    // the walk never passes the right one, so it never leaves the list.
+    if (daten_.compSpielStaerke != 0 && zufall_.zufallsZahl(0, 100) <= 50 && versuch < k)
+        compWahl_ = versuch;
+    if (compWahl_ < liste_.size())
+        anzeige_.setzeListenAuswahl(compWahl_);
+    return compWahl_;
+}
+
+bool SpielAblauf::simuliereComputerZug() {
+    const int wahl = compWahl_ >= 0 ? compWahl_ : waehleComputerEintrag();
+    compWahl_ = -1;
+    if (wahl >= liste_.size()) {
+        // No spelling in the list is right: the computer cannot answer and passes.
+        naechsterSpieler();
+        return true;
+    }
+    anzeige_.setzeListenAuswahl(wahl);
+    const bool richtig = pruefeAuswahl(wahl);
+    versuch = richtig ? 0 : wahl + 1;
+    checkBstWahl(wahl);
+    return richtig;
+}
+
+bool SpielAblauf::compZugTick() {
+    // The guess time can pass the turn on while the window is open.
+    if (!computerAmZug)
+        return true;
+    if (tickZaehler < 5) {
+        ++tickZaehler;
+        // The choice shows in the list a moment before it is judged.
+        if (tickZaehler == 3)
+            waehleComputerEintrag();
+        return false;
+    }
+    tickZaehler = 0;
+    simuliereComputerZug();
+    return !computerAmZug;
+}
+
+void SpielAblauf::nachEinstellungen(int altGegenComputer) {
+    if (daten_.gegenComputer == altGegenComputer)
+        return;
+    // The computer joins with an empty card, whatever it held when it left.
+    if (daten_.gegenComputer == 1 && daten_.nSpieler >= 1 && daten_.nSpieler <= kMaxKarten)
+        karte[daten_.nSpieler - 1] = {};
+    initKartenAnzeige();
+    daten_.aktSpieler = SitzungsDaten::maxZeilen;
+    naechsterSpieler();
 }
 
 void SpielAblauf::zeigeFeldKennung() {

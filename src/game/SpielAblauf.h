@@ -3,6 +3,7 @@
 #include "Karte.h"
 #include "Lampen.h"
 #include "PrtDatei.h"
+#include "settings/ZafkuIni.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,6 +50,21 @@ class SpielAblauf {
     void markiereFeld();
     void loescheKarten();
 
+    // After the settings dialog: a computer that joined or left restarts the turn order
+    // at player 0 with a new field; the task stays.
+    void nachEinstellungen(int altGegenComputer);
+
+    // The computer opponent. True when the player on turn is the computer.
+    bool istComputerAmZug() const;
+    // The first list position holding the right filling; the list size when none does.
+    int indexRichtigeFuellung() const;
+    // Chooses the computer's next spelling and selects it in the list.
+    int waehleComputerEintrag();
+    // One attempt of the computer; true when it was right and the turn has passed on.
+    bool simuliereComputerZug();
+    // One 200 ms tick of the waiting window; true when the window is to close.
+    bool compZugTick();
+
     Lampen lampen;
     PrtDatei prt;
 
@@ -60,6 +76,11 @@ class SpielAblauf {
     QString tippPuffer;
     int rateZeit = 0;
     long zeitMarke = 0;
+    // The settings dialog's working copy.
+    EinstellKontrollen einstellungen;
+    // The list position the weak computer tries next.
+    int versuch = 0;
+    int tickZaehler = 0;
 
     const QStringList& liste() const { return liste_; }
     int listenIndex() const { return listenIndex_; }
@@ -80,6 +101,8 @@ class SpielAblauf {
     QStringList liste_;
     int listenIndex_ = -1;
     QString spNameLbl_;
+    // The computer's choice, shown before it is judged; -1 for none yet.
+    int compWahl_ = -1;
 };
 
 } // namespace zafku

@@ -40,6 +40,8 @@ class SpielAnzeige {
     virtual void zeigePunkte(const QString& punkte, const QString& zafkus) = 0;
     virtual void zeigeFeldKennung(const QString& kennung) = 0;
     virtual void setzeMenues(bool freigabe) = 0;
+    // Shows the computer's waiting window modally; returns once it has closed.
+    virtual void zeigeCompZug() = 0;
 };
 
 } // namespace zafku

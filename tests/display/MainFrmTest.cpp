@@ -1,11 +1,13 @@
 #include "display/MainFrm.h"
 #include "dialogs/MldFenster.h"
 #include "dialogs/Twips.h"
+#include "display/CompZugFrm.h"
 #include "display/DateiInfoFrm.h"
 #include "display/TextBreite.h"
 #include "game/Fakes.h"
 #include "platform/Clock.h"
 #include "platform/HelpViewer.h"
+#include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
 #include "support/TempHost.h"
@@ -13,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -182,4 +185,39 @@ TEST_F(MainFrmTest, LampsFollowTheGame) {
     EXPECT_FALSE(fenster.lampenTimerObj->isActive());
     EXPECT_EQ(fenster.falschLbl->palette().color(QPalette::WindowText),
               fenster.palette().color(QPalette::Disabled, QPalette::WindowText));
+}
+
+TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {
+    fenster.show();
+    QStringList gesehen;
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* einst = qobject_cast<EinstellFrm*>(w)) {
+            einst->gegenComp->setChecked(true);
+            QTest::keyClick(einst, Qt::Key_Return);
+        } else if (w == fenster.compZugFrm && gesehen.isEmpty()) {
+            gesehen << fenster.compZugFrm->label2->text()
+                    << QString::number(fenster.menue.at("mnuDateiEnde")->isEnabled())
+                    << QString::number(fenster.menue.at("mnuHilfeBedienung")->isEnabled());
+        }
+    });
+    wache.start();
+    daten.aktSpieler = 1;
+    fenster.menue.at("mnuBearbEinstell")->trigger();
+    EXPECT_EQ(daten.nSpieler, 3);
+    EXPECT_EQ(daten.aktSpieler, 0) << "the turn order starts again";
+    EXPECT_TRUE(info.spName[2]->isVisibleTo(&info));
+    EXPECT_EQ(info.spName[2]->text(), "Computer");
+
+    quelle.folge.push_back({test::aufgabe(7, "Kind", 2, 1), "ie,i"});
+    quelle.folge.push_back({test::aufgabe(8, "Biene", 2, 2), "ie,i"});
+    fenster.ablauf().checkBstWahl(1); // Anna: "ss"
+    fenster.ablauf().checkBstWahl(1); // Tim: "ie"; the computer's window stays until it is right
+    EXPECT_EQ(gesehen, QStringList({"Jetzt darf ich raten, was in die Lücke gehört.", "0", "1"}));
+    EXPECT_FALSE(fenster.compZugFrm->isVisible());
+    EXPECT_EQ(daten.aktSpieler, 0);
+    EXPECT_GT(daten.punkte[2][0], 0);
+    EXPECT_TRUE(fenster.menue.at("mnuDateiEnde")->isEnabled());
 }

@@ -1,0 +1,165 @@
+#include "Fakes.h"
+#include "game/SpielAblauf.h"
+#include "sound/SoundMod.h"
+#include "startup/SitzungsDaten.h"
+#include "support/FesteUhr.h"
+#include "support/TempHost.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zafku;
+using test::aufgabe;
+
+namespace {
+
+// Anna plays against the computer, whose strength comes from Vokra.ini. The tasks' lists
+// sort to i, ie, ih: "ihm" has its right spelling at position 2, "Kind" at 0.
+struct Spiel {
+    Spiel(int staerke, bool gegenComputer = true, QStringList namen = {"Anna"}) {
+        host.writeHostFile("Vokra.ini",
+                           {"[Sound]", "LeichterFehler=nein", "Gratulation1=juhu", "[Zafku]",
+                            QStringLiteral("GegenComputer=%1").arg(gegenComputer ? 1 : 0),
+                            QStringLiteral("ComputerSpielStärke=%1").arg(staerke)});
+        for (const char* wav : {"nein", "juhu"})
+            host.writeBytes(QStringLiteral("Sound/%1.WAV").arg(wav), "RIFF");
+        daten.appPfad = host.path();
+        daten.nSpieler = static_cast<int>(namen.size());
+        for (int i = 0; i < namen.size(); ++i) {
+            daten.spielerName[i] = namen[i];
+            daten.spielerDatei[i] = namen[i].toLower();
+        }
+        quelle.folge = {{aufgabe(1, "Biene", 2, 2), "ie,i"},
+                        {aufgabe(2, "ihm", 1, 2), "ie,i,ih"},
+                        {aufgabe(3, "Kind", 2, 1), "ie,i,ih"},
+                        {aufgabe(4, "Biene", 2, 2), "ie,i"}};
+        zufall.werte = {13};
+        sound.ladeSoundTabelle();
+        ablauf.lade();
+    }
+    // Anna answers right on the field the draw gives the computer next.
+    void annaRichtig(int feldDesComputers = 7) {
+        zufall.werte = {feldDesComputers};
+        ablauf.checkBstWahl(static_cast<int>(ablauf.liste().indexOf("ie")));
+    }
+    // Ticks until the window closes; the list positions judged, in order.
+    QList<int> spieleZugZuEnde() {
+        QList<int> versuche;
+        for (int tick = 1; tick <= 60; ++tick) {
+            const int gezeigt = anzeige.auswahl;
+            const bool fertig = ablauf.compZugTick();
+            if (tick % 6 == 0)
+                versuche.append(gezeigt);
+            if (fertig)
+                return versuche;
+            EXPECT_FALSE(anzeige.menues) << "tick " << tick;
+        }
+        ADD_FAILURE() << "the computer never finished";
+        return versuche;
+    }
+
+    TempHost host;
+    SitzungsDaten daten;
+    test::TestQuelle quelle;
+    test::TestAudio audio;
+    SoundMod sound{daten, audio};
+    test::SkriptZufall zufall;
+    FesteUhr uhr{100};
+    test::TestAnzeige anzeige;
+    test::TestLampen lampen;
+    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen};
+};
+
+} // namespace
+
+TEST(CompZug, StrongAndWeakPlayTryTheListAsDescribed) {
+    const struct {
+        const char* fall;
+        int staerke;
+        bool kind; // "Kind", right at position 0, instead of "ihm"
+        std::initializer_list<int> zuege;
+        int versuch; // left over from a turn that timed out
+        QList<int> versuche;
+        int punkte; // the stake is 2 x (1 + 3)
+    } faelle[] = {
+        {"strong", 0, false, {}, 0, {2}, 108},
+        {"weak walks down the list", 1, false, {10, 20, 30}, 0, {0, 1, 2}, 100 - 16 + 8},
+        {"weak jumps 50 times in 101", 1, false, {51}, 0, {2}, 108},
+        {"weak, right at the top", 1, true, {10}, 0, {0}, 108},
+        {"weak never passes the right one", 1, false, {0, 0}, 5, {2}, 108},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        Spiel s(f.staerke);
+        ASSERT_EQ(s.daten.nSpieler, 2);
+        if (f.kind)
+            s.quelle.folge.pop_front();
+        s.daten.punkte[1][0] = 100;
+        s.ablauf.versuch = f.versuch;
+        s.annaRichtig();
+        ASSERT_TRUE(s.ablauf.computerAmZug);
+        EXPECT_EQ(s.anzeige.compZugFenster, 1);
+        s.zufall.werte = f.zuege;
+        EXPECT_EQ(s.spieleZugZuEnde(), f.versuche);
+        EXPECT_EQ(s.daten.punkte[1][0], f.punkte);
+        EXPECT_EQ(s.ablauf.versuch, 0);
+        EXPECT_EQ(s.daten.aktSpieler, 0) << "Anna's turn again";
+        EXPECT_TRUE(s.anzeige.menues);
+        EXPECT_TRUE(s.anzeige.meldungen.isEmpty()) << "no message for the computer";
+        EXPECT_EQ(s.host.readBytes("User/anna.tmp"), QByteArray("1= OK\r\n"))
+            << "the computer writes no protocol lines";
+    }
+}
+
+TEST(CompZug, AZafkuCongratulatesTheComputer) {
+    Spiel s(0);
+    for (int f = 1; f <= 4; ++f)
+        s.ablauf.karte[1][f] = kMarkiert;
+    s.annaRichtig(5);
+    s.spieleZugZuEnde();
+    EXPECT_EQ(s.daten.punkte[1][1], 1);
+    EXPECT_EQ(s.anzeige.meldungen,
+              QStringList({"Glückwunsch: Glückwunsch, Computer!\rDu hast ein Zafku erzielt."}));
+    EXPECT_EQ(s.daten.aktSpieler, 0);
+}
+
+TEST(CompZug, TheWindowClosesWithoutAnAttemptWhenTheTurnPassedAway) {
+    Spiel s(1);
+    s.annaRichtig();
+    for (int tick = 0; tick < 4; ++tick)
+        EXPECT_FALSE(s.ablauf.compZugTick());
+    s.ablauf.naechsterSpieler(); // as when the guess time runs out
+    EXPECT_TRUE(s.ablauf.compZugTick());
+    EXPECT_EQ(s.daten.punkte[1][0], 0);
+    EXPECT_EQ(s.quelle.gezogen, 2) << "no answer was judged";
+    EXPECT_TRUE(s.anzeige.menues);
+}
+
+TEST(CompZug, OnlySwitchingTheComputerRestartsTheTurnOrder) {
+    Spiel s(0, false, {"Anna", "Tim"});
+    s.annaRichtig();
+    ASSERT_EQ(s.daten.aktSpieler, 1);
+    const int gezogen = s.quelle.gezogen;
+
+    s.ablauf.einstellungen.spSt = 1;
+    uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
+    s.ablauf.nachEinstellungen(0);
+    EXPECT_EQ(s.daten.aktSpieler, 1) << "strength alone";
+
+    s.ablauf.karte[2][3] = kMarkiert; // left from an earlier game against the computer
+    s.ablauf.einstellungen.gegenComp = true;
+    uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
+    s.zufall.werte = {9};
+    s.ablauf.nachEinstellungen(0);
+    EXPECT_EQ(s.daten.aktSpieler, 0);
+    EXPECT_EQ(s.anzeige.feldKennung, "K2");
+    EXPECT_EQ(s.quelle.gezogen, gezogen) << "the task stays";
+    EXPECT_EQ(s.anzeige.karten[2].name, "Computer");
+    EXPECT_EQ(s.ablauf.karte[2][3], 0);
+
+    s.ablauf.einstellungen.gegenComp = false;
+    uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
+    s.ablauf.nachEinstellungen(1);
+    EXPECT_EQ(s.anzeige.karten[2].bild, 4) << "its slot is grey again";
+}
