@@ -27,9 +27,8 @@ TEST(VokraIniAbbruch, KilledAtAnyInstantLeavesAWholeFile) {
 
     SitzungsDaten d;
     d.appPfad = host.path();
-    d.einstAnzahl = 5;
-    d.einstSchluessel = {"GegenComputer", QString::fromUtf8("ComputerSpielStärke"),
-                         "TonEinschalten", "RatezeitBegrenzen", "EinstellungenSpeichern"};
+    d.einstAnzahl = 3;
+    d.einstSchluessel = {"GegenComputer", "Stufe", "TonEinschalten"};
     const EinstellKontrollen k;
     const QByteArray alt = host.readBytes("Vokra.ini");
     d.tonEin = 0;
