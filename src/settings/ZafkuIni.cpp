@@ -24,9 +24,10 @@ bool hatComputer(const SitzungsDaten& daten) {
     return daten.nSpieler > 0 && daten.spielerName[daten.nSpieler - 1] == kComputerName;
 }
 
-// Seats or removes the computer as the last player; true when the list changed.
+// Seats or removes the computer as the last player; true when the list changed. It plays
+// only against somebody, so without a named player it stays out.
 bool setzeComputer(SitzungsDaten& daten, bool an) {
-    if (an && !hatComputer(daten) && daten.nSpieler < 4) {
+    if (an && !hatComputer(daten) && daten.nSpieler >= 1 && daten.nSpieler < 4) {
         const int k = daten.nSpieler++;
         daten.spielerName[k] = kComputerName;
         daten.spielerDatei[k].clear();
@@ -63,7 +64,7 @@ QStringList loadVokraIni(SitzungsDaten& daten, EinstellKontrollen& kontrollen) {
 
     QStringList meldungen;
     const int menschen = daten.nSpieler - (hatComputer(daten) ? 1 : 0);
-    kontrollen.computerWaehlbar = menschen < 4;
+    kontrollen.computerWaehlbar = menschen >= 1 && menschen < 4;
     FieldReader leser(leseHostDatei(daten.appPfad, kIniName));
     if (leser.skipPast(kAbschnitt)) {
         int* const felder[] = {&daten.gegenComputer, &daten.compSpielStaerke, &daten.tonEin,

@@ -16,7 +16,7 @@ struct EinstellKontrollen {
     bool tonEin = true;
     bool rateZeitEin = false;
     bool einstSaveOpt = true;
-    // Cleared when four named players leave no seat for the computer.
+    // Cleared when four named players leave no seat for the computer, or nobody to play.
     bool computerWaehlbar = true;
 };
 
