@@ -1,0 +1,236 @@
+#include "Bericht.h"
+
+#include "Deutung.h"
+#include "Lehrmaterial.h"
+#include "Protokoll.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <algorithm>
+
+namespace zafku::bericht {
+
+namespace {
+
+struct Zeile {
+    Antwort antwort;
+    const Wort* wort = nullptr;
+    QList<Deutung> deutungen;
+    QSet<int> uebungen; // exercises that could have asked the word
+};
+
+class Auswertung {
+  public:
+    explicit Auswertung(const QString& appPfad) : material_(appPfad) {}
+
+    KindBericht kind(const QString& datei, const QString& name, const ProtokollDatei& p);
+
+  private:
+    QList<Deutung> deute(const Wort& wort, const Antwort& a);
+    void ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, KindBericht& k,
+                 QHash<QString, Bereich>& bereiche);
+    void zaehle(const Zeile& z, const Deutung* d, KindBericht& k, QHash<QString, Bereich>& bereiche,
+                QHash<QString, FehlerWort>& woerter);
+
+    Lehrmaterial material_;
+    QHash<QPair<int, QString>, QList<Deutung>> deutungen_;
+    QHash<QString, FehlerWort>* woerter_ = nullptr;
+};
+
+QList<Deutung> Auswertung::deute(const Wort& wort, const Antwort& a) {
+    const QPair<int, QString> schluessel{a.refNr, a.ok ? QString() : a.geschrieben};
+    auto it = deutungen_.find(schluessel);
+    if (it == deutungen_.end()) {
+        QList<Deutung> d = deutungen(material_.uebungen(), wort,
+                                     a.ok ? std::nullopt : std::optional(a.geschrieben));
+        // Only the best fits of a wrong answer count.
+        if (!d.isEmpty())
+            d.erase(std::find_if(d.begin(), d.end(),
+                                 [&](const Deutung& x) { return x.guete < d.first().guete; }),
+                    d.end());
+        it = deutungen_.insert(schluessel, d);
+    }
+    return *it;
+}
+
+void Auswertung::zaehle(const Zeile& z, const Deutung* d, KindBericht& k,
+                        QHash<QString, Bereich>& bereiche, QHash<QString, FehlerWort>& woerter) {
+    const QString code = d ? d->kategorie : QString();
+    Bereich& b = bereiche[code];
+    b.code = code;
+    ++k.antworten;
+    if (z.antwort.ok) {
+        ++k.richtig;
+        ++b.richtig;
+        return;
+    }
+    ++b.falsch;
+    const Deutung stelle = d ? *d : unterschied(z.wort->wort, z.antwort.geschrieben);
+    ++b.verwechslungen[verwechslungsText(stelle.richtig, stelle.geschrieben)];
+    FehlerWort& w = woerter[z.wort->wort];
+    w.wort = z.wort->wort;
+    ++w.schreibungen[z.antwort.geschrieben];
+}
+
+// The lines of one stretch of play could all come from the exercises in gemeinsam; the
+// exercise of the rarest category is taken, and each line counts for its spot there.
+void Auswertung::ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, KindBericht& k,
+                         QHash<QString, Bereich>& bereiche) {
+    int wahl = -1;
+    for (const int u : gemeinsam) {
+        const auto seltenheit = [&](int x) {
+            return std::pair(material_.markenAnzahl(material_.uebungen()[x].kmpKennung), x);
+        };
+        if (wahl < 0 || seltenheit(u) < seltenheit(wahl))
+            wahl = u;
+    }
+    for (const Zeile& z : abschnitt) {
+        const Deutung* passend = nullptr;
+        for (const Deutung& d : z.deutungen) {
+            if (d.uebung == wahl) {
+                passend = &d;
+                break;
+            }
+        }
+        if (!passend && !z.deutungen.isEmpty())
+            passend = &z.deutungen.first();
+        zaehle(z, passend, k, bereiche, *woerter_);
+    }
+    abschnitt.clear();
+}
+
+KindBericht Auswertung::kind(const QString& datei, const QString& name, const ProtokollDatei& p) {
+    KindBericht k;
+    k.datei = datei;
+    k.name = name;
+    const auto unbrauchbar = [&](int zeile, const QString& text, const QString& grund) {
+        if (k.unbrauchbar.size() < maxGenannt)
+            k.unbrauchbar.append({zeile, text, grund});
+    };
+    if (!p.fremdeKodierung.isEmpty()) {
+        k.unbrauchbarAnzahl = int(p.zeilen.size());
+        unbrauchbar(0, {},
+                    QStringLiteral("Die Datei ist in %1 geschrieben, nicht in Windows-1252; "
+                                   "ihre %2 Zeilen wurden nicht gelesen.")
+                        .arg(p.fremdeKodierung)
+                        .arg(p.zeilen.size()));
+        return k;
+    }
+
+    QHash<QString, Bereich> bereiche;
+    QHash<QString, FehlerWort> woerter;
+    woerter_ = &woerter;
+    QList<Zeile> abschnitt;
+    QSet<int> gemeinsam;
+    for (const ProtokollZeile& pz : p.zeilen) {
+        const auto antwort = leseZeile(pz.text);
+        if (!antwort) {
+            ++k.unbrauchbarAnzahl;
+            unbrauchbar(pz.nummer, pz.text, QStringLiteral("beschädigte Zeile"));
+            continue;
+        }
+        Zeile z{*antwort, material_.wort(antwort->refNr), {}, {}};
+        if (!z.wort) {
+            ++k.unbrauchbarAnzahl;
+            unbrauchbar(
+                pz.nummer, pz.text,
+                QStringLiteral("Wortnummer %1 fehlt in der Wortdatenbank").arg(antwort->refNr));
+            continue;
+        }
+        z.deutungen = deute(*z.wort, *antwort);
+        for (const Deutung& d : z.deutungen)
+            z.uebungen.insert(d.uebung);
+        if (!z.uebungen.isEmpty()) {
+            if (!abschnitt.isEmpty() && !gemeinsam.intersects(z.uebungen))
+                ordneZu(abschnitt, gemeinsam, k, bereiche);
+            gemeinsam = abschnitt.isEmpty() ? z.uebungen : gemeinsam & z.uebungen;
+        }
+        abschnitt.append(z);
+    }
+    ordneZu(abschnitt, gemeinsam, k, bereiche);
+
+    for (Bereich& b : bereiche) {
+        b.titel = b.code.isEmpty() ? QStringLiteral("ohne Zuordnung") : material_.titel(b.code);
+        k.bereiche.append(b);
+    }
+    std::sort(k.bereiche.begin(), k.bereiche.end(), [](const Bereich& a, const Bereich& b) {
+        return std::tuple(-a.falsch, -a.antworten(), a.titel) <
+               std::tuple(-b.falsch, -b.antworten(), b.titel);
+    });
+    k.woerter = woerter.values();
+    std::sort(k.woerter.begin(), k.woerter.end(), [](const FehlerWort& a, const FehlerWort& b) {
+        return std::pair(-a.anzahl(), a.wort) < std::pair(-b.anzahl(), b.wort);
+    });
+    return k;
+}
+
+} // namespace
+
+int FehlerWort::anzahl() const {
+    int n = 0;
+    for (const int x : schreibungen)
+        n += x;
+    return n;
+}
+
+bool unsicher(const Bereich& b) {
+    return b.falsch >= 2 && 3 * b.falsch >= b.antworten();
+}
+
+Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen) {
+    Auswertung auswertung(appPfad);
+    Bericht bericht;
+    bericht.ordner = QDir(appPfad).absolutePath();
+    QDir user(appPfad);
+    for (const QString& eintrag : user.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (eintrag.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
+            user.setPath(user.filePath(eintrag));
+    const QStringList dateien = user.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& d : dateien) {
+        if (!d.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive))
+            continue;
+        QFile datei(user.filePath(d));
+        const QString basis = d.left(d.size() - 4);
+        ProtokollDatei p;
+        if (!datei.open(QIODevice::ReadOnly)) {
+            p.fremdeKodierung = QStringLiteral("einer unlesbaren Form");
+        } else {
+            p = leseProtokoll(datei.readAll());
+        }
+        bericht.kinder.append(auswertung.kind(basis, namen.value(basis, basis), p));
+    }
+
+    QHash<QString, KlassenBereich> klasse;
+    for (const KindBericht& k : bericht.kinder) {
+        for (const Bereich& b : k.bereiche) {
+            if (b.code.isEmpty())
+                continue;
+            KlassenBereich& kb = klasse[b.code];
+            kb.code = b.code;
+            kb.titel = b.titel;
+            kb.richtig += b.richtig;
+            kb.falsch += b.falsch;
+            if (unsicher(b))
+                kb.kinder.append(k.name);
+        }
+    }
+    for (const KlassenBereich& kb : klasse)
+        if (!kb.kinder.isEmpty())
+            bericht.schwierig.append(kb);
+    std::sort(bericht.schwierig.begin(), bericht.schwierig.end(),
+              [](const KlassenBereich& a, const KlassenBereich& b) {
+                  return std::tuple(-a.kinder.size(), -a.falsch, a.titel) <
+                         std::tuple(-b.kinder.size(), -b.falsch, b.titel);
+              });
+    for (int i = 0; i < bericht.kinder.size(); ++i)
+        if (bericht.kinder[i].antworten > 0)
+            bericht.zuerstHelfen.append(i);
+    std::stable_sort(bericht.zuerstHelfen.begin(), bericht.zuerstHelfen.end(), [&](int a, int b) {
+        return bericht.kinder[a].anteil() < bericht.kinder[b].anteil();
+    });
+    return bericht;
+}
+
+} // namespace zafku::bericht

@@ -1,0 +1,28 @@
+#include "BerichtNamen.h"
+
+#include <QSettings>
+
+namespace zafku::bericht {
+
+namespace {
+
+const QString kGruppe = QStringLiteral("Protokolldateien");
+
+} // namespace
+
+QHash<QString, QString> gespeicherteNamen() {
+    QSettings s(QStringLiteral("Zafku"), QStringLiteral("zafku-start"));
+    s.beginGroup(kGruppe);
+    QHash<QString, QString> namen;
+    for (const QString& datei : s.childKeys())
+        namen.insert(datei, s.value(datei).toString());
+    return namen;
+}
+
+void merkeName(const QString& datei, const QString& name) {
+    QSettings s(QStringLiteral("Zafku"), QStringLiteral("zafku-start"));
+    s.beginGroup(kGruppe);
+    s.setValue(datei, name);
+}
+
+} // namespace zafku::bericht

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace zafku::bericht {
+
+// One record of Vokra.tsp: a category, or a group heading (code starts with ">>>").
+struct TspEintrag {
+    QString titel;
+    QString code;
+    bool ueberschrift = false;
+    // 1-based place among the categories; 0 for a heading.
+    int katNr = 0;
+};
+
+// The records of Vokra.tsp's text in file order, read with the host's field reader.
+QList<TspEintrag> leseTspText(const QString& text);
+
+// Vokra.tsp of the host folder; raises LaufzeitFehler when it cannot be read.
+QList<TspEintrag> leseTsp(const QString& appPfad);
+
+} // namespace zafku::bericht

@@ -1,0 +1,211 @@
+#include "bericht/Bericht.h"
+#include "bericht/BerichtHtml.h"
+#include "bericht/Deutung.h"
+#include "bericht/Lehrmaterial.h"
+#include "bericht/Protokoll.h"
+#include "platform/SqliteDatabase.h"
+#include "support/TempHost.h"
+
+#include <QFile>
+
+#include <libxml/HTMLparser.h>
+#include <libxml/xpath.h>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace zafku::bericht;
+
+namespace {
+
+const QString kHost = QStringLiteral(ZAFKU_HOST_DIR);
+
+int refNr(const QString& wort) {
+    SqliteDatabase db(kHost + "/Vokra-D.mdb");
+    auto abfrage = db.prepare("SELECT RefNr FROM WortListe WHERE Wort = ?1");
+    abfrage.bind(1, wort);
+    return abfrage.step() ? int(abfrage.int64(0)) : -1;
+}
+
+// Where a word written wrongly went wrong, as the report explains it.
+std::optional<Deutung> beste(Lehrmaterial& m, const QString& wort, const QString& geschrieben) {
+    const Wort* w = m.wort(refNr(wort));
+    if (!w)
+        return std::nullopt;
+    const QList<Deutung> d = deutungen(m.uebungen(), *w, geschrieben);
+    return d.isEmpty() ? std::nullopt : std::optional(d.first());
+}
+
+} // namespace
+
+TEST(Deutung, FindsTheConfusedSpotOnTheDemoMaterial) {
+    Lehrmaterial material(kHost);
+    const struct {
+        const char* wort;
+        const char* geschrieben;
+        const char* kategorie;
+        const char* verwechslung;
+    } faelle[] = {
+        {"Biene", "Bine", "LIE_", "ie → i"},
+        {"Kind", "Kiend", "LIKU", "i → ie"},
+        {"Zucker", "Zuker", "CK__", "ck → k"}, // two letters, one left
+        {"Straße", "Strasse", "SZ__", "ß → ss"},
+        {"Vogel", "Fogel", "VF__", "V → F"}, // the gap at the first letter
+        {"Biene", "biene", "GK1M", "B → b"}, // capitals
+        {"spielen", "Spielen", "GK2M", "s → S"},
+    };
+    for (const auto& f : faelle) {
+        const auto d = beste(material, QString::fromUtf8(f.wort), QString::fromUtf8(f.geschrieben));
+        ASSERT_TRUE(d) << f.wort;
+        EXPECT_EQ(d->kategorie, f.kategorie) << f.geschrieben;
+        EXPECT_EQ(verwechslungsText(d->richtig, d->geschrieben), QString::fromUtf8(f.verwechslung))
+            << f.geschrieben;
+    }
+    // A change away from every marked spot is left to the plain comparison.
+    EXPECT_FALSE(beste(material, "Biene", "Biena"));
+    const Deutung d = unterschied("Biene", "Biena");
+    EXPECT_EQ(verwechslungsText(d.richtig, d.geschrieben), "e → a");
+}
+
+TEST(Protokoll, ReadsOnlyLinesTheGameWrites) {
+    const struct {
+        const char* zeile;
+        bool brauchbar;
+        int refNr;
+        bool ok;
+    } faelle[] = {
+        {"57= OK", true, 57, true},     {"57= Strasse", true, 57, false},
+        {"-3= OK", true, -3, true},     {"57=OK", false, 0, false},
+        {"x7= OK", false, 0, false},    {"57= ", false, 0, false},
+        {"99999= OK", false, 0, false}, {" 57= OK", false, 0, false},
+        {"", false, 0, false},
+    };
+    for (const auto& f : faelle) {
+        const auto a = leseZeile(f.zeile);
+        ASSERT_EQ(a.has_value(), f.brauchbar) << f.zeile;
+        if (a) {
+            EXPECT_EQ(a->refNr, f.refNr);
+            EXPECT_EQ(a->ok, f.ok);
+        }
+    }
+    EXPECT_EQ(leseProtokoll("12= Stra\xDF"
+                            "e\r\n\r\n7= OK\n")
+                  .zeilen.size(),
+              2);
+    EXPECT_EQ(leseProtokoll("12= Stra\xDF"
+                            "e\r\n")
+                  .zeilen.value(0)
+                  .text,
+              "12= Straße");
+    EXPECT_EQ(leseProtokoll("12= Stra\xC3\x9F"
+                            "e\r\n")
+                  .fremdeKodierung,
+              "UTF-8");
+    EXPECT_EQ(leseProtokoll(QByteArray("\xFF\xFE"
+                                       "1\0=\0",
+                                       6))
+                  .fremdeKodierung,
+              "UTF-16");
+    EXPECT_EQ(leseProtokoll("12= OK\r\n").fremdeKodierung, "");
+}
+
+namespace {
+
+// Parses the page with libxml2's HTML parser and answers XPath questions about it.
+class Seite {
+  public:
+    explicit Seite(const QString& html) {
+        const QByteArray utf8 = html.toUtf8();
+        doc_ = htmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8",
+                              HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+    }
+    ~Seite() { xmlFreeDoc(doc_); }
+    bool gelesen() const { return doc_ != nullptr; }
+
+    QStringList texte(const char* pfad) const {
+        QStringList liste;
+        xmlXPathContextPtr ctx = xmlXPathNewContext(doc_);
+        xmlXPathObjectPtr r = xmlXPathEvalExpression(BAD_CAST pfad, ctx);
+        for (int i = 0; r && r->nodesetval && i < r->nodesetval->nodeNr; ++i) {
+            xmlChar* t = xmlNodeGetContent(r->nodesetval->nodeTab[i]);
+            liste.append(QString::fromUtf8(reinterpret_cast<const char*>(t)).simplified());
+            xmlFree(t);
+        }
+        xmlXPathFreeObject(r);
+        xmlXPathFreeContext(ctx);
+        return liste;
+    }
+    QString text(const char* pfad) const { return texte(pfad).value(0); }
+
+  private:
+    htmlDocPtr doc_ = nullptr;
+};
+
+class BerichtTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* datei : {"Vokra-D.mdb", "Vokra.tsp", "Vokra.kmp"}) {
+            QFile quelle(kHost + "/" + datei);
+            ASSERT_TRUE(quelle.open(QIODevice::ReadOnly)) << datei;
+            host_.writeBytes(datei, quelle.readAll());
+        }
+    }
+    QString zeile(const char* wort, const char* ergebnis) const {
+        return QString::number(refNr(QString::fromUtf8(wort))) + "= " + QString::fromUtf8(ergebnis);
+    }
+    TempHost host_;
+};
+
+} // namespace
+
+TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
+    host_.writeHostFile("User/anna01.tmp",
+                        {zeile("Biene", "OK"), zeile("Biene", "Bine"), "kaputt",
+                         zeile("Biene", "Bine"), zeile("Tier", "Tir"), "30999= OK",
+                         zeile("Kind", "OK"), zeile("Zucker", "Zuker")});
+    host_.writeHostFile("User/tim02.tmp", {zeile("Biene", "OK"), zeile("Tier", "OK"),
+                                           zeile("Wiese", "Wise"), zeile("Kind", "OK")});
+    host_.writeBytes("User/lea03.tmp", (zeile("Fluss", "Fluß") + "\r\n").toUtf8());
+    const Bericht b = erstelleBericht(host_.path(), {{"anna01", "Anna Sommer"}});
+
+    ASSERT_EQ(b.kinder.size(), 3);
+    const KindBericht& anna = b.kinder[0];
+    EXPECT_EQ(anna.name, "Anna Sommer");
+    EXPECT_EQ(anna.antworten, 6);
+    EXPECT_EQ(anna.richtig, 2);
+    EXPECT_EQ(anna.unbrauchbarAnzahl, 2);
+    ASSERT_FALSE(anna.bereiche.isEmpty());
+    const Bereich& lie = anna.bereiche.first();
+    EXPECT_EQ(lie.code, "LIE_");
+    EXPECT_EQ(lie.richtig, 1);
+    EXPECT_EQ(lie.falsch, 3);
+    EXPECT_EQ(lie.verwechslungen.value("ie → i"), 3);
+    EXPECT_EQ(b.kinder[1].unbrauchbarAnzahl, 1); // UTF-8 file
+    EXPECT_EQ(b.kinder[1].antworten, 0);
+    ASSERT_EQ(b.schwierig.size(), 1);
+    EXPECT_EQ(b.schwierig[0].code, "LIE_");
+    EXPECT_EQ(b.schwierig[0].kinder, QStringList{"Anna Sommer"});
+    EXPECT_EQ(b.zuerstHelfen, (QList<int>{0, 2}));
+
+    const Seite seite(berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30))));
+    ASSERT_TRUE(seite.gelesen());
+    EXPECT_EQ(seite.texte("//section[@class='kind']/h2"),
+              (QStringList{"Anna Sommer", "lea03", "tim02"}));
+    EXPECT_EQ(seite.text("//section[@id='kind-anna01']//td[@class='antworten']"), "6");
+    EXPECT_EQ(seite.text("//section[@id='kind-anna01']//td[@class='anteil']"), "33 %");
+    EXPECT_EQ(seite.texte("//section[@id='kind-anna01']//td[@class='verwechslung']"),
+              (QStringList{"ie → i", "ck → k"}));
+    EXPECT_EQ(seite.texte("//section[@id='kind-anna01']//td[@class='anzahl']").value(0), "3 ×");
+    EXPECT_EQ(seite
+                  .texte("//section[@id='kind-anna01']//*[local-name()='rect' and "
+                         "@class='falsch']")
+                  .size(),
+              2);
+    EXPECT_EQ(seite.text("//section[@id='kind-anna01']//span[@class='unbrauchbar-anzahl']"), "2");
+    EXPECT_TRUE(seite.text("//section[@id='kind-anna01']//ul[@class='unbrauchbar']")
+                    .contains("30999 fehlt"));
+    EXPECT_TRUE(seite.text("//section[@id='kind-lea03']").contains("UTF-8"));
+    EXPECT_EQ(seite.texte("//ol[@class='zuerst']/li/a"), (QStringList{"Anna Sommer", "tim02"}));
+    // Self-contained: nothing is fetched from elsewhere.
+    EXPECT_TRUE(seite.texte("//script | //link | //img | //*[@src]").isEmpty());
+}
