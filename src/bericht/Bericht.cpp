@@ -199,6 +199,9 @@ Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& n
         } else {
             p = leseProtokoll(datei.readAll());
         }
+        // A file the game only created holds nothing to report.
+        if (p.zeilen.isEmpty() && p.fremdeKodierung.isEmpty())
+            continue;
         bericht.kinder.append(auswertung.kind(basis, namen.value(basis, basis), p));
     }
 

@@ -165,6 +165,7 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
                          zeile("Kind", "OK"), zeile("Zucker", "Zuker")});
     host_.writeHostFile("User/tim02.tmp", {zeile("Biene", "OK"), zeile("Tier", "OK"),
                                            zeile("Wiese", "Wise"), zeile("Kind", "OK")});
+    host_.writeBytes("User/ben04.tmp", {}); // created, never played
     host_.writeBytes("User/lea03.tmp", (zeile("Fluss", "Fluß") + "\r\n").toUtf8());
     const Bericht b = erstelleBericht(host_.path(), {{"anna01", "Anna Sommer"}});
 

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "StartWahl.h"
+#include "help/HilfeBrowser.h"
+
+#include <QDialog>
+#include <QProcess>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace zafku::starter {
+
+// The start window for those without the host framework: pick what to practise and who
+// plays, start the game from the host folder, and make the learning report.
+class StartFrm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit StartFrm(const QString& appPfad, QWidget* parent = nullptr);
+    ~StartFrm() override;
+
+    // The choice as the game would get it; "" for code when nothing is selected.
+    QString gewaehlterCode() const;
+    QList<Spieler> spieler() const;
+
+    // Checks the choice, remembers it and starts the game; false (after a message) when
+    // the game cannot be started.
+    bool spielStarten();
+    // Writes User/Lernbericht.html and opens it; the page's path, or "" after a message.
+    QString berichtErstellen();
+    void filtern(const QString& text);
+    void zeigeHilfe();
+
+    QTreeWidget* liste() const { return liste_; }
+
+  private:
+    struct Zeile {
+        QLabel* nummer = nullptr;
+        QLineEdit* name = nullptr;
+        QLineEdit* datei = nullptr;
+        QLabel* endung = nullptr;
+        bool dateiVonHand = false;
+    };
+
+    void fuelleListe();
+    void auswahlGeaendert();
+    void anzahlGeaendert(int n);
+    void nameGeaendert(int zeile);
+    void ladeLetzteWahl();
+    void merkeWahl() const;
+    void melde(const QString& text);
+    QStringList andereDateien(int ohne) const;
+
+    QString appPfad_;
+    QList<bericht::TspEintrag> tsp_;
+    QLineEdit* filter_ = nullptr;
+    QTreeWidget* liste_ = nullptr;
+    QLabel* bild_ = nullptr;
+    QLabel* titel_ = nullptr;
+    QPushButton* hilfeBtn_ = nullptr;
+    QSpinBox* anzahl_ = nullptr;
+    std::array<Zeile, maxSpieler> zeilen_;
+    QPushButton* spielenBtn_ = nullptr;
+    QPushButton* berichtBtn_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProcess spiel_;
+    HilfeBrowser hilfe_;
+};
+
+} // namespace zafku::starter

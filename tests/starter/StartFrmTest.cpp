@@ -1,0 +1,106 @@
+#include "starter/StartFrm.h"
+#include "dialogs/ModalAntwort.h"
+#include "startup/SitzungsDaten.h"
+#include "startup/StartParameter.h"
+#include "support/TempHost.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSpinBox>
+#include <QKeyEvent>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace zafku::starter;
+
+namespace {
+
+// A host folder whose "game" writes the launch block it got to block.txt.
+class StartFrmTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_.path());
+        host_.writeHostFile("Vokra.tsp", {"\">>> Lange und kurze Selbstlaute\",\">>>1\"",
+                                          "\"Langes i wird ie geschrieben (Biene)\",LIE_",
+                                          "\"Kurzes i (Kind)\",LIKU", "\">>> ck und tz\",\">>>3\"",
+                                          "\"ck nach kurzem Selbstlaut\",CK__"});
+        host_.writeBytes("zafku", "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$#\" > block.txt\n");
+        QFile(host_.file("zafku")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+
+    QString gestartet(int ms = 5000) const {
+        for (QDeadlineTimer frist(ms); !frist.hasExpired();) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QFile f(host_.file("block.txt"));
+            if (f.open(QIODevice::ReadOnly) && f.size() > 0)
+                return QString::fromUtf8(f.readAll());
+        }
+        return {};
+    }
+
+    // Types like a keyboard, umlauts included.
+    static void tippe(QLineEdit* feld, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(feld, &druck);
+        }
+    }
+
+    static QLineEdit* feld(StartFrm& fenster, const QString& name) {
+        return fenster.findChild<QLineEdit*>(name);
+    }
+
+    QTemporaryDir einstellungen_;
+    TempHost host_;
+};
+
+} // namespace
+
+TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
+    StartFrm fenster(host_.path());
+    tippe(feld(fenster, "filter"), "langes i");
+    EXPECT_EQ(fenster.gewaehlterCode(), "LIE_");
+    EXPECT_TRUE(fenster.liste()->topLevelItem(1)->isHidden()); // the ck group
+
+    fenster.findChild<QSpinBox*>()->setValue(2);
+    tippe(feld(fenster, "name0"), "Anna Sommer");
+    tippe(feld(fenster, "name1"), "Jörg");
+    EXPECT_EQ(feld(fenster, "datei0")->text(), "anna_sommer");
+    EXPECT_EQ(feld(fenster, "datei1")->text(), "joerg");
+
+    ASSERT_TRUE(fenster.spielStarten());
+    const QString aufruf = gestartet();
+    ASSERT_TRUE(aufruf.endsWith("|1")) << qPrintable(aufruf); // one argument
+    SitzungsDaten daten;
+    ASSERT_TRUE(leseStartParameter(aufruf.chopped(2), daten, nullptr));
+    EXPECT_EQ(daten.feldName, "LIE_");
+    EXPECT_EQ(daten.nSpieler, 2);
+    EXPECT_EQ(daten.spielerName[1], "Jörg");
+    EXPECT_EQ(daten.spielerDatei[0], "anna_sommer");
+
+    // The next start offers the same choice.
+    StartFrm wieder(host_.path());
+    EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
+    EXPECT_EQ(wieder.spieler().size(), 2);
+    EXPECT_EQ(wieder.spieler().value(1).datei, "joerg");
+}
+
+TEST_F(StartFrmTest, RefusesANameTheGameCannotTakeBeforeStarting) {
+    StartFrm fenster(host_.path());
+    tippe(feld(fenster, "filter"), "ck");
+    tippe(feld(fenster, "name0"), "Anna;Tim");
+    QString meldung;
+    beiModalemDialog([&](QDialog* d) {
+        meldung = static_cast<QMessageBox*>(d)->text();
+        d->accept();
+    });
+    EXPECT_FALSE(fenster.spielStarten());
+    EXPECT_TRUE(meldung.contains("Semikolon")) << qPrintable(meldung);
+    EXPECT_TRUE(gestartet(300).isEmpty());
+}

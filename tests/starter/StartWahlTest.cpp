@@ -1,0 +1,107 @@
+#include "starter/StartWahl.h"
+#include "startup/SitzungsDaten.h"
+#include "startup/StartParameter.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace zafku::starter;
+
+TEST(DateiNameAus, IsSafeAndReadable) {
+    const struct {
+        const char* name;
+        const char* datei;
+    } faelle[] = {
+        {"Anna Sommer", "anna_sommer"},
+        {"Jörg Müßig", "joerg_muessig"},
+        {"ÄÖÜ", "aeoeue"},
+        {"Renée-Çelik", "renee_celik"},
+        {"  Lea  ", "lea"},
+        {"Tim 2", "tim_2"},
+        {"../../etc/passwd", "etc_passwd"},
+        {"Anna;Tim\\x", "anna_tim_x"},
+        {".versteckt", "versteckt"},
+        {";;;", "kind"},
+        {"李", "kind"},
+        {"Maximiliane Wilhelmine von Hohenberg", "maximiliane_wilhelmine_v"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(dateiNameAus(QString::fromUtf8(f.name)), QString::fromUtf8(f.datei)) << f.name;
+}
+
+TEST(DateiNameAus, RepeatsGetANumber) {
+    EXPECT_EQ(eindeutig("anna", {}), "anna");
+    EXPECT_EQ(eindeutig("tim", {"tim", "tim2", "lea"}), "tim3");
+    EXPECT_EQ(eindeutig("tim", {"TIM"}), "tim2");
+}
+
+// The game's own parser must read back exactly what the window chose.
+TEST(StartBlock, IsReadByTheGameAsChosen) {
+    const QList<QList<Spieler>> faelle = {
+        {{"Anna", "anna"}},
+        {{"Anna Sommer", "anna_sommer"}, {"Tim", "tim"}},
+        {{"Jörg Müßig", "joerg"}, {"Lea = Leonie", "lea"}, {" Ben", "ben"}, {"Zoë", "zoe2"}},
+    };
+    for (const auto& spieler : faelle) {
+        ASSERT_EQ(pruefeWahl("LIE_", spieler), "");
+        SitzungsDaten daten;
+        ASSERT_TRUE(leseStartParameter(startBlock("LIE_", spieler), daten, nullptr));
+        EXPECT_EQ(daten.feldName, "LIE_");
+        ASSERT_EQ(daten.nSpieler, spieler.size());
+        for (int i = 0; i < spieler.size(); ++i) {
+            EXPECT_EQ(daten.spielerName[i], spieler[i].name);
+            EXPECT_EQ(daten.spielerDatei[i], spieler[i].datei);
+        }
+    }
+}
+
+// What the window refuses, the game would refuse or misread.
+TEST(PruefeWahl, RefusesWhatTheGameCannotServe) {
+    const QList<Spieler> fuenf = {{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}, {"E", "e"}};
+    const struct {
+        QString code;
+        QList<Spieler> spieler;
+        const char* meldung;
+        bool spielLiestFalsch;
+    } faelle[] = {
+        {"LIE_", fuenf, "höchstens 4", true},
+        {"LIE_", {{"Anna;Tim", "anna"}}, "Semikolon", true},
+        {"LIE_", {{"Anna", "../anna"}}, "nicht erlaubt", true},
+        {"LIE_", {{"Anna", ".anna"}}, "nicht erlaubt", true},
+        {"LIE_", {{"Anna", ""}}, "nicht erlaubt", true},
+        {"LIE_", {{"Anna", "Anna"}}, "nicht erlaubt", false},
+        {"LIE_", {{"Anna", "kind"}, {"Anne", "kind"}}, "den Dateinamen", false},
+        {"LIE_", {{"  ", "kind"}}, "einen Namen", false},
+        {"LIE_", {}, "mindestens einem", false},
+        {"", {{"Anna", "anna"}}, "zuerst", false},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_TRUE(pruefeWahl(f.code, f.spieler).contains(QString::fromUtf8(f.meldung)))
+            << qPrintable(pruefeWahl(f.code, f.spieler));
+        if (!f.spielLiestFalsch)
+            continue;
+        SitzungsDaten daten;
+        const bool gelesen = leseStartParameter(startBlock(f.code, f.spieler), daten, nullptr);
+        EXPECT_TRUE(!gelesen || daten.spielerName[0] != f.spieler[0].name ||
+                    daten.nSpieler != f.spieler.size());
+    }
+}
+
+TEST(PasstZuFilter, MatchesEveryTypedWord) {
+    const bericht::TspEintrag lie{"Langes i wird ie geschrieben (Biene, spielen)", "LIE_", false,
+                                  1};
+    const bericht::TspEintrag ck{"ck nach kurzem Selbstlaut (Zucker, backen)", "CK__", false, 18};
+    const QString gruppe = "Lange und kurze Selbstlaute";
+    const struct {
+        const char* filter;
+        bool lie, ck;
+    } faelle[] = {
+        {"", true, true},      {"langes i: ie", true, false}, {"LANGES", true, false},
+        {"ck", false, true},   {"zucker", false, true},       {"lie_", true, false},
+        {"kurze", true, true}, {"ß", false, false},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(passtZuFilter(lie, gruppe, QString::fromUtf8(f.filter)), f.lie) << f.filter;
+        EXPECT_EQ(passtZuFilter(ck, "ck und tz", QString::fromUtf8(f.filter)), f.ck) << f.filter;
+    }
+}
