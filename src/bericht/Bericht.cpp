@@ -14,11 +14,15 @@ namespace zafku::bericht {
 
 namespace {
 
+struct Deutungen {
+    QList<Deutung> liste;
+    QSet<int> uebungen; // exercises that could have asked the word
+};
+
 struct Zeile {
     Antwort antwort;
     const Wort* wort = nullptr;
-    QList<Deutung> deutungen;
-    QSet<int> uebungen; // exercises that could have asked the word
+    Deutungen deutungen;
 };
 
 class Auswertung {
@@ -28,18 +32,18 @@ class Auswertung {
     KindBericht kind(const QString& datei, const QString& name, const ProtokollDatei& p);
 
   private:
-    QList<Deutung> deute(const Wort& wort, const Antwort& a);
+    Deutungen deute(const Wort& wort, const Antwort& a);
     void ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, KindBericht& k,
                  QHash<QString, Bereich>& bereiche);
     void zaehle(const Zeile& z, const Deutung* d, KindBericht& k, QHash<QString, Bereich>& bereiche,
                 QHash<QString, FehlerWort>& woerter);
 
     Lehrmaterial material_;
-    QHash<QPair<int, QString>, QList<Deutung>> deutungen_;
+    QHash<QPair<int, QString>, Deutungen> deutungen_;
     QHash<QString, FehlerWort>* woerter_ = nullptr;
 };
 
-QList<Deutung> Auswertung::deute(const Wort& wort, const Antwort& a) {
+Deutungen Auswertung::deute(const Wort& wort, const Antwort& a) {
     const QPair<int, QString> schluessel{a.refNr, a.ok ? QString() : a.geschrieben};
     auto it = deutungen_.find(schluessel);
     if (it == deutungen_.end()) {
@@ -50,7 +54,10 @@ QList<Deutung> Auswertung::deute(const Wort& wort, const Antwort& a) {
             d.erase(std::find_if(d.begin(), d.end(),
                                  [&](const Deutung& x) { return x.guete < d.first().guete; }),
                     d.end());
-        it = deutungen_.insert(schluessel, d);
+        Deutungen neu{d, {}};
+        for (const Deutung& x : d)
+            neu.uebungen.insert(x.uebung);
+        it = deutungen_.insert(schluessel, neu);
     }
     return *it;
 }
@@ -88,14 +95,14 @@ void Auswertung::ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, Ki
     }
     for (const Zeile& z : abschnitt) {
         const Deutung* passend = nullptr;
-        for (const Deutung& d : z.deutungen) {
+        for (const Deutung& d : z.deutungen.liste) {
             if (d.uebung == wahl) {
                 passend = &d;
                 break;
             }
         }
-        if (!passend && !z.deutungen.isEmpty())
-            passend = &z.deutungen.first();
+        if (!passend && !z.deutungen.liste.isEmpty())
+            passend = &z.deutungen.liste.first();
         zaehle(z, passend, k, bereiche, *woerter_);
     }
     abschnitt.clear();
@@ -131,7 +138,7 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
             unbrauchbar(pz.nummer, pz.text, QStringLiteral("beschädigte Zeile"));
             continue;
         }
-        Zeile z{*antwort, material_.wort(antwort->refNr), {}, {}};
+        Zeile z{*antwort, material_.wort(antwort->refNr), {}};
         if (!z.wort) {
             ++k.unbrauchbarAnzahl;
             unbrauchbar(
@@ -140,12 +147,14 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
             continue;
         }
         z.deutungen = deute(*z.wort, *antwort);
-        for (const Deutung& d : z.deutungen)
-            z.uebungen.insert(d.uebung);
-        if (!z.uebungen.isEmpty()) {
-            if (!abschnitt.isEmpty() && !gemeinsam.intersects(z.uebungen))
+        const QSet<int>& moeglich = z.deutungen.uebungen;
+        if (!moeglich.isEmpty()) {
+            if (!abschnitt.isEmpty() && !gemeinsam.intersects(moeglich))
                 ordneZu(abschnitt, gemeinsam, k, bereiche);
-            gemeinsam = abschnitt.isEmpty() ? z.uebungen : gemeinsam & z.uebungen;
+            if (abschnitt.isEmpty())
+                gemeinsam = moeglich;
+            else if (!moeglich.contains(gemeinsam))
+                gemeinsam.intersect(moeglich);
         }
         abschnitt.append(z);
     }

@@ -170,7 +170,7 @@ void kind(const KindBericht& k, QString& o) {
 } // namespace
 
 QString balkenSvg(const QList<Bereich>& bereiche) {
-    constexpr int breite = 640, balkenLinks = 8, balkenBreite = 560, zeile = 46;
+    constexpr int breite = 640, balkenLinks = 8, balkenBreite = 450, zeile = 46;
     int groesste = 1;
     for (const Bereich& b : bereiche)
         groesste = std::max(groesste, b.antworten());
