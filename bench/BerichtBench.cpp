@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <random>
 
 using namespace zafku;

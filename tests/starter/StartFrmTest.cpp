@@ -7,11 +7,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSpinBox>
-#include <QKeyEvent>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
