@@ -5,7 +5,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev
     libsqlite3-dev sqlite3
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
     fonts-liberation2
     wngerman hunspell hunspell-de-de
     xvfb xdotool imagemagick sox
