@@ -34,13 +34,12 @@ class Auswertung {
   private:
     Deutungen deute(const Wort& wort, const Antwort& a);
     void ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, KindBericht& k,
-                 QHash<QString, Bereich>& bereiche);
+                 QHash<QString, Bereich>& bereiche, QHash<QString, FehlerWort>& woerter);
     void zaehle(const Zeile& z, const Deutung* d, KindBericht& k, QHash<QString, Bereich>& bereiche,
                 QHash<QString, FehlerWort>& woerter);
 
     Lehrmaterial material_;
     QHash<QPair<int, QString>, Deutungen> deutungen_;
-    QHash<QString, FehlerWort>* woerter_ = nullptr;
 };
 
 Deutungen Auswertung::deute(const Wort& wort, const Antwort& a) {
@@ -84,7 +83,7 @@ void Auswertung::zaehle(const Zeile& z, const Deutung* d, KindBericht& k,
 // The lines of one stretch of play could all come from the exercises in gemeinsam; the
 // exercise of the rarest category is taken, and each line counts for its spot there.
 void Auswertung::ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, KindBericht& k,
-                         QHash<QString, Bereich>& bereiche) {
+                         QHash<QString, Bereich>& bereiche, QHash<QString, FehlerWort>& woerter) {
     int wahl = -1;
     for (const int u : gemeinsam) {
         const auto seltenheit = [&](int x) {
@@ -103,7 +102,7 @@ void Auswertung::ordneZu(QList<Zeile>& abschnitt, const QSet<int>& gemeinsam, Ki
         }
         if (!passend && !z.deutungen.liste.isEmpty())
             passend = &z.deutungen.liste.first();
-        zaehle(z, passend, k, bereiche, *woerter_);
+        zaehle(z, passend, k, bereiche, woerter);
     }
     abschnitt.clear();
 }
@@ -128,7 +127,6 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
 
     QHash<QString, Bereich> bereiche;
     QHash<QString, FehlerWort> woerter;
-    woerter_ = &woerter;
     QList<Zeile> abschnitt;
     QSet<int> gemeinsam;
     for (const ProtokollZeile& pz : p.zeilen) {
@@ -150,7 +148,7 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
         const QSet<int>& moeglich = z.deutungen.uebungen;
         if (!moeglich.isEmpty()) {
             if (!abschnitt.isEmpty() && !gemeinsam.intersects(moeglich))
-                ordneZu(abschnitt, gemeinsam, k, bereiche);
+                ordneZu(abschnitt, gemeinsam, k, bereiche, woerter);
             if (abschnitt.isEmpty())
                 gemeinsam = moeglich;
             else if (!moeglich.contains(gemeinsam))
@@ -158,7 +156,7 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
         }
         abschnitt.append(z);
     }
-    ordneZu(abschnitt, gemeinsam, k, bereiche);
+    ordneZu(abschnitt, gemeinsam, k, bereiche, woerter);
 
     for (Bereich& b : bereiche) {
         b.titel = b.code.isEmpty() ? QStringLiteral("ohne Zuordnung") : material_.titel(b.code);
