@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev
-    libsqlite3-dev sqlite3
+    libsqlite3-dev sqlite3 libpq-dev postgresql
     libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
     fonts-liberation2
     wngerman hunspell hunspell-de-de

@@ -27,8 +27,12 @@ void Anwendung::zeigeHintergrund() {
 
 int Anwendung::zeigeHauptfenster() {
     RdbAufgabenQuelle aufgaben(zufall_);
-    MainFrm hauptfenster({daten_, aufgaben, sound_, zufall_, uhr_, hilfe_, mld_, info_},
-                         &hintergrund_);
+    meisterListe_ =
+        std::make_unique<MeisterListe>(oeffneMeisterSpeicher(daten_.appPfad, daten_.userPfad));
+    meisterFrm_ = std::make_unique<MeisterFrm>(*meisterListe_, &hilfe_, daten_.hilfeDatei);
+    MainFrm hauptfenster(
+        {daten_, aufgaben, sound_, zufall_, uhr_, hilfe_, mld_, info_, meisterFrm_.get()},
+        &hintergrund_);
     hauptfenster.lade();
     return spiele(hauptfenster);
 }

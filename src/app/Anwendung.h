@@ -5,6 +5,8 @@
 #include "display/DateiInfoFrm.h"
 #include "display/ZafkuBackFrm.h"
 #include "help/HilfeBrowser.h"
+#include "highscore/MeisterFrm.h"
+#include "highscore/MeisterListe.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
 #include "sound/QtAudioOutput.h"
@@ -46,6 +48,9 @@ class Anwendung : public StartUi {
     MldFenster mld_;
     DateiInfoFrm info_;
     ZafkuBackFrm hintergrund_;
+    // Made once the user folder is known.
+    std::unique_ptr<MeisterListe> meisterListe_;
+    std::unique_ptr<MeisterFrm> meisterFrm_;
 };
 
 } // namespace zafku

@@ -31,6 +31,7 @@ class EndeFrm;
 class HelpViewer;
 class KartenSlot;
 class LoesTippFrm;
+class MeisterFrm;
 class MldFenster;
 class SoundMod;
 class ZufallsZahlen;
@@ -45,6 +46,8 @@ struct MainFrmDienste {
     HelpViewer& hilfe;
     MldFenster& mld;
     DateiInfoFrm& info;
+    // The high-score list; without it the game ends without offering points.
+    MeisterFrm* meister = nullptr;
 };
 
 // The game's main window: task area, cards, score, lamps and menus. The rules live in

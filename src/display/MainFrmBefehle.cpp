@@ -6,6 +6,7 @@
 #include "dialogs/EndeFrm.h"
 #include "dialogs/MldFenster.h"
 #include "game/Warte.h"
+#include "highscore/MeisterFrm.h"
 #include "platform/HelpViewer.h"
 #include "platform/LaufzeitFehler.h"
 #include "settings/EinstellFrm.h"
@@ -73,7 +74,10 @@ QMenuBar* MainFrm::baueMenues() {
         d_.info.fuellePunkte(d_.daten);
         d_.info.exec();
     });
-    bei("mnuDateiMeisterliste", [this] { nochNichtDa(QStringLiteral("Die Meisterliste")); });
+    bei("mnuDateiMeisterliste", [this] {
+        if (d_.meister)
+            d_.meister->zeige();
+    });
     bei("mnuDateiEnde", [this] {
         if (frageEnde())
             programmEnde();
@@ -177,9 +181,15 @@ void MainFrm::programmEnde() {
     d_.sound.schliessen();
     d_.hilfe.closeAll(d_.daten.appPfad + QStringLiteral("/Vesk.chm"));
     d_.hilfe.closeAll(d_.daten.hilfeDatei);
+    const QString meisterFehler =
+        d_.meister ? d_.meister->updateMeister(d_.daten, d_.uhr.dateText()) : QString();
     if (const QString fehler = saveVokraIni(d_.daten, ablauf_.einstellungen); !fehler.isEmpty())
         zeigeMeldung(fehler, QStringLiteral("&OK"), QString(), QStringLiteral("Laufzeitfehler"));
     ablauf_.prt.schliessen();
+    // Shown last, so that a message nobody answers keeps nothing else from being stored.
+    if (!meisterFehler.isEmpty())
+        zeigeMeldung(meisterFehler, QStringLiteral("&OK"), QString(),
+                     QStringLiteral("Laufzeitfehler"));
     done(0);
 }
 
