@@ -26,6 +26,24 @@ QString namenListe(const QStringList& namen) {
            QStringLiteral(" und ") + namen.last();
 }
 
+// The message window grows with its longest line; store texts carry long paths.
+QString umbrochen(const QString& text) {
+    constexpr int breite = 64;
+    QStringList zeilen;
+    for (const QString& absatz : text.split(u'\r')) {
+        QString zeile;
+        for (const QString& wort : absatz.split(u' ', Qt::SkipEmptyParts)) {
+            if (!zeile.isEmpty() && zeile.size() + 1 + wort.size() > breite) {
+                zeilen.append(zeile);
+                zeile.clear();
+            }
+            zeile += (zeile.isEmpty() ? QString() : QStringLiteral(" ")) + wort;
+        }
+        zeilen.append(zeile);
+    }
+    return zeilen.join(u'\r');
+}
+
 } // namespace
 
 MeisterListe::MeisterListe(std::unique_ptr<MeisterSpeicher> speicher)
@@ -65,9 +83,9 @@ QString MeisterListe::updateMeister(const SitzungsDaten& daten, const QString& d
             for (int j = i; j < daten.nSpieler && j < SitzungsDaten::maxZeilen; ++j)
                 if (daten.punkte[j][0] > 0)
                     fehlend.append(daten.spielerName[j]);
-            return QStringLiteral("Die Punkte von %1 konnten nicht in die Meisterliste "
-                                  "eingetragen werden.\r%2")
-                .arg(namenListe(fehlend), fehler.text());
+            return umbrochen(QStringLiteral("Die Punkte von %1 konnten nicht in die "
+                                            "Meisterliste eingetragen werden.\r%2")
+                                 .arg(namenListe(fehlend), fehler.text()));
         }
     }
     return {};
