@@ -9,6 +9,7 @@ packages=(
     fonts-liberation2
     wngerman hunspell hunspell-de-de
     xvfb xdotool imagemagick sox
+    pulseaudio pulseaudio-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -27,6 +27,23 @@ void zeichneZeichen(QPainter& p, const QColor& grund, const QString& zeichen) {
     p.drawText(QRect(0, 0, kSeite, kSeite), Qt::AlignCenter, zeichen);
 }
 
+void zeichneSprechblase(QPainter& p) {
+    QPainterPath blase;
+    blase.addRoundedRect(QRectF(kRand, 6, kSeite - 2 * kRand, 26), 11, 11);
+    QPainterPath spitze;
+    spitze.moveTo(12, 29);
+    spitze.lineTo(9, 41);
+    spitze.lineTo(22, 30);
+    spitze.closeSubpath();
+    p.setPen(QPen(QColor(40, 120, 170), 2));
+    p.setBrush(QColor(150, 215, 245));
+    p.drawPath(blase.united(spitze));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (const double x : {14.0, 22.5, 31.0})
+        p.drawEllipse(QPointF(x, 19), 3, 3);
+}
+
 void zeichneGluehbirne(QPainter& p) {
     // Glass, then socket, then a few rays so it reads as "idea" at a glance.
     p.setPen(QPen(QColor(190, 140, 0), 2));
@@ -75,8 +92,8 @@ QPixmap zeichneDialogBild(DialogBild art) {
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     switch (art) {
-    case DialogBild::Ausruf:
-        zeichneZeichen(p, QColor(255, 150, 30), QStringLiteral("!"));
+    case DialogBild::Sprechblase:
+        zeichneSprechblase(p);
         break;
     case DialogBild::Frage:
         zeichneZeichen(p, QColor(60, 140, 230), QStringLiteral("?"));

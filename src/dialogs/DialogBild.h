@@ -7,7 +7,9 @@ class QWidget;
 
 namespace zafku {
 
-enum class DialogBild { Ausruf, Frage, Gluehbirne, Computer };
+// Sprechblase: the message window's picture, friendly whether it brings praise or a
+// mistake.
+enum class DialogBild { Sprechblase, Frage, Gluehbirne, Computer };
 
 // The 45 x 45 pixel picture at the left of each dialog, drawn in code.
 QPixmap zeichneDialogBild(DialogBild art);

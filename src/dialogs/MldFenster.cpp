@@ -25,7 +25,7 @@ MldFenster::MldFenster(QWidget* parent)
     : AntwortDialog(parent), mldFrame_(new QGroupBox(this)), meldung_(new QLabel(mldFrame_)),
       btn1_(new QPushButton(this)), btn2_(new QPushButton(this)) {
     setWindowTitle(QStringLiteral("Meldung"));
-    erzeugeBildLabel(this, DialogBild::Ausruf, 150, 60);
+    erzeugeBildLabel(this, DialogBild::Sprechblase, 150, 60);
     mldFrame_->setObjectName(QStringLiteral("MldFrame"));
     meldung_->setObjectName(QStringLiteral("Meldung"));
     meldung_->setTextFormat(Qt::PlainText);

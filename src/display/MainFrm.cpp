@@ -69,6 +69,19 @@ void faerbeText(QWidget* w, const QColor& farbe) {
     w->setPalette(pal);
 }
 
+// Fits a text into platz pixels: the font shrinks in half points down to minimum, then
+// the text is shortened with "…" between two letters. The full text stays as tool tip.
+void passeEin(QWidget* w, QFont schrift, const QString& text, int platz, double minimum,
+              const std::function<void(const QString&)>& setze) {
+    while (schrift.pointSizeF() - 0.5 >= minimum &&
+           QFontMetrics(schrift).horizontalAdvance(text) > platz)
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    w->setFont(schrift);
+    const QString gezeigt = QFontMetrics(schrift).elidedText(text, Qt::ElideRight, platz);
+    w->setToolTip(gezeigt == text ? QString() : text);
+    setze(gezeigt);
+}
+
 // The gap mark: a soft yellow bar behind the four blanks of the gap.
 class LeseLupe : public QWidget {
   public:
@@ -259,19 +272,22 @@ void MainFrm::zeigeSlot(int slot, int bild, const QString& name,
     if (slot == 0)
         zeigeName(name);
     else
-        spFldFrame[slot]->setTitle(name);
+        zeigeRahmenTitel(spFldFrame[slot], name);
     for (int f = 1; f <= 25; ++f)
         karten[slot]->faerbeFeld(f, felder[f - 1]);
 }
 
 void MainFrm::zeigeName(const QString& name) {
-    // A long name gets a smaller font rather than being cut off.
-    QFont schrift = arial(14.25);
-    const int platz = spNameLbl->width();
-    while (schrift.pointSizeF() > 8 && QFontMetrics(schrift).horizontalAdvance(name) > platz)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
-    spNameLbl->setFont(schrift);
-    spNameLbl->setText(name);
+    passeEin(spNameLbl, arial(14.25), name, spNameLbl->width(), 9,
+             [this](const QString& text) { spNameLbl->setText(text); });
+}
+
+void MainFrm::zeigeRahmenTitel(QGroupBox* rahmen, const QString& name) {
+    // The caption starts a few pixels in from the frame's corner and must end before
+    // the opposite edge.
+    constexpr int kTitelRand = 16;
+    passeEin(rahmen, QApplication::font(), name, rahmen->width() - kTitelRand, 7,
+             [rahmen](const QString& text) { rahmen->setTitle(text); });
 }
 
 void MainFrm::faerbeFeld(int slot, int feld, Farbe farbe) {
@@ -364,8 +380,12 @@ void MainFrm::zeigeLampe(Lampe lampe, bool an) {
 
 void MainFrm::faerbeLabel(Lampe lampe, bool aktiv) {
     QLabel* label = lampe == Lampe::Fehler ? falschLbl : zafkuLbl;
-    faerbeText(label, aktiv ? palette().color(QPalette::ButtonText)
-                            : palette().color(QPalette::Disabled, QPalette::WindowText));
+    // Off, the text is a mid grey that a child can still read (about 4 : 1 on the
+    // window's grey) yet plainly weaker than the black of a lit lamp; the outline stays
+    // black either way.
+    const QColor text = aktiv ? palette().color(QPalette::ButtonText) : QColor(115, 115, 115);
+    label->setStyleSheet(
+        QStringLiteral("QLabel { border: 1px solid black; color: %1; }").arg(text.name()));
 }
 
 void MainFrm::lampenTimer(bool laeuft) {

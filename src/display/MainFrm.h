@@ -131,6 +131,7 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     QMenuBar* baueMenues();
     void zeigeKontext();
     void zeigeName(const QString& name);
+    void zeigeRahmenTitel(QGroupBox* rahmen, const QString& name);
     // Runs a command; a failing host file ends the game with its message.
     void sicher(const std::function<void()>& befehl);
     // The exit question; true when the answer was not "nein".

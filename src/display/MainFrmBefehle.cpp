@@ -9,6 +9,7 @@
 #include "highscore/MeisterFrm.h"
 #include "platform/HelpViewer.h"
 #include "platform/LaufzeitFehler.h"
+#include "platform/Pause.h"
 #include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
@@ -18,7 +19,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QThread>
 
 namespace zafku {
 
@@ -177,7 +177,7 @@ void MainFrm::closeEvent(QCloseEvent* ereignis) {
 
 void MainFrm::programmEnde() {
     d_.sound.spieleSound(QStringLiteral("ProgrammEnde"));
-    warte(2, d_.uhr, [] { QThread::msleep(20); });
+    warte(2, d_.uhr, [] { pauseOhneEingabe(20); });
     d_.sound.schliessen();
     d_.hilfe.closeAll(d_.daten.appPfad + QStringLiteral("/Vesk.chm"));
     d_.hilfe.closeAll(d_.daten.hilfeDatei);

@@ -103,16 +103,19 @@ void SpielAblauf::checkBstWahl(int index) {
     const QString name = vorname(spNameLbl_);
     const Aufgabe& a = quelle_.aufgabe();
     const int einsatz = 2 * (a.aktKomplexInd + static_cast<int>(liste_.size()));
-    auto& punkte = daten_.punkte[daten_.aktSpieler];
+    // The turn can pass while the "Fehler" message is open (the guess time runs on), so
+    // the player who answered is fixed here: the stake is theirs to lose.
+    const int antwortender = daten_.aktSpieler;
+    auto& punkte = daten_.punkte[antwortender];
     // A protocol file belongs to one child; the computer's answers stay out of it.
     const bool protokoll = !computerAmZug;
     if (pruefeAuswahl(index)) {
         if (protokoll)
             prt.addPrtEintrag(true, QString(), a);
-        karte[daten_.aktSpieler][aktFeld] = kMarkiert;
+        karte[antwortender][aktFeld] = kMarkiert;
         markiereFeld();
         punkte[0] += einsatz;
-        if (hatZafku(karte, daten_.aktSpieler)) {
+        if (hatZafku(karte, antwortender)) {
             punkte[0] += kZafkuBonus;
             punkte[1] += 1;
             zeigePunkte();
@@ -140,6 +143,7 @@ void SpielAblauf::checkBstWahl(int index) {
                  QStringLiteral("Sieh dir doch mal den Lösungs-"), QStringLiteral("tipp an.")},
                 QStringLiteral("&OK"), QString(), QStringLiteral("Fehler"));
     punkte[0] = std::max(0, punkte[0] - einsatz);
+    // Shows the player on turn, who may no longer be the one who answered.
     zeigePunkte();
 }
 

@@ -3,10 +3,40 @@
 #include "HtmlHelpMod.h"
 
 #include <QFileInfo>
-#include <QTextBrowser>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QUrl>
+#include <QWindow>
 
 namespace zafku {
+
+HilfeFenster::HilfeFenster(QWidget* parent) : QTextBrowser(parent) {
+    setWindowFlag(Qt::Window);
+    setOpenLinks(true);
+}
+
+void HilfeFenster::ueberModalemFenster() {
+    // Qt leaves a window usable beside a modal one only when it belongs to that window;
+    // becoming the transient of the newest modal window is what lifts the block.
+    QWindow* modal = QGuiApplication::modalWindow();
+    QWindow* eigenes = windowHandle();
+    if (modal && eigenes && modal != eigenes && eigenes->transientParent() != modal)
+        eigenes->setTransientParent(modal);
+}
+
+bool HilfeFenster::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowBlocked)
+        ueberModalemFenster();
+    return QTextBrowser::event(ereignis);
+}
+
+void HilfeFenster::keyPressEvent(QKeyEvent* taste) {
+    if (taste->key() == Qt::Key_Escape && taste->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(taste);
+}
 
 HilfeBrowser::HilfeBrowser() = default;
 HilfeBrowser::~HilfeBrowser() = default;
@@ -23,7 +53,7 @@ void HilfeBrowser::closeAll(const QString& helpFile) {
     fenster_.erase(helpFile);
 }
 
-QTextBrowser* HilfeBrowser::fenster(const QString& helpFile) const {
+HilfeFenster* HilfeBrowser::fenster(const QString& helpFile) const {
     const auto it = fenster_.find(helpFile);
     return it == fenster_.end() ? nullptr : it->second.get();
 }
@@ -31,7 +61,7 @@ QTextBrowser* HilfeBrowser::fenster(const QString& helpFile) const {
 void HilfeBrowser::zeige(const QString& helpFile, long topic) {
     auto& browser = fenster_[helpFile];
     if (!browser) {
-        browser = std::make_unique<QTextBrowser>();
+        browser = std::make_unique<HilfeFenster>();
         browser->setWindowTitle(hilfeTitel(helpFile));
         browser->resize(640, 520);
     }

@@ -2,12 +2,28 @@
 
 #include "platform/HelpViewer.h"
 
+#include <QTextBrowser>
+
 #include <map>
 #include <memory>
 
-class QTextBrowser;
-
 namespace zafku {
+
+// A help window: a page browser that Esc closes. The game's windows are modal, so it
+// keeps itself out of their block: a child may think while the game waits, and read
+// on while a message is open.
+class HilfeFenster : public QTextBrowser {
+    Q_OBJECT
+  public:
+    explicit HilfeFenster(QWidget* parent = nullptr);
+
+  protected:
+    bool event(QEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* taste) override;
+
+  private:
+    void ueberModalemFenster();
+};
 
 // Help windows over folders of HTML pages, one window per help file; they live
 // independently of the game's windows until closeAll.
@@ -21,12 +37,12 @@ class HilfeBrowser : public HelpViewer {
     void closeAll(const QString& helpFile) override;
 
     // The open window of a help file, or nullptr.
-    QTextBrowser* fenster(const QString& helpFile) const;
+    HilfeFenster* fenster(const QString& helpFile) const;
 
   private:
     void zeige(const QString& helpFile, long topic);
 
-    std::map<QString, std::unique_ptr<QTextBrowser>> fenster_;
+    std::map<QString, std::unique_ptr<HilfeFenster>> fenster_;
 };
 
 } // namespace zafku

@@ -9,16 +9,13 @@
 namespace zafku {
 
 void AufgabenIndex::leseMarken(RdbManager& rdb) {
-    const SqliteRecordSet& lup = *rdb.dbLup;
-    SqliteStatement s = lup.select(QStringLiteral("RefNr, Vesk, vonPos"), QStringLiteral("1"));
-    while (s.step()) {
-        const QVariant refNr = s.value(0);
-        if (refNr.isNull())
-            continue;
-        marken_[int(refNr.toLongLong())].append(
-            {leseInt16(s.value(1), QStringLiteral("Vesk"), lup),
-             leseInt16(s.value(2), QStringLiteral("vonPos"), lup)});
-    }
+    // A word's rows are those that "RefNr = <its RefNr>" finds; comparing each row with
+    // its own whole-number value (no column affinity, like a bound number) picks exactly
+    // the rows such a find can reach, under the key it reaches them by.
+    SqliteStatement s = rdb.dbLup->select(QStringLiteral("CAST(RefNr AS INTEGER), Vesk, vonPos"),
+                                          QStringLiteral("RefNr = CAST(RefNr AS INTEGER) + 0"));
+    while (s.step())
+        marken_[s.int64(0)].append({alsInt16(s.value(1)), alsInt16(s.value(2))});
     markenGelesen_ = true;
 }
 
@@ -34,8 +31,10 @@ int AufgabenIndex::zaehle(RdbManager& rdb, bool liste2) {
     while (s.step()) {
         liste.letzterTreffer = s.int64(0);
         liste.hatTreffer = true;
-        const int refNr = leseInt16(s.value(1), QStringLiteral("RefNr"), wort);
-        const QString text = leseText(s.value(2), QStringLiteral("Wort"), wort);
+        const int refNr =
+            leseInt16(s.value(1), QStringLiteral("RefNr"), wort, satzNummer(liste.letzterTreffer));
+        const QString text =
+            leseText(s.value(2), QStringLiteral("Wort"), wort, satzMitRefNr(refNr));
         std::optional<Fundstelle> fund;
         const auto it = marken_.constFind(refNr);
         if (it != marken_.cend()) {

@@ -21,8 +21,7 @@ class AufgabenIndex {
 
   private:
     struct Marke {
-        int vesk = 0;
-        int vonPos = 0;
+        std::optional<int> vesk, vonPos;
     };
     struct Eintrag {
         qint64 rowid = 0;
@@ -37,7 +36,7 @@ class AufgabenIndex {
 
     void leseMarken(RdbManager& rdb);
 
-    QHash<int, QList<Marke>> marken_;
+    QHash<qint64, QList<Marke>> marken_;
     bool markenGelesen_ = false;
     Liste listen_[2];
 };

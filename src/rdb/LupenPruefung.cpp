@@ -38,18 +38,21 @@ int lupenStart(const LupRegel& regel, int vonPos) {
     return regel.absolut ? regel.nummer : vonPos + regel.nummer;
 }
 
-std::optional<Fundstelle> pruefeLupenStelle(const Kategorie& kategorie, bool liste2, int vesk,
-                                            int vonPos, const QString& wort) {
+std::optional<Fundstelle> pruefeLupenStelle(const Kategorie& kategorie, bool liste2,
+                                            std::optional<int> vesk, std::optional<int> vonPos,
+                                            const QString& wort) {
     const LupRegel& regel = liste2 ? kategorie.lupRegel2 : kategorie.lupRegel1;
+    if (!vesk || (!regel.absolut && !vonPos))
+        return std::nullopt;
     if (!liste2) {
         if (vesk != getKategorieNr(kategorie.kmpKennung))
             return std::nullopt;
-        return paarAnStelle(kategorie, false, lupenStart(regel, vonPos), wort);
+        return paarAnStelle(kategorie, false, lupenStart(regel, vonPos.value_or(0)), wort);
     }
     for (const QString& schluessel : kategorie.kategorienListe) {
         if (vesk != getKategorieNr(schluessel))
             continue;
-        if (auto fund = paarAnStelle(kategorie, true, lupenStart(regel, vonPos), wort))
+        if (auto fund = paarAnStelle(kategorie, true, lupenStart(regel, vonPos.value_or(0)), wort))
             return fund;
     }
     return std::nullopt;

@@ -18,9 +18,11 @@ int lupenStart(const LupRegel& regel, int vonPos);
 
 // One marker row (Vesk, vonPos) of wort tested for a list: the spot and pair when the
 // row belongs to the list's categories and its spot reads one of the list's spellings,
-// ignoring letter case.
-std::optional<Fundstelle> pruefeLupenStelle(const Kategorie& kategorie, bool liste2, int vesk,
-                                            int vonPos, const QString& wort);
+// ignoring letter case. A Vesk or vonPos that is no 16-bit number (nothing) matches no
+// category and no spot.
+std::optional<Fundstelle> pruefeLupenStelle(const Kategorie& kategorie, bool liste2,
+                                            std::optional<int> vesk, std::optional<int> vonPos,
+                                            const QString& wort);
 
 // A word without a matching marker row: the spelling at the fixed position (absolute
 // rule, ignoring case) or its first occurrence (relative rule, case-sensitive).

@@ -35,13 +35,19 @@ void RdbManager::readKmpDatei(const QString& kennung) {
 
 void RdbManager::loadKategorie(const QString& kennung) {
     readKmpDatei(kennung);
-    try {
-        countAufgaben2();
-        countAufgaben1();
-    } catch (const LaufzeitFehler& fehler) {
-        throw LaufzeitFehler(fehler.text() +
-                             QStringLiteral("\rÜbung %1 in Vokra.kmp").arg(kategorie.kmpKennung));
+    // A criterion the database rejects is the exercise's fault; faults in the rows name
+    // their table and record themselves.
+    for (const QString& kriterium : {kategorie.kmpKriterium2, kategorie.kmpKriterium1}) {
+        try {
+            dbWort->select(QStringLiteral("rowid"), kriterium);
+        } catch (const LaufzeitFehler& fehler) {
+            throw LaufzeitFehler(
+                fehler.text() +
+                QStringLiteral("\rÜbung %1 in Vokra.kmp").arg(kategorie.kmpKennung));
+        }
     }
+    countAufgaben2();
+    countAufgaben1();
     aufgabenPos = keinePosition;
 }
 
@@ -70,15 +76,16 @@ void RdbManager::readAufgabe(bool liste2, int pos, int paarNr) {
     SqliteRecordSet& wort = *dbWort;
     const QString refNrFeld = QStringLiteral("RefNr");
     Aufgabe a;
-    a.aktRefNr = leseInt16(wort.field(refNrFeld), refNrFeld, wort);
-    a.aktWort = leseText(wort.field(QStringLiteral("Wort")), QStringLiteral("Wort"), wort);
+    a.aktRefNr = leseInt16(wort.field(refNrFeld), refNrFeld, wort, satzNummer(wort.rowid()));
+    const QString satz = satzMitRefNr(a.aktRefNr);
+    a.aktWort = leseText(wort.field(QStringLiteral("Wort")), QStringLiteral("Wort"), wort, satz);
     a.aktKontext = wort.field(QStringLiteral("Kontext")).toString();
-    a.aktKomplexInd =
-        leseInt16(wort.field(QStringLiteral("KomplexInd")), QStringLiteral("KomplexInd"), wort);
+    a.aktKomplexInd = leseInt16(wort.field(QStringLiteral("KomplexInd")),
+                                QStringLiteral("KomplexInd"), wort, satz);
     dbPhras->findFirst(refNrFeld, a.aktRefNr);
     if (!dbPhras->noMatch())
         a.aktSatzKontext = leseText(dbPhras->field(QStringLiteral("SatzKontext")),
-                                    QStringLiteral("SatzKontext"), *dbPhras);
+                                    QStringLiteral("SatzKontext"), *dbPhras, satz);
     const SchreibPaar& paar = kategorie.schreibPaare.at(paarNr);
     a.aktPaarNr = paarNr;
     a.aktLupLaenge = int((liste2 ? paar.schreibung2 : paar.schreibung1).size());

@@ -21,12 +21,9 @@ const QString& SchrittSuche::kriterium(bool liste2) const {
 
 bool SchrittSuche::checkLupenStelle(bool liste2) {
     SqliteRecordSet& lup = *rdb_.dbLup;
-    const QString wort =
-        leseText(rdb_.dbWort->field(QStringLiteral("Wort")), QStringLiteral("Wort"), *rdb_.dbWort);
-    const auto fund = pruefeLupenStelle(
-        rdb_.kategorie, liste2,
-        leseInt16(lup.field(QStringLiteral("Vesk")), QStringLiteral("Vesk"), lup),
-        leseInt16(lup.field(QStringLiteral("vonPos")), QStringLiteral("vonPos"), lup), wort);
+    const auto fund =
+        pruefeLupenStelle(rdb_.kategorie, liste2, alsInt16(lup.field(QStringLiteral("Vesk"))),
+                          alsInt16(lup.field(QStringLiteral("vonPos"))), wort_);
     if (fund) {
         paarNr = fund->paarNr;
         vonPos_ = fund->vonPos;
@@ -38,8 +35,9 @@ bool SchrittSuche::checkAufgabe(bool lesen, bool liste2) {
     SqliteRecordSet& wort = *rdb_.dbWort;
     SqliteRecordSet& lup = *rdb_.dbLup;
     const QString refNrFeld = QStringLiteral("RefNr");
-    const int refNr = leseInt16(wort.field(refNrFeld), refNrFeld, wort);
-    const QString text = leseText(wort.field(QStringLiteral("Wort")), QStringLiteral("Wort"), wort);
+    const int refNr = leseInt16(wort.field(refNrFeld), refNrFeld, wort, satzNummer(wort.rowid()));
+    wort_ = leseText(wort.field(QStringLiteral("Wort")), QStringLiteral("Wort"), wort,
+                     satzMitRefNr(refNr));
 
     std::optional<Fundstelle> fund;
     for (lup.findFirst(refNrFeld, refNr); !lup.noMatch(); lup.findNext(refNrFeld, refNr)) {
@@ -49,7 +47,7 @@ bool SchrittSuche::checkAufgabe(bool lesen, bool liste2) {
         }
     }
     if (!fund)
-        fund = pruefeOhneLupenStelle(rdb_.kategorie, liste2, text);
+        fund = pruefeOhneLupenStelle(rdb_.kategorie, liste2, wort_);
     if (!fund)
         return false;
     paarNr = fund->paarNr;

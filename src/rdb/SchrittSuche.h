@@ -17,7 +17,7 @@ class SchrittSuche {
   public:
     explicit SchrittSuche(RdbManager& rdb) : rdb_(rdb) {}
 
-    // The marker table stands on a row of the current word.
+    // The marker table stands on a row of the word that checkAufgabe tests.
     bool checkLupenStelle1() { return checkLupenStelle(false); }
     bool checkLupenStelle2() { return checkLupenStelle(true); }
     // The word table stands on the record to test.
@@ -39,6 +39,8 @@ class SchrittSuche {
 
     RdbManager& rdb_;
     int vonPos_ = 0;
+    // Wort of the word under test.
+    QString wort_;
 };
 
 } // namespace zafku

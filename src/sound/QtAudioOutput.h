@@ -2,6 +2,7 @@
 
 #include "platform/AudioOutput.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <array>
@@ -18,11 +19,17 @@ class QtAudioOutput : public QObject, public AudioOutput {
     explicit QtAudioOutput(QObject* parent = nullptr);
 
     void play(const QString& wavPath) override;
+    // Lets the cues that still sound play to their end, then closes the device.
     void close() override;
 
   private:
-    std::array<QSoundEffect*, 4> spieler_{};
-    std::size_t naechster_ = 0;
+    struct Stimme {
+        QSoundEffect* effekt = nullptr;
+        qint64 endeMs = 0; // on uhr_, when the cue will have finished
+    };
+    std::array<Stimme, 4> stimmen_{};
+    std::size_t naechste_ = 0;
+    QElapsedTimer uhr_;
 };
 
 } // namespace zafku

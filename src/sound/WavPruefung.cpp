@@ -5,27 +5,38 @@
 
 namespace zafku {
 
-bool istVollstaendigesWav(const QString& pfad) {
+std::optional<qint64> wavDauerMs(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
-        return false;
+        return std::nullopt;
     const QByteArray kopf = datei.read(12);
     if (kopf.size() < 12 || !kopf.startsWith("RIFF") || kopf.mid(8, 4) != "WAVE")
-        return false;
-    bool formatGelesen = false;
+        return std::nullopt;
+    std::optional<quint32> bytesProSekunde;
     for (;;) {
         const QByteArray block = datei.read(8);
         if (block.size() < 8)
-            return false;
+            return std::nullopt;
         const qint64 laenge = qFromLittleEndian<quint32>(block.constData() + 4);
         const qint64 rest = datei.size() - datei.pos();
-        if (block.startsWith("data"))
-            return formatGelesen && laenge > 0 && laenge <= rest;
-        if (block.startsWith("fmt "))
-            formatGelesen = laenge >= 16 && laenge <= rest;
+        if (block.startsWith("data")) {
+            if (!bytesProSekunde || laenge <= 0 || laenge > rest)
+                return std::nullopt;
+            return *bytesProSekunde == 0 ? 0 : laenge * 1000 / *bytesProSekunde;
+        }
+        if (block.startsWith("fmt ")) {
+            if (laenge < 16 || laenge > rest)
+                return std::nullopt;
+            const QByteArray format = datei.peek(16);
+            bytesProSekunde = qFromLittleEndian<quint32>(format.constData() + 8);
+        }
         if (!datei.seek(datei.pos() + laenge + (laenge & 1)))
-            return false;
+            return std::nullopt;
     }
+}
+
+bool istVollstaendigesWav(const QString& pfad) {
+    return wavDauerMs(pfad).has_value();
 }
 
 } // namespace zafku

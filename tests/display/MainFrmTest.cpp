@@ -1,4 +1,4 @@
-#include "display/MainFrm.h"
+#include "TestSpiel.h"
 #include "dialogs/MldFenster.h"
 #include "dialogs/Twips.h"
 #include "display/CompZugFrm.h"
@@ -64,29 +64,42 @@ class ModalBeantworter {
 
 class MainFrmTest : public ::testing::Test {
   protected:
-    MainFrmTest() {
-        host.writeHostFile("Vokra.ini", {"[Zafku]", "TonEinschalten=0"});
-        daten.appPfad = host.path();
-        daten.hilfeDatei = host.file("Zafku.chm");
-        daten.nSpieler = 2;
-        daten.spielerName = {"Anna", "Tim"};
-        daten.spielerDatei = {"anna", "tim"};
-        quelle.folge = {{test::aufgabe(5, "Fluss", 4, 2, 1, "Der @ ist breit."), "ss,s,ß"},
-                        {test::aufgabe(6, "Biene", 2, 2), "ie,i"}};
-        fenster.lade();
-    }
-    TempHost host;
-    SitzungsDaten daten;
-    test::TestQuelle quelle;
-    test::TestAudio audio;
-    SoundMod sound{daten, audio};
-    test::SkriptZufall zufall;
-    FesteUhr uhr;
+    MainFrmTest() { fenster.lade(); }
     Hilfe hilfe;
-    MldFenster mld;
-    DateiInfoFrm info;
-    MainFrm fenster{{daten, quelle, sound, zufall, uhr, hilfe, mld, info}};
+    test::TestAudio audio;
+    FesteUhr uhr;
+    TestSpiel spiel{hilfe, audio, uhr};
+    SitzungsDaten& daten = spiel.daten;
+    DateiInfoFrm& info = spiel.info;
+    MainFrm& fenster = spiel.fenster;
 };
+
+// WCAG contrast ratio of two colours.
+double kontrast(const QColor& a, const QColor& b) {
+    const auto hell = [](const QColor& c) {
+        const auto kanal = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+    };
+    const double x = hell(a), y = hell(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+struct Schild {
+    QColor rand, grund, text;
+};
+
+// The label as drawn: its outline, its background and its darkest text pixel.
+Schild gezeichnet(QLabel* label) {
+    const QImage bild = label->grab().toImage();
+    Schild s{bild.pixelColor(0, bild.height() / 2), bild.pixelColor(3, 3), Qt::white};
+    for (int y = 2; y < bild.height() - 2; ++y)
+        for (int x = 2; x < bild.width() - 2; ++x)
+            if (bild.pixelColor(x, y).lightness() < s.text.lightness())
+                s.text = bild.pixelColor(x, y);
+    return s;
+}
 
 QStringList eintraege(const QListWidget* liste) {
     QStringList texte;
@@ -137,39 +150,68 @@ TEST_F(MainFrmTest, ANonLetterKeyShowsThePlainNotice) {
     EXPECT_TRUE(fenster.isVisible()) << "Esc does not close the game";
 }
 
-TEST_F(MainFrmTest, MenusCarryCaptionsTopicsAndSwitchTogether) {
-    const struct {
-        const char* name;
-        const char* titel;
-        long thema;
-        bool geschaltet;
-    } menues[] = {
-        {"mnuDateiNeu", "&Neu ...", 3006, true},
-        {"mnuDateiInfo", "&Info ...", 3004, true},
-        {"mnuDateiMeisterliste", "&Meisterliste ...", 3005, true},
-        {"mnuDateiEnde", "&Ende ...", 3009, true},
-        {"mnuBearbEinstell", "&Einstellungen ...", 3003, true},
-        {"mnuHilfeInfo", "&Info über ...", 3007, true},
-        {"mnuHilfeBedienung", "&Bedienungshinweise ...", 1000, false},
-        {"mnuHilfeSpielregeln", "&Spielregeln ...", 2000, true},
-        {"mnuHilfeAktKat", "Üb&ungsschwerpunkt ...", 3008, true},
-        {"mnuDatei", "&Datei", 1000, false},
-    };
-    fenster.setzeMenues(false);
-    for (const auto& m : menues) {
-        const QAction* a = fenster.menue.at(m.name);
-        EXPECT_EQ(a->text(), QString::fromUtf8(m.titel));
-        EXPECT_EQ(a->data().toLongLong(), m.thema) << m.name;
-        EXPECT_EQ(a->isEnabled(), !m.geschaltet) << m.name;
+// While the computer moves only the operating help stays at hand.
+TEST_F(MainFrmTest, MenusSwitchTogetherAndOpenTheirHelp) {
+    for (const bool frei : {false, true}) {
+        fenster.setzeMenues(frei);
+        for (const auto& [name, a] : fenster.menue) {
+            if (a->isSeparator() || a->menu())
+                continue;
+            EXPECT_EQ(a->isEnabled(), frei || name == "mnuHilfeBedienung") << name.toStdString();
+        }
     }
-    fenster.setzeMenues(true);
-    EXPECT_TRUE(fenster.menue.at("mnuDateiNeu")->isEnabled());
-
     daten.katHilfeNr = 1305;
     fenster.menue.at("mnuHilfeSpielregeln")->trigger();
     fenster.menue.at("mnuHilfeAktKat")->trigger();
     fenster.menue.at("mnuHilfeBedienung")->trigger();
     EXPECT_EQ(hilfe.aufrufe, QStringList({"Zafku.chm:2000", "Vesk.chm:1305", "Zafku.chm"}));
+}
+
+TEST_F(MainFrmTest, WordStandsRightAfterItsContext) {
+    fenster.zeigeAufgabe("die", "B    ne", "Die B__ne summt.", {"ie", "i"});
+    const int kontextEnde =
+        fenster.kontextLbl->x() + QFontMetrics(fenster.kontextLbl->font()).horizontalAdvance("die");
+    EXPECT_GT(fenster.lueckWortLbl->x(), kontextEnde);
+    EXPECT_LT(fenster.lueckWortLbl->x(), kontextEnde + 15);
+    EXPECT_GT(fenster.leseLupe->x(), fenster.lueckWortLbl->x()) << "the mark follows the B";
+}
+
+// "Fehler" and "Zafku" off: readable but plainly weaker than lit, outline black always.
+TEST_F(MainFrmTest, LampLabelsStayReadableWithABlackOutline) {
+    double kontraste[2];
+    for (const bool aktiv : {false, true}) {
+        fenster.faerbeLabel(Lampe::Zafku, aktiv);
+        const Schild s = gezeichnet(fenster.zafkuLbl);
+        EXPECT_LT(s.rand.lightness(), 40) << "outline, lit " << aktiv;
+        kontraste[aktiv] = kontrast(s.text, s.grund);
+    }
+    EXPECT_GE(kontraste[false], 3.0);
+    EXPECT_GT(kontraste[true], 2 * kontraste[false]);
+}
+
+TEST_F(MainFrmTest, LongNamesShrinkThenEndInAnEllipsis) {
+    const QString lang = QString::fromUtf8("Maximilian Müller-Lüdenscheidt");
+    const std::array<Farbe, 25> felder{};
+    fenster.zeigeSlot(0, 0, lang, felder);
+    fenster.zeigeSlot(1, 1, lang, felder);
+    const struct {
+        QWidget* w;
+        QString text;
+        int platz;
+    } orte[] = {{fenster.spNameLbl, fenster.spNameLbl->text(), fenster.spNameLbl->width()},
+                {fenster.spFldFrame[1], fenster.spFldFrame[1]->title(),
+                 fenster.spFldFrame[1]->width() - 8}};
+    for (const auto& o : orte) {
+        EXPECT_TRUE(o.text.endsWith(QChar(0x2026))) << o.text.toStdString();
+        EXPECT_TRUE(lang.startsWith(o.text.chopped(1))) << o.text.toStdString();
+        EXPECT_GT(o.text.size(), 5);
+        EXPECT_LE(QFontMetrics(o.w->font()).horizontalAdvance(o.text), o.platz);
+        EXPECT_GE(o.w->font().pointSizeF(), 7);
+        EXPECT_EQ(o.w->toolTip(), lang);
+    }
+    fenster.zeigeSlot(0, 0, "Tim", felder);
+    EXPECT_EQ(fenster.spNameLbl->text(), "Tim");
+    EXPECT_EQ(fenster.spNameLbl->font().pointSizeF(), 14.25);
 }
 
 TEST_F(MainFrmTest, LampsFollowTheGame) {
@@ -178,13 +220,11 @@ TEST_F(MainFrmTest, LampsFollowTheGame) {
     EXPECT_EQ(beantworter.titel, QStringList({"Fehler"}));
     EXPECT_TRUE(fenster.lampenTimerObj->isActive());
     EXPECT_FALSE(fenster.falschImg->pixmap().isNull());
-    EXPECT_EQ(fenster.falschLbl->palette().color(QPalette::WindowText),
-              fenster.palette().color(QPalette::ButtonText));
+    const int lit = gezeichnet(fenster.falschLbl).text.lightness();
     for (int i = 0; i < 12; ++i)
         fenster.ablauf().lampen.timerTick();
     EXPECT_FALSE(fenster.lampenTimerObj->isActive());
-    EXPECT_EQ(fenster.falschLbl->palette().color(QPalette::WindowText),
-              fenster.palette().color(QPalette::Disabled, QPalette::WindowText));
+    EXPECT_GT(gezeichnet(fenster.falschLbl).text.lightness(), lit + 50) << "label greyed";
 }
 
 TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 namespace zafku::test {
@@ -76,6 +77,8 @@ class TestAnzeige : public SpielAnzeige {
     std::array<Slot, 4> karten;
     QStringList meldungen; // "titel: text"
     QStringList antworten; // answers to give, in order; "OK" when none left
+    // Runs while a message is open, as the game's timers may.
+    std::function<void()> waehrendMeldung;
     int nichtDruckbar = 0;
     QString wortZeile, satz, kontext, punkte, zafkus, feldKennung;
     QStringList liste;
@@ -85,6 +88,8 @@ class TestAnzeige : public SpielAnzeige {
     QString zeigeMeldung(const QString& text, const QString& knopf1, const QString&,
                          const QString& titel) override {
         meldungen.append(titel + QStringLiteral(": ") + text);
+        if (waehrendMeldung)
+            waehrendMeldung();
         if (antworten.isEmpty())
             return QString(knopf1).remove(u'&');
         return antworten.takeFirst();

@@ -120,6 +120,60 @@ TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
     EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray("11= Bihne\r\n11= Bine\r\n"));
 }
 
+TEST_F(SpielAblaufTest, WrongAnswerCostsTheAnswererEvenWhenTheTurnPassesMeanwhile) {
+    starte({"Anna", "Tim"}, {biene(), kind()}, {13, 4});
+    daten.punkte[0][0] = 20;
+    daten.punkte[1][0] = 30;
+    // The guess time runs out while the "Fehler" message is open.
+    anzeige.waehrendMeldung = [this] {
+        anzeige.waehrendMeldung = nullptr;
+        ablauf.naechsterSpieler();
+    };
+    ablauf.checkBstWahl(index("ih"));
+    EXPECT_EQ(daten.punkte[0][0], 12);
+    EXPECT_EQ(daten.punkte[1][0], 30);
+    EXPECT_EQ(daten.aktSpieler, 1);
+    EXPECT_EQ(anzeige.punkte, "000030") << "the score of the player now on turn";
+}
+
+TEST_F(SpielAblaufTest, JudgingIsCaseSensitive) {
+    starte({"Anna"}, {{aufgabe(3, "Vater", 1, 1), "V,v"}, {aufgabe(4, "Vogel", 1, 1), "V,v"}});
+    ablauf.checkBstWahl(index("v"));
+    EXPECT_EQ(anzeige.meldungen.size(), 1) << "v differs from V only in case: wrong";
+    EXPECT_EQ(ablauf.karte[0][ablauf.aktFeld], 0);
+    ablauf.checkBstWahl(index("V"));
+    EXPECT_EQ(daten.punkte[0][0], 2 * (1 + 2));
+}
+
+TEST_F(SpielAblaufTest, EmptyChoiceListJudgesNothing) {
+    starte({"Anna"}, {{aufgabe(3, "Biene", 2, 2), ""}});
+    EXPECT_TRUE(anzeige.liste.isEmpty());
+    ablauf.taste(u'i');
+    EXPECT_EQ(anzeige.auswahl, -1);
+    ablauf.einsetzen();
+    EXPECT_TRUE(anzeige.meldungen.isEmpty());
+    EXPECT_EQ(daten.punkte[0][0], 0);
+    EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray()) << "no protocol line";
+}
+
+TEST_F(SpielAblaufTest, ScoreShowsSixPointDigitsAndThreeZafkuDigits) {
+    starte({"Anna"}, {biene()});
+    const struct {
+        int punkte, zafkus;
+        const char* ziffern;
+        const char* zafkuZiffern;
+    } faelle[] = {{123, 4, "000123", "004"},
+                  {0, 0, "000000", "000"},
+                  {999999, 999, "999999", "999"},
+                  {1234567, 1000, "123456", "100"}};
+    for (const auto& f : faelle) {
+        daten.punkte[0] = {f.punkte, f.zafkus};
+        ablauf.zeigePunkte();
+        EXPECT_EQ(anzeige.punkte, f.ziffern) << f.punkte;
+        EXPECT_EQ(anzeige.zafkus, f.zafkuZiffern) << f.zafkus;
+    }
+}
+
 TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
     starte({"Veze Vuvu", "Tim"}, {biene(), kind()}, {21, 1});
     for (int f : {5, 9, 13, 17})
@@ -187,8 +241,15 @@ TEST_F(SpielAblaufTest, NewGameAsksAndOnlyNeinKeepsTheGame) {
     daten.punkte[1] = {40, 1};
     ablauf.karte[1][4] = kMarkiert;
     anzeige.antworten = {"nein"};
+    const int feld = ablauf.aktFeld;
+    const QString wort = anzeige.wortZeile;
     ablauf.neuesSpiel();
     EXPECT_EQ(daten.punkte[1][0], 40);
+    EXPECT_EQ(ablauf.karte[1][4], kMarkiert);
+    EXPECT_EQ(daten.aktSpieler, 0);
+    EXPECT_EQ(ablauf.aktFeld, feld);
+    EXPECT_EQ(anzeige.wortZeile, wort);
+    EXPECT_EQ(quelle.gezogen, 1) << "no new task drawn";
     EXPECT_TRUE(
         anzeige.meldungen.last().startsWith("Neues Spiel: Wenn ihr das Spiel neu beginnt,"));
 

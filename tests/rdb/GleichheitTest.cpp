@@ -1,5 +1,6 @@
 #include "RdbTestHost.h"
 
+#include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
 
 #include <random>
@@ -35,6 +36,40 @@ QStringList erzeugeWoerter(int anzahl) {
     return zeilen;
 }
 
+// Marker rows the builder never writes: foreign or odd RefNr values, Null and
+// out-of-range Vesk and vonPos, duplicates and spots before the first letter; the table
+// is declared with the given column type, which decides how a find compares RefNr.
+void ungewoehnlicheMarken(const QString& datei, const QString& typ) {
+    const SqliteDatabase db(datei, SqliteDatabase::Zugriff::Schreiben);
+    db.exec(QString("CREATE TABLE L(RefNr %1, Vesk %1, vonPos %1)").arg(typ));
+    db.exec("INSERT INTO L SELECT * FROM LupenStellen ORDER BY rowid");
+    db.exec("DROP TABLE LupenStellen");
+    db.exec("ALTER TABLE L RENAME TO LupenStellen");
+    db.exec("CREATE INDEX LupenStellenRefNr ON LupenStellen(RefNr)");
+    db.exec("INSERT INTO LupenStellen SELECT * FROM LupenStellen WHERE rowid % 13 = 0");
+    std::mt19937 zufall(5);
+    const auto wahl = [&](const QList<QVariant>& werte) {
+        return werte[int(zufall() % werte.size())];
+    };
+    SqliteStatement neu = db.prepare("INSERT INTO LupenStellen VALUES(?1, ?2, ?3)");
+    for (int i = 0; i < 400; ++i) {
+        const int r = 1 + int(zufall() % 800);
+        const QVariant refNr = wahl({r, r, QString::number(r), "0" + QString::number(r), r + 0.0,
+                                     r + 0.5, 5000 + i, 70000 + r, -70000, QVariant(), "abc"});
+        const int vesk = 1 + int(zufall() % 4);
+        const QVariant veskWert = wahl(
+            {vesk, vesk, vesk + 0.0, QString::number(vesk), QVariant(), 65536 + vesk, -40000, "x"});
+        const int pos = 1 + int(zufall() % 6);
+        const QVariant vonPos = wahl(
+            {pos, pos, 0, -3, QVariant(), 40000, pos + 0.5, QString::number(pos), 65536 + pos});
+        neu.reset();
+        neu.bind(1, refNr);
+        neu.bind(2, veskWert);
+        neu.bind(3, vonPos);
+        neu.step();
+    }
+}
+
 struct Stand {
     bool ergebnis;
     QString liste;
@@ -48,31 +83,28 @@ Stand stand(const RdbManager& rdb, bool ergebnis, const QString& liste) {
     return {ergebnis, liste, rdb.aufgabenPos, rdb.dbWort->rowid(), rdb.aufgabe};
 }
 
+const QStringList uebungen = {
+    R"(LIE_,"Schwerpunkte LIKE '%;LIE_;%'","LIKU,LIIH","Schwerpunkte LIKE '%;LIKU;%' OR Schwerpunkte LIKE '%;LIIH;%'",0:0,"ie:i,ie:ih,ih:ie",T)",
+    R"(LIIH,"KomplexInd <= 3",LIE_,"KomplexInd >= 2",*1:-1,"B:b,ie:I,i:ie",T)",
+    R"(EIIE,"1",EIIE,"RefNr % 7 = 0 AND RefNr < 300",1:*2,"ei:ie,:e",T)",
+    R"(LEER,"RefNr < 50",LIKU,"0",0:0,"ie:i",T)"};
+
+// Exercise and the column type of the marker table.
+class Gleichheit : public ::testing::TestWithParam<std::tuple<const char*, const char*>> {};
+
 } // namespace
 
-class Gleichheit : public ::testing::TestWithParam<const char*> {
-  protected:
-    static void SetUpTestSuite() {
-        host = new RdbTestHost;
-        host->woerter(erzeugeWoerter(800));
-        host->kmp(
-            {R"(LIE_,"Schwerpunkte LIKE '%;LIE_;%'","LIKU,LIIH","Schwerpunkte LIKE '%;LIKU;%' OR Schwerpunkte LIKE '%;LIIH;%'",0:0,"ie:i,ie:ih,ih:ie",T)",
-             R"(LIIH,"KomplexInd <= 3",LIE_,"KomplexInd >= 2",*1:-1,"B:b,ie:I,i:ie",T)",
-             R"(EIIE,"1",EIIE,"RefNr % 7 = 0 AND RefNr < 300",1:*2,"ei:ie,:e",T)",
-             R"(LEER,"RefNr < 50",LIKU,"0",0:0,"ie:i",T)"});
-    }
-    static void TearDownTestSuite() { delete host; }
-    static RdbTestHost* host;
-};
-
-RdbTestHost* Gleichheit::host = nullptr;
-
 TEST_P(Gleichheit, IndexGivesTheTasksOfStepping) {
+    const auto [uebung, typ] = GetParam();
+    RdbTestHost host;
+    host.woerter(erzeugeWoerter(800));
+    host.kmp(uebungen);
+    ungewoehnlicheMarken(host.file("Vokra-D.mdb"), typ);
     FolgeZufall zufallIndex(11), zufallSchritte(11);
     RdbManager index(zufallIndex, Suchart::Index), schritte(zufallSchritte, Suchart::Schritte);
     for (RdbManager* rdb : {&index, &schritte}) {
-        rdb->openRdb(host->path());
-        rdb->loadKategorie(GetParam());
+        rdb->openRdb(host.path());
+        rdb->loadKategorie(uebung);
     }
     EXPECT_EQ(index.kategorie.anzahl1, schritte.kategorie.anzahl1);
     EXPECT_EQ(index.kategorie.anzahl2, schritte.kategorie.anzahl2);
@@ -97,7 +129,14 @@ TEST_P(Gleichheit, IndexGivesTheTasksOfStepping) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Uebungen, Gleichheit, ::testing::Values("LIE_", "LIIH", "EIIE", "LEER"));
+INSTANTIATE_TEST_SUITE_P(Uebungen, Gleichheit,
+                         ::testing::Combine(::testing::Values("LIE_", "LIIH", "EIIE", "LEER"),
+                                            ::testing::Values("INTEGER", "TEXT", "")),
+                         [](const auto& info) {
+                             const std::string typ = std::get<1>(info.param);
+                             return std::string(std::get<0>(info.param)) + "_" +
+                                    (typ.empty() ? "ohneTyp" : typ);
+                         });
 
 // Position 25000 marks "no task current"; a list longer than that reaches it as a real
 // position, and a draw beyond it steps on from wherever the other list left the record.

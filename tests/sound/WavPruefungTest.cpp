@@ -26,4 +26,10 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
         EXPECT_EQ(istVollstaendigesWav(host.file("x.WAV")), vollstaendig) << inhalt.size();
     }
     EXPECT_FALSE(istVollstaendigesWav(host.file("fehlt.WAV")));
+
+    // 8000 samples a second, 16-bit mono: 16000 bytes make one second.
+    host.writeBytes("eins.WAV", wav.left(24) +
+                                    QByteArray("\x40\x1f\0\0\x80\x3e\0\0\2\0\x10\0", 12) + "data" +
+                                    QByteArray("\x80\x3e\0\0", 4) + QByteArray(16000, '\0'));
+    EXPECT_EQ(wavDauerMs(host.file("eins.WAV")), 1000);
 }

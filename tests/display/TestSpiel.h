@@ -1,0 +1,35 @@
+#pragma once
+
+#include "dialogs/MldFenster.h"
+#include "display/DateiInfoFrm.h"
+#include "display/MainFrm.h"
+#include "game/Fakes.h"
+#include "sound/SoundMod.h"
+#include "startup/SitzungsDaten.h"
+#include "support/TempHost.h"
+
+// The main window on a temporary host with two players and two scripted tasks; help,
+// audio and clock are the test's choice.
+struct TestSpiel {
+    TestSpiel(zafku::HelpViewer& hilfe, zafku::AudioOutput& audio, const zafku::Clock& uhr,
+              const QStringList& ini = {"[Zafku]", "TonEinschalten=0"})
+        : sound(daten, audio), fenster({daten, quelle, sound, zufall, uhr, hilfe, mld, info}) {
+        host.writeHostFile("Vokra.ini", ini);
+        daten.appPfad = host.path();
+        daten.hilfeDatei = host.file("Zafku.chm");
+        daten.nSpieler = 2;
+        daten.spielerName = {"Anna", "Tim"};
+        daten.spielerDatei = {"anna", "tim"};
+        quelle.folge = {{zafku::test::aufgabe(5, "Fluss", 4, 2, 1, "Der @ ist breit."), "ss,s,ß"},
+                        {zafku::test::aufgabe(6, "Biene", 2, 2), "ie,i"}};
+    }
+
+    TempHost host;
+    zafku::SitzungsDaten daten;
+    zafku::test::TestQuelle quelle;
+    zafku::SoundMod sound;
+    zafku::test::SkriptZufall zufall;
+    zafku::MldFenster mld;
+    zafku::DateiInfoFrm info;
+    zafku::MainFrm fenster;
+};
