@@ -40,7 +40,7 @@ void pruefeBedienbar(HilfeBrowser& hilfe, const QString& datei, const char* wann
     EXPECT_GT(f->verticalScrollBar()->value(), 0) << "keys scroll the page";
     f->verticalScrollBar()->setValue(0);
     QTest::mouseClick(w, Qt::LeftButton, {}, ersterVerweis(f));
-    EXPECT_TRUE(f->toPlainText().startsWith("Bedienung")) << "the link opened its page";
+    EXPECT_TRUE(f->toPlainText().startsWith("Bedienung der Karten")) << "the link opened its page";
     QTest::keyClick(w, Qt::Key_Escape);
     EXPECT_FALSE(f->isVisible()) << "Esc closes the help window";
 }
@@ -52,7 +52,7 @@ TEST(HilfeImSpiel, HelpTakesInputBesideTheModalGameAndItsMessages) {
     test::TestAudio audio;
     FesteUhr uhr;
     TestSpiel spiel(hilfe, audio, uhr);
-    QString lang = "<p><a href=\"1000.html\">Bedienung</a></p>";
+    QString lang = "<p><a href=\"1000.html\">So wird gespielt</a></p>";
     for (int i = 0; i < 200; ++i)
         lang += QString("<p>Regel %1</p>").arg(i);
     spiel.host.writeBytes("Zafku/2000.html", lang.toUtf8());

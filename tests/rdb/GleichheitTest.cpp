@@ -36,10 +36,11 @@ QStringList erzeugeWoerter(int anzahl) {
     return zeilen;
 }
 
-// Marker rows the builder never writes: foreign or odd RefNr values, Null and
-// out-of-range Vesk and vonPos, duplicates and spots before the first letter; the table
-// is declared with the given column type, which decides how a find compares RefNr.
-void ungewoehnlicheMarken(const QString& datei, const QString& typ) {
+// Marker rows the builder never writes: odd or foreign RefNr values, Null and
+// out-of-range Vesk and vonPos, duplicates and spots before the first letter. A row
+// marks the word's last ie or i, so a row wrongly joined to a word moves its spot. The
+// table is declared with the given column type, which decides how a find compares RefNr.
+void ungewoehnlicheMarken(const QString& datei, const QString& typ, const QStringList& zeilen) {
     const SqliteDatabase db(datei, SqliteDatabase::Zugriff::Schreiben);
     db.exec(QString("CREATE TABLE L(RefNr %1, Vesk %1, vonPos %1)").arg(typ));
     db.exec("INSERT INTO L SELECT * FROM LupenStellen ORDER BY rowid");
@@ -47,27 +48,32 @@ void ungewoehnlicheMarken(const QString& datei, const QString& typ) {
     db.exec("ALTER TABLE L RENAME TO LupenStellen");
     db.exec("CREATE INDEX LupenStellenRefNr ON LupenStellen(RefNr)");
     db.exec("INSERT INTO LupenStellen SELECT * FROM LupenStellen WHERE rowid % 13 = 0");
+    const QStringList codes = {"LIE_", "LIKU", "LIIH", "EIIE"};
     std::mt19937 zufall(5);
     const auto wahl = [&](const QList<QVariant>& werte) {
         return werte[int(zufall() % werte.size())];
     };
+    db.exec("BEGIN");
     SqliteStatement neu = db.prepare("INSERT INTO LupenStellen VALUES(?1, ?2, ?3)");
-    for (int i = 0; i < 400; ++i) {
-        const int r = 1 + int(zufall() % 800);
-        const QVariant refNr = wahl({r, r, QString::number(r), "0" + QString::number(r), r + 0.0,
-                                     r + 0.5, 5000 + i, 70000 + r, -70000, QVariant(), "abc"});
-        const int vesk = 1 + int(zufall() % 4);
-        const QVariant veskWert = wahl(
-            {vesk, vesk, vesk + 0.0, QString::number(vesk), QVariant(), 65536 + vesk, -40000, "x"});
-        const int pos = 1 + int(zufall() % 6);
+    for (int i = 0; i < 600; ++i) {
+        const int r = 1 + int(zufall() % zeilen.size());
+        const QString wort = zeilen[r - 1].section(" | ", 0, 0);
+        const QString code = codes[int(zufall() % codes.size())];
+        const int vesk = getKategorieNr(code);
+        const int pos = int(wort.lastIndexOf(code == "LIKU" ? "i" : "ie")) + 1;
+        const QVariant refNr = wahl({r, QString::number(r), "0" + QString::number(r), r + 0.0,
+                                     r + 0.5, r + 65536, 5000 + i, QVariant(), "abc"});
+        const QVariant veskWert =
+            wahl({vesk, vesk, vesk + 0.0, QString::number(vesk), QVariant(), 65536 + vesk, "x"});
         const QVariant vonPos = wahl(
-            {pos, pos, 0, -3, QVariant(), 40000, pos + 0.5, QString::number(pos), 65536 + pos});
+            {pos, pos, pos + 1, 0, -3, QVariant(), pos + 65536, pos + 0.5, QString::number(pos)});
         neu.reset();
         neu.bind(1, refNr);
         neu.bind(2, veskWert);
         neu.bind(3, vonPos);
         neu.step();
     }
+    db.exec("COMMIT");
 }
 
 struct Stand {
@@ -97,9 +103,10 @@ class Gleichheit : public ::testing::TestWithParam<std::tuple<const char*, const
 TEST_P(Gleichheit, IndexGivesTheTasksOfStepping) {
     const auto [uebung, typ] = GetParam();
     RdbTestHost host;
-    host.woerter(erzeugeWoerter(800));
+    const QStringList woerter = erzeugeWoerter(800);
+    host.woerter(woerter);
     host.kmp(uebungen);
-    ungewoehnlicheMarken(host.file("Vokra-D.mdb"), typ);
+    ungewoehnlicheMarken(host.file("Vokra-D.mdb"), typ, woerter);
     FolgeZufall zufallIndex(11), zufallSchritte(11);
     RdbManager index(zufallIndex, Suchart::Index), schritte(zufallSchritte, Suchart::Schritte);
     for (RdbManager* rdb : {&index, &schritte}) {
