@@ -33,6 +33,7 @@ int Anwendung::zeigeHauptfenster() {
     MainFrm hauptfenster(
         {daten_, aufgaben, sound_, zufall_, uhr_, hilfe_, mld_, info_, meisterFrm_.get()},
         &hintergrund_);
+    hilfe_.setzeBesitzer(&hauptfenster);
     hauptfenster.lade();
     return spiele(hauptfenster);
 }

@@ -2,16 +2,20 @@
 
 #include "HtmlHelpMod.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QUrl>
 #include <QWindow>
 
 namespace zafku {
 
 HilfeFenster::HilfeFenster(QWidget* parent) : QTextBrowser(parent) {
-    setWindowFlag(Qt::Window);
+    // A dialog-type window is what window managers keep above the window it belongs to.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinMaxButtonsHint);
     setOpenLinks(true);
 }
 
@@ -63,7 +67,16 @@ void HilfeBrowser::zeige(const QString& helpFile, long topic) {
     if (!browser) {
         browser = std::make_unique<HilfeFenster>();
         browser->setWindowTitle(hilfeTitel(helpFile));
-        browser->resize(640, 520);
+        // Beside the game at the top right of the screen, as far as it has room.
+        const QRect frei = QApplication::primaryScreen()->availableGeometry();
+        browser->resize(std::min(640, frei.width()), std::min(560, frei.height() - 60));
+        browser->move(frei.right() - browser->width(), frei.top());
+        // Belonging to the main window keeps the help above it when the game is clicked.
+        QWidget* besitzer = besitzer_ ? besitzer_.data() : QApplication::activeModalWidget();
+        if (besitzer && besitzer->window()->windowHandle()) {
+            browser->winId();
+            browser->windowHandle()->setTransientParent(besitzer->window()->windowHandle());
+        }
     }
     const QString seite = hilfeSeite(helpFile, topic);
     // A missing help folder shows an empty window; the game carries on regardless.

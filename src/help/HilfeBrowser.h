@@ -2,6 +2,7 @@
 
 #include "platform/HelpViewer.h"
 
+#include <QPointer>
 #include <QTextBrowser>
 
 #include <map>
@@ -38,11 +39,14 @@ class HilfeBrowser : public HelpViewer {
 
     // The open window of a help file, or nullptr.
     HilfeFenster* fenster(const QString& helpFile) const;
+    // The window the help windows belong to and stay above: the game's main window.
+    void setzeBesitzer(QWidget* besitzer) { besitzer_ = besitzer; }
 
   private:
     void zeige(const QString& helpFile, long topic);
 
     std::map<QString, std::unique_ptr<HilfeFenster>> fenster_;
+    QPointer<QWidget> besitzer_;
 };
 
 } // namespace zafku
