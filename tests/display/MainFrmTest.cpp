@@ -71,6 +71,7 @@ class MainFrmTest : public ::testing::Test {
     FesteUhr uhr;
     TestSpiel spiel{hilfe, audio, uhr};
     SitzungsDaten& daten = spiel.daten;
+    test::TestQuelle& quelle = spiel.quelle;
     DateiInfoFrm& info = spiel.info;
     MainFrm& fenster = spiel.fenster;
 };
