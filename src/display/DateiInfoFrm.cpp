@@ -1,40 +1,78 @@
 #include "DateiInfoFrm.h"
 
+#include "dialogs/Twips.h"
+#include "platform/HelpViewer.h"
 #include "startup/SitzungsDaten.h"
 
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zafku {
 
+namespace {
+
+QRect tw(int links, int oben, int breite, int hoehe) {
+    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
+}
+
+QFont sansSerif(double punkte, bool fett) {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fett,
+                bool rechts = false) {
+    auto* label = new QLabel(text, eltern);
+    label->setGeometry(ort);
+    label->setFont(sansSerif(9.75, fett));
+    if (rechts)
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QGroupBox* rahmen(QWidget* eltern, const QString& titel, const QRect& ort) {
+    auto* box = new QGroupBox(titel, eltern);
+    box->setGeometry(ort);
+    box->setFont(sansSerif(8.25, true));
+    return box;
+}
+
+} // namespace
+
 DateiInfoFrm::DateiInfoFrm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Spielstand"));
-    auto* layout = new QVBoxLayout(this);
-    auto* spieler = new QGroupBox(QStringLiteral("Spieler und Punkte"), this);
-    auto* raster = new QGridLayout(spieler);
+    setWindowTitle(QStringLiteral(" Datei-Info"));
+    setFixedSize(twips(2940), twips(3345));
+
+    auto* frame1 = rahmen(this, QStringLiteral("Wortschatz"), tw(90, 135, 2790, 1020));
+    etikett(frame1, QStringLiteral("Wortanzahl"), tw(135, 345, 1425, 240), true);
+    datInfLbl[0] = etikett(frame1, QStringLiteral("0"), tw(1935, 345, 705, 255), false, true);
+    etikett(frame1, QStringLiteral("Grundwortschatz"), tw(135, 615, 1890, 240), true);
+    datInfLbl[1] = etikett(frame1, QStringLiteral("nein"), tw(1935, 615, 705, 255), false, true);
+
+    auto* frame2 = rahmen(this, QStringLiteral("Spielstand"), tw(90, 1200, 2790, 1575));
     for (int i = 0; i < 4; ++i) {
-        spName[i] = new QLabel(spieler);
-        spPunkte[i] = new QLabel(spieler);
-        spPunkte[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        spName[i] = etikett(frame2, QStringLiteral("Spieler%1").arg(i + 1),
+                            tw(135, 360 + 270 * i, 1545, 255), true);
+        spPunkte[i] =
+            etikett(frame2, QStringLiteral("0"), tw(1935, 360 + 270 * i, 705, 255), false, true);
         spName[i]->hide();
         spPunkte[i]->hide();
-        raster->addWidget(spName[i], i, 0);
-        raster->addWidget(spPunkte[i], i, 1);
     }
-    layout->addWidget(spieler);
-    auto* woerter = new QGroupBox(QStringLiteral("Aufgaben im Übungsschwerpunkt"), this);
-    auto* wLayout = new QVBoxLayout(woerter);
-    datInfLbl = new QLabel(QStringLiteral("0"), woerter);
-    wLayout->addWidget(datInfLbl);
-    layout->addWidget(woerter);
-    auto* knoepfe = new QDialogButtonBox(this);
-    knoepfe->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(knoepfe);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setGeometry(tw(810, 2850, 1245, 420));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void DateiInfoFrm::setzeHilfe(HelpViewer* hilfe, const QString& hilfeDatei) {
+    hilfe_ = hilfe;
+    hilfeDatei_ = hilfeDatei;
 }
 
 void DateiInfoFrm::spielerGelesen(int index, const QString& name) {
@@ -57,12 +95,20 @@ void DateiInfoFrm::zeigeSpieler(const SitzungsDaten& daten) {
 }
 
 void DateiInfoFrm::setzeAnzahlAufgaben(int anzahl) {
-    datInfLbl->setText(QString::number(anzahl));
+    datInfLbl[0]->setText(QString::number(anzahl));
 }
 
 void DateiInfoFrm::fuellePunkte(const SitzungsDaten& daten) {
     for (int i = 0; i < 4 && i < daten.nSpieler; ++i)
         spPunkte[i]->setText(QString::number(daten.punkte[i][0]));
+}
+
+void DateiInfoFrm::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
+        hilfe_->showTopic(hilfeDatei_, kHilfeThema);
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
 }
 
 } // namespace zafku

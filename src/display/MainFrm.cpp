@@ -6,11 +6,14 @@
 #include "KartenSlot.h"
 #include "LampenBild.h"
 #include "TextBreite.h"
+#include "ZeitBild.h"
 #include "dialogs/EndeFrm.h"
 #include "dialogs/LoesTippFrm.h"
 #include "dialogs/MldFenster.h"
 #include "dialogs/Twips.h"
+#include "highscore/MeisterFrm.h"
 #include "platform/HostPath.h"
+#include "platform/Pause.h"
 #include "settings/EinstellFrm.h"
 #include "startup/SitzungsDaten.h"
 
@@ -101,7 +104,8 @@ class LeseLupe : public QWidget {
 
 MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
     : QDialog(parent), d_(dienste), ablauf_(dienste.daten, dienste.quelle, dienste.sound,
-                                            dienste.zufall, dienste.uhr, *this, *this) {
+                                            dienste.zufall, dienste.uhr, *this, *this, *this),
+      ende_(dienste.daten, dienste.sound, dienste.uhr, dienste.hilfe, ablauf_.prt) {
     setWindowTitle(QStringLiteral("Morvik-Schreibwerkstatt - Zafku"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,11 +119,30 @@ MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
     bauePunkte();
     baueLampen();
     baueKategorie();
+    baueZeitAnzeigen();
     lampenTimerObj = new QTimer(this);
     lampenTimerObj->setObjectName(QStringLiteral("LampenTimer"));
     lampenTimerObj->setInterval(300);
     connect(lampenTimerObj, &QTimer::timeout, this, [this] { ablauf_.lampen.timerTick(); });
     compZugFrm = new CompZugFrm(this);
+    ende_.schlafe = [] { pauseOhneEingabe(20); };
+    d_.info.setzeHilfe(&d_.hilfe, d_.daten.hilfeDatei);
+    ende_.updateMeister = [this] {
+        meisterFehler_ =
+            d_.meister ? d_.meister->updateMeister(d_.daten, d_.uhr.dateText()) : QString();
+    };
+    ende_.beende = [this] {
+        // Shown last, so that a message nobody answers keeps nothing else from being stored.
+        if (!meisterFehler_.isEmpty())
+            zeigeMeldung(meisterFehler_, QStringLiteral("&OK"), QString(),
+                         QStringLiteral("Laufzeitfehler"));
+        ProgrammEnde::beendeProzess();
+    };
+    ende_.saveVokraIni = [this] {
+        if (const QString fehler = saveVokraIni(d_.daten, ablauf_.einstellungen); !fehler.isEmpty())
+            zeigeMeldung(fehler, QStringLiteral("&OK"), QString(),
+                         QStringLiteral("Laufzeitfehler"));
+    };
     qApp->installEventFilter(this);
 }
 
@@ -243,8 +266,14 @@ void MainFrm::baueKategorie() {
 
 QString MainFrm::zeigeMeldung(const QString& text, const QString& knopf1, const QString& knopf2,
                               const QString& titel) {
-    d_.mld.zeigeMeldung(text, knopf1, knopf2, titel);
-    return d_.mld.antwort();
+    if (!d_.mld.isVisible()) {
+        d_.mld.zeigeMeldung(text, knopf1, knopf2, titel);
+        return d_.mld.antwort();
+    }
+    // A timer reports while the message window is open: a second one goes on top of it.
+    MldFenster oben(QApplication::activeModalWidget());
+    oben.zeigeMeldung(text, knopf1, knopf2, titel);
+    return oben.antwort();
 }
 
 void MainFrm::zeigeNichtDruckbar() {

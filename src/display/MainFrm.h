@@ -1,8 +1,10 @@
 #pragma once
 
 #include "game/Lampen.h"
+#include "game/ProgrammEnde.h"
 #include "game/SpielAblauf.h"
 #include "game/SpielAnzeige.h"
+#include "game/ZeitAnzeige.h"
 
 #include <QDialog>
 
@@ -29,11 +31,13 @@ class DateiInfoFrm;
 class EinstellFrm;
 class EndeFrm;
 class HelpViewer;
+class InfoFrm;
 class KartenSlot;
 class LoesTippFrm;
 class MeisterFrm;
 class MldFenster;
 class SoundMod;
+class VuNadel;
 class ZufallsZahlen;
 struct SitzungsDaten;
 
@@ -52,7 +56,7 @@ struct MainFrmDienste {
 
 // The game's main window: task area, cards, score, lamps and menus. The rules live in
 // SpielAblauf; this class only shows what it is asked to and passes input on.
-class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
+class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, public ZeitAnzeige {
     Q_OBJECT
   public:
     static constexpr long kHilfeThema = 2000;
@@ -89,6 +93,14 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     void faerbeLabel(Lampe lampe, bool aktiv) override;
     void lampenTimer(bool laeuft) override;
 
+    // ZeitAnzeige
+    void zeigeVuZeiger(const VuLinie& linie) override;
+    void zeigeVuSkala(bool ein) override;
+    void zeigeRestZeitStand(const RestZeitStand& stand) override;
+    void restZeitTimer(bool laeuft) override;
+    void energTimer(bool laeuft) override;
+    void programmEnde() override;
+
     // The controls, for the tests and for the window's own layout.
     QLabel* kontextLbl = nullptr;
     QLabel* lueckWortLbl = nullptr;
@@ -113,8 +125,17 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     QLabel* uebTitelLabel = nullptr;
     QTimer* lampenTimerObj = nullptr;
     CompZugFrm* compZugFrm = nullptr;
+    QLabel* vuRestZeitImage = nullptr;
+    VuNadel* vuNadel = nullptr;
+    QLabel* restZeitStand = nullptr;
+    QLabel* roehreImg = nullptr;
+    QTimer* restZeitTimerObj = nullptr;
+    QTimer* energTimerObj = nullptr;
+    InfoFrm* infoFrm = nullptr;
     // The menu items by name (mnuDateiNeu …), each with its help topic as data.
     std::map<QString, QAction*> menue;
+    // The program end; its high-score and settings steps are wired by their owners.
+    ProgrammEnde& ende() { return ende_; }
 
   protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
@@ -128,6 +149,7 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     void bauePunkte();
     void baueLampen();
     void baueKategorie();
+    void baueZeitAnzeigen();
     QMenuBar* baueMenues();
     void zeigeKontext();
     void zeigeName(const QString& name);
@@ -136,7 +158,6 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
     void sicher(const std::function<void()>& befehl);
     // The exit question; true when the answer was not "nein".
     bool frageEnde();
-    void programmEnde();
     void zeigeHilfe(long thema);
     void zeigeKategorieHilfe();
     void nochNichtDa(const QString& was);
@@ -144,6 +165,8 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige {
 
     MainFrmDienste d_;
     SpielAblauf ablauf_;
+    ProgrammEnde ende_;
+    QString meisterFehler_;
     QWidget* flaeche_ = nullptr;
     std::unique_ptr<EndeFrm> endeFrm_;
     std::unique_ptr<LoesTippFrm> loesTippFrm_;

@@ -3,13 +3,12 @@
 #include "MainFrm.h"
 
 #include "DateiInfoFrm.h"
+#include "InfoFrm.h"
 #include "dialogs/EndeFrm.h"
 #include "dialogs/MldFenster.h"
-#include "game/Warte.h"
 #include "highscore/MeisterFrm.h"
 #include "platform/HelpViewer.h"
 #include "platform/LaufzeitFehler.h"
-#include "platform/Pause.h"
 #include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
@@ -19,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace zafku {
 
@@ -83,7 +83,11 @@ QMenuBar* MainFrm::baueMenues() {
             programmEnde();
     });
     bei("mnuBearbEinstell", [this] { zeigeEinstellungen(); });
-    bei("mnuHilfeInfo", [this] { nochNichtDa(QStringLiteral("Die Programminformation")); });
+    bei("mnuHilfeInfo", [this] {
+        if (!infoFrm)
+            infoFrm = new InfoFrm(&d_.hilfe, d_.daten.hilfeDatei, this);
+        infoFrm->exec();
+    });
     bei("mnuHilfeBedienung", [this] { d_.hilfe.showDefault(d_.daten.hilfeDatei); });
     bei("mnuHilfeSpielregeln", [this] { zeigeHilfe(2000); });
     bei("mnuHilfeAktKat", [this] { zeigeKategorieHilfe(); });
@@ -111,6 +115,13 @@ void MainFrm::zeigeEinstellungen() {
     const int alt = d_.daten.gegenComputer;
     if (einstellFrm_->zeige())
         d_.info.zeigeSpieler(d_.daten);
+    // Confirmed: a running guess time runs on, switching it on starts it from zero.
+    if (einstellFrm_->result() == QDialog::Accepted) {
+        if (d_.daten.rateZeitBegrenzen != 1)
+            ablauf_.switchVuRestZeit(false);
+        else if (!restZeitTimerObj->isActive())
+            ablauf_.switchVuRestZeit(true);
+    }
     ablauf_.nachEinstellungen(alt);
 }
 
@@ -171,26 +182,19 @@ bool MainFrm::frageEnde() {
 
 void MainFrm::closeEvent(QCloseEvent* ereignis) {
     ereignis->ignore();
-    if (frageEnde())
+    if (ende_.laeuft())
+        return;
+    // Once the play time is used up the game ends without asking.
+    if (ablauf_.spielZeitAbgelaufen() || frageEnde())
         programmEnde();
 }
 
 void MainFrm::programmEnde() {
-    d_.sound.spieleSound(QStringLiteral("ProgrammEnde"));
-    warte(2, d_.uhr, [] { pauseOhneEingabe(20); });
-    d_.sound.schliessen();
-    d_.hilfe.closeAll(d_.daten.appPfad + QStringLiteral("/Vesk.chm"));
-    d_.hilfe.closeAll(d_.daten.hilfeDatei);
-    const QString meisterFehler =
-        d_.meister ? d_.meister->updateMeister(d_.daten, d_.uhr.dateText()) : QString();
-    if (const QString fehler = saveVokraIni(d_.daten, ablauf_.einstellungen); !fehler.isEmpty())
-        zeigeMeldung(fehler, QStringLiteral("&OK"), QString(), QStringLiteral("Laufzeitfehler"));
-    ablauf_.prt.schliessen();
-    // Shown last, so that a message nobody answers keeps nothing else from being stored.
-    if (!meisterFehler.isEmpty())
-        zeigeMeldung(meisterFehler, QStringLiteral("&OK"), QString(),
-                     QStringLiteral("Laufzeitfehler"));
-    done(0);
+    // Nothing of the game may open a window while the end cue plays.
+    restZeitTimerObj->stop();
+    energTimerObj->stop();
+    lampenTimerObj->stop();
+    ende_();
 }
 
 } // namespace zafku

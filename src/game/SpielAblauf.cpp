@@ -3,7 +3,6 @@
 #include "AufgabenQuelle.h"
 #include "AufgabenText.h"
 #include "SpielAnzeige.h"
-#include "platform/Clock.h"
 #include "rdb/Aufgabe.h"
 #include "settings/ZafkuIni.h"
 #include "sound/SoundMod.h"
@@ -21,14 +20,14 @@ constexpr int kZafkuBonus = 100;
 
 SpielAblauf::SpielAblauf(SitzungsDaten& daten, AufgabenQuelle& quelle, SoundMod& sound,
                          ZufallsZahlen& zufall, const Clock& uhr, SpielAnzeige& anzeige,
-                         LampenAnzeige& lampenAnzeige)
+                         LampenAnzeige& lampenAnzeige, ZeitAnzeige& zeitAnzeige)
     : lampen(lampenAnzeige), prt(daten,
                                  [&anzeige](const QString& text) {
                                      anzeige.zeigeMeldung(text, QStringLiteral("&OK"), QString(),
                                                           QStringLiteral("Laufzeitfehler"));
                                  }),
-      daten_(daten), quelle_(quelle), sound_(sound), zufall_(zufall), uhr_(uhr), anzeige_(anzeige) {
-}
+      daten_(daten), quelle_(quelle), sound_(sound), zufall_(zufall), uhr_(uhr), anzeige_(anzeige),
+      zeit_(zeitAnzeige) {}
 
 QString SpielAblauf::meldung(const QStringList& zeilen, const QString& knopf1,
                              const QString& knopf2, const QString& titel) {
@@ -46,13 +45,16 @@ void SpielAblauf::lade() {
         anzeige_.zeigeMeldung(fehler, QStringLiteral("&OK"), QString(),
                               QStringLiteral("Laufzeitfehler"));
     sound_.spieleSound(QStringLiteral("ProgrammStart"));
-    zeitMarke = std::lround(uhr_.secondsSinceMidnight());
+    zeitMarke = sekunden();
     daten_.aktSpieler = 0;
     initFarben(daten_);
     initKartenAnzeige();
     anzeige_.zeigeKategorie(bausteinBildName(daten_.feldName), daten_.katTitel);
     daten_.katTitel.clear();
     prt.oeffneErsteDatei();
+    starteSpielZeit();
+    initVuMeter();
+    switchVuRestZeit(daten_.rateZeitBegrenzen != 0);
     lampen.setzeLampen(0);
     quelle_.oeffne(daten_.appPfad, daten_.feldName);
     anzeige_.zeigeAnzahlAufgaben(quelle_.anzahlAufgaben());
@@ -160,7 +162,7 @@ void SpielAblauf::naechsterSpieler() {
         anzeige_.setzeMenues(false);
         // The computer's move runs on a fresh guess time, not on what the last player left.
         if (daten_.rateZeitBegrenzen == 1)
-            rateZeit = 0;
+            resetVuZeiger();
         tickZaehler = 0;
         compWahl_ = -1;
         // Its waiting window may be open already; it is never opened twice.
@@ -174,7 +176,7 @@ void SpielAblauf::naechsterSpieler() {
     computerAmZug = false;
     prt.initPrtDatei();
     if (daten_.rateZeitBegrenzen == 1)
-        rateZeit = 0;
+        resetVuZeiger();
 }
 
 bool SpielAblauf::istComputerAmZug() const {

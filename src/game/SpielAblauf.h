@@ -4,6 +4,7 @@
 #include "Lampen.h"
 #include "PrtDatei.h"
 #include "settings/ZafkuIni.h"
+#include "VuMeter.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@ class AufgabenQuelle;
 class Clock;
 class SoundMod;
 class SpielAnzeige;
+class ZeitAnzeige;
 class ZufallsZahlen;
 struct SitzungsDaten;
 
@@ -23,7 +25,7 @@ class SpielAblauf {
   public:
     SpielAblauf(SitzungsDaten& daten, AufgabenQuelle& quelle, SoundMod& sound,
                 ZufallsZahlen& zufall, const Clock& uhr, SpielAnzeige& anzeige,
-                LampenAnzeige& lampenAnzeige);
+                LampenAnzeige& lampenAnzeige, ZeitAnzeige& zeitAnzeige);
 
     // The load sequence up to the first task and its field.
     void lade();
@@ -65,6 +67,15 @@ class SpielAblauf {
     // One 200 ms tick of the waiting window; true when the window is to close.
     bool compZugTick();
 
+    // The guess time on the dial and the play time on the bar.
+    void initVuMeter();
+    void drawVuZeiger(int t);
+    void resetVuZeiger();
+    void switchVuRestZeit(bool ein);
+    void restZeitTick();
+    void energTick();
+    bool spielZeitAbgelaufen() const { return restZeitStand.abgelaufen(); }
+
     Lampen lampen;
     PrtDatei prt;
 
@@ -82,12 +93,16 @@ class SpielAblauf {
     int versuch = 0;
     int tickZaehler = 0;
 
+    RestZeitStand restZeitStand;
+
     const QStringList& liste() const { return liste_; }
     int listenIndex() const { return listenIndex_; }
     // The name shown in the large card's label.
     const QString& spNameLbl() const { return spNameLbl_; }
 
   private:
+    void starteSpielZeit();
+    long sekunden() const;
     void zeigeSlotFuer(int slot, int spieler);
     QString meldung(const QStringList& zeilen, const QString& knopf1, const QString& knopf2,
                     const QString& titel);
@@ -98,6 +113,7 @@ class SpielAblauf {
     ZufallsZahlen& zufall_;
     const Clock& uhr_;
     SpielAnzeige& anzeige_;
+    ZeitAnzeige& zeit_;
     QStringList liste_;
     int listenIndex_ = -1;
     QString spNameLbl_;

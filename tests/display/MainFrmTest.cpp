@@ -3,7 +3,9 @@
 #include "dialogs/Twips.h"
 #include "display/CompZugFrm.h"
 #include "display/DateiInfoFrm.h"
+#include "display/InfoFrm.h"
 #include "display/TextBreite.h"
+#include "display/VuNadel.h"
 #include "game/Fakes.h"
 #include "platform/Clock.h"
 #include "platform/HelpViewer.h"
@@ -27,6 +29,7 @@
 
 #include "support/FesteUhr.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace zafku;
@@ -51,12 +54,18 @@ class ModalBeantworter {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (QWidget* w = QApplication::activeModalWidget(); w && w != erlaubt) {
                 titel.append(w->windowTitle());
+                for (auto* b : w->findChildren<QAbstractButton*>())
+                    if (b->text() == knopf && b->isVisible()) {
+                        b->click();
+                        return;
+                    }
                 QTest::keyClick(w, Qt::Key_Return);
             }
         });
         timer_.start();
     }
     QWidget* erlaubt = nullptr;
+    QString knopf; // pressed when the window has it; otherwise Return
     QStringList titel;
 
   private:
@@ -124,7 +133,7 @@ TEST_F(MainFrmTest, ShowsTheTaskWithTheGapMarkOverTheGap) {
     EXPECT_EQ(fenster.spNameLbl->text(), "Anna");
     EXPECT_EQ(fenster.spFldFrame[1]->title(), "Tim");
     EXPECT_EQ(fenster.uebTitelLabel->text(), "");
-    EXPECT_EQ(info.datInfLbl->text(), "42");
+    EXPECT_EQ(info.datInfLbl[0]->text(), "42");
 }
 
 TEST_F(MainFrmTest, TypingSelectsAndEnterInserts) {
@@ -262,4 +271,162 @@ TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {
     EXPECT_EQ(daten.aktSpieler, 0);
     EXPECT_GT(daten.punkte[2][0], 0);
     EXPECT_TRUE(fenster.menue.at("mnuDateiEnde")->isEnabled());
+}
+
+TEST_F(MainFrmTest, InfoDialogsShowWordsPointsAndTheVersion) {
+    daten.punkte[0][0] = 120;
+    ModalBeantworter beantworter;
+    fenster.menue.at("mnuDateiInfo")->trigger();
+    const struct {
+        const char* name;
+        const char* punkte;
+    } zeilen[] = {{"Anna", "120"}, {"Tim", "0"}};
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(info.spName[i]->text(), zeilen[i].name);
+        EXPECT_EQ(info.spPunkte[i]->text(), zeilen[i].punkte);
+        EXPECT_FALSE(info.spPunkte[i]->isHidden());
+    }
+    EXPECT_TRUE(info.spName[2]->isHidden() && info.spPunkte[3]->isHidden());
+    EXPECT_EQ(info.datInfLbl[1]->text(), "nein");
+    EXPECT_FALSE(info.isVisible()) << "OK hides it";
+
+    fenster.menue.at("mnuHilfeInfo")->trigger();
+    InfoFrm* erstes = fenster.infoFrm;
+    fenster.menue.at("mnuHilfeInfo")->trigger();
+    EXPECT_EQ(fenster.infoFrm, erstes) << "created once";
+    EXPECT_EQ(fenster.infoFrm->relLbl->text(), ZAFKU_VERSION_TEXT);
+    EXPECT_EQ(beantworter.titel, QStringList({" Datei-Info", "Info über ...", "Info über ..."}));
+}
+
+TEST_F(MainFrmTest, DialAndBarFollowTheClocks) {
+    EXPECT_TRUE(fenster.energTimerObj->isActive());
+    EXPECT_FALSE(fenster.restZeitTimerObj->isActive());
+    EXPECT_FALSE(fenster.vuRestZeitImage->property("ein").toBool());
+    fenster.ablauf().switchVuRestZeit(true);
+    EXPECT_TRUE(fenster.restZeitTimerObj->isActive());
+    EXPECT_TRUE(fenster.vuRestZeitImage->property("ein").toBool());
+    for (int i = 0; i < 10; ++i)
+        fenster.ablauf().restZeitTick();
+    EXPECT_EQ(fenster.vuNadel->linie().y2, 5864.5f) << "straight up at half time";
+
+    const int unten = fenster.restZeitStand->geometry().bottom();
+    daten.spielZeitFaktor = 5;
+    uhr.sekunden += 300;
+    fenster.ablauf().energTick();
+    EXPECT_EQ(fenster.restZeitStand->geometry().bottom(), unten);
+    EXPECT_EQ(fenster.restZeitStand->height(), twips(4935) - twips(330 + 1500));
+}
+
+TEST_F(MainFrmTest, AnExpiryShowsOnTopOfAnOpenMessage) {
+    fenster.ablauf().switchVuRestZeit(true);
+    QStringList titel;
+    QTimer beobachter;
+    bool abgelaufen = false;
+    // A timer does not fire again while its own handler runs: the tick gets its own.
+    QObject::connect(&beobachter, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        titel.append(w->windowTitle());
+        if (w->windowTitle() == QLatin1String("Fehler") && !abgelaufen) {
+            abgelaufen = true;
+            QTimer::singleShot(0, [&] {
+                fenster.ablauf().rateZeit = 950;
+                fenster.ablauf().restZeitTick();
+            });
+            return;
+        }
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    beobachter.start(20);
+    fenster.ablauf().checkBstWahl(0); // "s" is wrong for Fluss
+    EXPECT_EQ(titel, QStringList({"Fehler", "Ende der Ratezeit", "Fehler"}));
+    EXPECT_EQ(daten.aktSpieler, 1);
+    EXPECT_EQ(fenster.spNameLbl->text(), "Tim");
+}
+
+TEST_F(MainFrmTest, ClosingAsksUnlessThePlayTimeIsOver) {
+    ModalBeantworter beantworter;
+    beantworter.knopf = "&nein";
+    fenster.show();
+    fenster.close();
+    EXPECT_EQ(beantworter.titel.size(), 1);
+    EXPECT_TRUE(fenster.isVisible());
+}
+
+// The end runs in a child process: it must end that process at once, from inside
+// nested modal windows, without any window after it.
+TEST(ProgrammEndeProzess, EndsAtOnceFromInsideNestedModalWindows) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const struct {
+        const char* fall;
+        bool schliessen; // close the window instead of waiting for the game-time tick
+        const char* ende;
+    } faelle[] = {
+        {"game time over", false, "Lösungstipp|Ende des Spiels|Meister|Einstellungen|"},
+        {"window closed", true, "Lösungstipp|Meister|Einstellungen|"},
+    };
+    for (const auto& f : faelle) {
+        const auto kind = [&] {
+            TempHost host;
+            host.writeHostFile("Vokra.ini", {"[Zafku]", "TonEinschalten=0"});
+            SitzungsDaten daten;
+            daten.appPfad = host.path();
+            daten.nSpieler = 1;
+            daten.spielerName = {"Anna"};
+            daten.spielerDatei = {"anna"};
+            daten.spielZeitFaktor = 15;
+            test::TestQuelle quelle;
+            quelle.folge = {{test::aufgabe(6, "Biene", 2, 2), "ie,i"}};
+            test::TestAudio audio;
+            SoundMod sound{daten, audio};
+            test::SkriptZufall zufall;
+            FesteUhr uhr;
+            Hilfe hilfe;
+            MldFenster mld;
+            DateiInfoFrm info;
+            MainFrm fenster{{daten, quelle, sound, zufall, uhr, hilfe, mld, info}};
+            fenster.lade();
+            fenster.ende().schlafe = [&] { uhr.sekunden += 0.5; };
+            fenster.ende().updateMeister = [] { std::fputs("> Meister\n", stderr); };
+            fenster.ende().saveVokraIni = [] { std::fputs("> Einstellungen\n", stderr); };
+            // Every modal window is named and then left open, except the end message.
+            QTimer beobachter;
+            QWidget* gesehen = nullptr;
+            QObject::connect(&beobachter, &QTimer::timeout, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w || w == gesehen || w == &fenster)
+                    return;
+                gesehen = w;
+                std::fprintf(stderr, "> %s\n", qPrintable(w->windowTitle()));
+                if (w->windowTitle() == QLatin1String("Ende des Spiels"))
+                    QTest::keyClick(w, Qt::Key_Return);
+                else if (f.schliessen)
+                    QTimer::singleShot(0, [&] { fenster.close(); });
+                else
+                    QTimer::singleShot(0, [&] {
+                        uhr.sekunden += 300;
+                        fenster.ablauf().energTick();
+                    });
+            });
+            beobachter.start(20);
+            QTimer::singleShot(0, &fenster, [&] { fenster.loesTippBtn->click(); });
+            // One step of the game time ends the game; a closed window ends it at once.
+            fenster.ablauf().restZeitStand.hoehe = f.schliessen ? 50 : 400;
+            fenster.exec();
+            std::fputs("> zurück\n", stderr);
+            std::exit(3);
+        };
+        // The child's own lines start with "> "; anything else is the platform's.
+        const auto schritte = [](const std::string& text) {
+            std::string folge;
+            for (const QString& zeile : QString::fromStdString(text).split(u'\n'))
+                if (zeile.startsWith(QLatin1String("> ")))
+                    folge += zeile.mid(2).toStdString() + "|";
+            return folge;
+        };
+        EXPECT_EXIT(kind(), ::testing::ExitedWithCode(0),
+                    ::testing::ResultOf(schritte, ::testing::Eq(f.ende)))
+            << f.fall;
+    }
 }

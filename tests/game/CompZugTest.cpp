@@ -62,7 +62,8 @@ struct Spiel {
     FesteUhr uhr{100};
     test::TestAnzeige anzeige;
     test::TestLampen lampen;
-    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen};
+    test::TestZeit zeit;
+    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen, zeit};
 };
 
 } // namespace

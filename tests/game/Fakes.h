@@ -3,6 +3,7 @@
 #include "game/AufgabenQuelle.h"
 #include "game/Lampen.h"
 #include "game/SpielAnzeige.h"
+#include "game/ZeitAnzeige.h"
 #include "platform/AudioOutput.h"
 #include "rdb/Aufgabe.h"
 #include "startup/GlobModul.h"
@@ -150,6 +151,20 @@ class TestAudio : public AudioOutput {
     QStringList gespielt;
     void play(const QString& pfad) override { gespielt.append(pfad); }
     void close() override {}
+};
+
+class TestZeit : public ZeitAnzeige {
+  public:
+    VuLinie zeiger;
+    bool skalaEin = false, restZeitLaeuft = false, energLaeuft = false;
+    RestZeitStand stand;
+    int enden = 0;
+    void zeigeVuZeiger(const VuLinie& l) override { zeiger = l; }
+    void zeigeVuSkala(bool ein) override { skalaEin = ein; }
+    void zeigeRestZeitStand(const RestZeitStand& s) override { stand = s; }
+    void restZeitTimer(bool l) override { restZeitLaeuft = l; }
+    void energTimer(bool l) override { energLaeuft = l; }
+    void programmEnde() override { ++enden; }
 };
 
 } // namespace zafku::test

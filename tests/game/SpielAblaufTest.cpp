@@ -51,7 +51,8 @@ class SpielAblaufTest : public ::testing::Test {
     FesteUhr uhr{3600.6};
     test::TestAnzeige anzeige;
     test::TestLampen lampen;
-    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen};
+    test::TestZeit zeit;
+    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen, zeit};
 };
 
 test::TestQuelle::Eintrag biene() {

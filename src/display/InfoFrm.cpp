@@ -1,0 +1,117 @@
+#include "InfoFrm.h"
+
+#include "dialogs/Twips.h"
+#include "platform/HelpViewer.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace zafku {
+
+namespace {
+
+QRect tw(int links, int oben, int breite, int hoehe) {
+    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
+}
+
+QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fett) {
+    auto* label = new QLabel(text, eltern);
+    label->setGeometry(ort);
+    if (fett) {
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSizeF(8.25);
+        f.setBold(true);
+        label->setFont(f);
+    } else if (label->sizeHint().width() > ort.width()) {
+        label->resize(label->sizeHint().width(), ort.height());
+    }
+    return label;
+}
+
+} // namespace
+
+QPixmap vokraSchriftzug(qreal pixelRatio) {
+    const QSize groesse(100, 37);
+    QPixmap bild(groesse * pixelRatio);
+    bild.setDevicePixelRatio(pixelRatio);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont schrift(QStringLiteral("Sans Serif"));
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPixelSize(28);
+    schrift.setWeight(QFont::Black);
+    const QColor farben[] = {
+        {230, 40, 40}, {255, 150, 0}, {30, 170, 60}, {30, 110, 230}, {170, 50, 200}};
+    const QString name = QStringLiteral("Vokra");
+    const QFontMetricsF mass(schrift);
+    double x = (groesse.width() - mass.horizontalAdvance(name)) / 2;
+    const double grund = (groesse.height() + mass.capHeight()) / 2;
+    for (int i = 0; i < name.size(); ++i) {
+        // Letters dance a little up and down, like stickers on a school book.
+        const double y = grund + (i % 2 == 0 ? -1.5 : 1.5);
+        QPainterPath buchstabe;
+        buchstabe.addText(QPointF(x, y), schrift, name.mid(i, 1));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 60));
+        p.drawPath(buchstabe.translated(1.5, 1.5));
+        p.setPen(QPen(farben[i].darker(160), 1.2));
+        p.setBrush(farben[i]);
+        p.drawPath(buchstabe);
+        x += mass.horizontalAdvance(name.mid(i, 1));
+    }
+    return bild;
+}
+
+QString InfoFrm::versionsText() {
+    return QStringLiteral("4.%1.%2").arg(ZAFKU_VERSION_MINOR).arg(ZAFKU_VERSION_PATCH);
+}
+
+InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
+    : QDialog(parent), hilfe_(hilfe), hilfeDatei_(std::move(hilfeDatei)) {
+    setWindowTitle(QStringLiteral("Info über ..."));
+    setFixedSize(twips(3405), twips(3795));
+
+    auto* bild = new QLabel(this);
+    bild->setObjectName(QStringLiteral("Image1"));
+    bild->setGeometry(tw(1770, 90, 1500, 555));
+    bild->setAlignment(Qt::AlignCenter);
+    bild->setPixmap(vokraSchriftzug(devicePixelRatioF()));
+
+    auto* rahmen = new QGroupBox(QStringLiteral("Zafku"), this);
+    rahmen->setGeometry(tw(90, 720, 3195, 2535));
+    etikett(rahmen, QStringLiteral("Version:"), tw(120, 420, 750, 285), true);
+    relLbl = etikett(rahmen, QStringLiteral("4.x.x"), tw(1050, 420, 330, 195), false);
+    relLbl->setText(versionsText());
+    relLbl->adjustSize();
+    etikett(rahmen, QStringLiteral("Copyright:"), tw(120, 720, 840, 285), true);
+    etikett(rahmen, QStringLiteral("© 2026 Morvik"), tw(1050, 720, 1995, 300), false);
+    etikett(rahmen, QStringLiteral("Autor:"), tw(120, 1020, 750, 285), true);
+    etikett(rahmen, QStringLiteral("Jonas Morvik"), tw(1050, 1020, 1680, 285), false);
+    etikett(rahmen, QStringLiteral("Anschrift:"), tw(120, 1320, 840, 285), true);
+    etikett(rahmen, QStringLiteral("Morvik Lernspiele"), tw(1050, 1320, 1875, 255), false);
+    etikett(rahmen, QStringLiteral("Am Schulweg 4"), tw(1050, 1560, 1485, 255), false);
+    etikett(rahmen, QStringLiteral("12345 Lesestadt"), tw(1050, 1800, 1485, 255), false);
+    etikett(rahmen, QStringLiteral("Internet:"), tw(120, 2100, 840, 285), true);
+    etikett(rahmen, QStringLiteral("www.morvik.example"), tw(1050, 2100, 1755, 255), false);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setGeometry(tw(1050, 3330, 1245, 405));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void InfoFrm::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
+        hilfe_->showTopic(hilfeDatei_, kHilfeThema);
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+} // namespace zafku

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace zafku {
+
+class HelpViewer;
+
+// The about box: the framework's name, the program's version and who made it.
+class InfoFrm : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr long kHilfeThema = 3007;
+
+    explicit InfoFrm(HelpViewer* hilfe = nullptr, QString hilfeDatei = {},
+                     QWidget* parent = nullptr);
+
+    // "4." and the minor and revision numbers of this build.
+    static QString versionsText();
+
+    QLabel* relLbl = nullptr;
+
+  protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+  private:
+    HelpViewer* hilfe_;
+    QString hilfeDatei_;
+};
+
+// The framework's name in bright letters of different colours, 100 x 37 pixels.
+QPixmap vokraSchriftzug(qreal pixelRatio = 1.0);
+
+} // namespace zafku

@@ -1,0 +1,245 @@
+#include "Fakes.h"
+#include "game/ProgrammEnde.h"
+#include "game/SpielAblauf.h"
+#include "platform/HelpViewer.h"
+#include "sound/SoundMod.h"
+#include "startup/SitzungsDaten.h"
+#include "support/FesteUhr.h"
+#include "support/TempHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+TEST(VuMeter, NeedleTipsOnTheDesignDial) {
+    const struct {
+        int t;
+        float x, y;
+    } faelle[] = {{0, 8928.5f, 6278.5f},   {50, 8895.5f, 6231.5f},  {250, 8886.5f, 6011.5f},
+                  {500, 9112.5f, 5864.5f}, {750, 9338.5f, 6011.5f}, {1000, 9296.5f, 6278.5f},
+                  {1050, 9253.5f, 6315.5f}};
+    for (const auto& f : faelle) {
+        const VuLinie l = vuZeigerLinie(f.t);
+        EXPECT_EQ(l.x1, 9112.5f);
+        EXPECT_EQ(l.y1, 6112.5f);
+        EXPECT_EQ(l.x2, f.x) << "t = " << f.t;
+        EXPECT_EQ(l.y2, f.y) << "t = " << f.t;
+    }
+    // 247.5 rounds to the even 248, 246.5 to 246.
+    EXPECT_EQ(polarPunkt(247.5, 90).y, 248);
+    EXPECT_EQ(polarPunkt(246.5, 90).y, 246);
+    EXPECT_EQ(polarPunkt(-2.5, 0).x, -2);
+    const VuAchse achse = vuAchse();
+    EXPECT_DOUBLE_EQ(achse.links, 9060.9375);
+    EXPECT_DOUBLE_EQ(achse.oben, 6060.9375);
+    EXPECT_DOUBLE_EQ(achse.breite, 103.125);
+    EXPECT_EQ(achse.hoehe, 135);
+}
+
+TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
+    const struct {
+        int hoehe;
+        long d;
+        int neu;
+        bool ende;
+    } faelle[] = {{4605, 15, 4590, false}, {120, 25, 95, true},   {125, 25, 100, false},
+                  {300, 301, 0, true},     {300, 40000, 0, true}, {300, -50, 300, false}};
+    for (const auto& f : faelle) {
+        RestZeitStand s;
+        s.oben = 4935 - f.hoehe;
+        s.hoehe = f.hoehe;
+        s.schrumpfe(f.d);
+        EXPECT_EQ(s.hoehe, f.neu) << f.hoehe << " - " << f.d;
+        EXPECT_EQ(s.oben + s.hoehe, 4935) << "the bottom edge stays";
+        EXPECT_EQ(s.abgelaufen(), f.ende);
+    }
+}
+
+namespace {
+
+class ZeitTest : public ::testing::Test {
+  protected:
+    void starte(int ratezeit, int faktor) {
+        host.writeHostFile("Vokra.ini",
+                           {"[Sound]", "ProgrammMeldung=ding", "[Zafku]", "TonEinschalten=1",
+                            "RatezeitBegrenzen=" + QString::number(ratezeit)});
+        host.writeBytes("Sound/ding.WAV", "RIFF");
+        daten.appPfad = host.path();
+        daten.nSpieler = 2;
+        daten.spielerName = {"Veze Vuvu", "Tim"};
+        daten.spielerDatei = {"veze", "tim"};
+        daten.spielZeitFaktor = faktor;
+        quelle.folge = {{test::aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i"},
+                        {test::aufgabe(12, "Kind", 2, 1), "ie,i"}};
+        zufall.werte = {13, 4};
+        sound.ladeSoundTabelle();
+        ablauf.lade();
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            ablauf.restZeitTick();
+    }
+
+    TempHost host;
+    SitzungsDaten daten;
+    test::TestQuelle quelle;
+    test::TestAudio audio;
+    SoundMod sound{daten, audio};
+    test::SkriptZufall zufall;
+    FesteUhr uhr{1000};
+    test::TestAnzeige anzeige;
+    test::TestLampen lampen;
+    test::TestZeit zeit;
+    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen, zeit};
+};
+
+} // namespace
+
+TEST_F(ZeitTest, TwentiethTickPassesTheTurnWithTheSameTask) {
+    starte(1, 0);
+    EXPECT_TRUE(zeit.skalaEin);
+    EXPECT_TRUE(zeit.restZeitLaeuft);
+    ticks(19);
+    EXPECT_EQ(ablauf.rateZeit, 950);
+    EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(950).x2);
+    EXPECT_TRUE(anzeige.meldungen.isEmpty());
+    EXPECT_TRUE(audio.gespielt.isEmpty());
+    const QByteArray protokoll = host.readBytes("User/veze.tmp");
+
+    ticks(1);
+    EXPECT_EQ(anzeige.meldungen, QStringList({"Ende der Ratezeit: Die Ratezeit ist leider\r"
+                                              "abgelaufen, Veze."}));
+    ASSERT_EQ(audio.gespielt.size(), 1);
+    EXPECT_TRUE(audio.gespielt[0].endsWith("ding.WAV"));
+    EXPECT_EQ(daten.aktSpieler, 1);
+    EXPECT_EQ(anzeige.karten[0].name, "Tim");
+    EXPECT_EQ(anzeige.feldKennung, "K1") << "a new field";
+    EXPECT_EQ(anzeige.wortZeile, "B    ne") << "the same task";
+    EXPECT_EQ(quelle.gezogen, 1);
+    EXPECT_EQ(ablauf.rateZeit, 0);
+    EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(0).x2);
+    EXPECT_TRUE(zeit.restZeitLaeuft);
+    EXPECT_EQ(daten.punkte[0][0], 0);
+    EXPECT_EQ(host.readBytes("User/veze.tmp"), protokoll) << "no protocol line";
+}
+
+TEST_F(ZeitTest, WrongAnswerKeepsTheGuessTimeAndATurnChangeResetsIt) {
+    starte(1, 0);
+    ticks(10);
+    ablauf.waehleEintrag(static_cast<int>(ablauf.liste().indexOf("i")));
+    ablauf.einsetzen();
+    EXPECT_EQ(ablauf.rateZeit, 500);
+    ablauf.waehleEintrag(static_cast<int>(ablauf.liste().indexOf("ie")));
+    ablauf.einsetzen();
+    EXPECT_EQ(daten.aktSpieler, 1);
+    EXPECT_EQ(ablauf.rateZeit, 0);
+}
+
+TEST_F(ZeitTest, SwitchingShowsTheFaceRunsTheTimerAndZeroesTheNeedle) {
+    starte(0, 0);
+    EXPECT_FALSE(zeit.skalaEin);
+    EXPECT_FALSE(zeit.restZeitLaeuft);
+    for (const bool ein : {true, false}) {
+        ablauf.rateZeit = 300;
+        zeit.zeiger = {};
+        ablauf.switchVuRestZeit(ein);
+        EXPECT_EQ(zeit.skalaEin, ein);
+        EXPECT_EQ(zeit.restZeitLaeuft, ein);
+        EXPECT_EQ(ablauf.rateZeit, 0);
+        EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(0).x2);
+    }
+    // Without the limit a turn change leaves the guess time alone.
+    ablauf.rateZeit = 300;
+    ablauf.naechsterSpieler();
+    EXPECT_EQ(ablauf.rateZeit, 300);
+}
+
+TEST_F(ZeitTest, FifteenMinutesEndAfter181TicksFiveSecondsApart) {
+    starte(1, 5);
+    EXPECT_TRUE(zeit.energLaeuft);
+    EXPECT_EQ(zeit.stand.hoehe, 4605);
+    int n = 0;
+    while (zeit.enden == 0 && n < 1000) {
+        uhr.sekunden += 5;
+        ablauf.energTick();
+        ++n;
+        if (n == 1) {
+            EXPECT_EQ(zeit.stand.hoehe, 4580);
+            EXPECT_EQ(zeit.stand.oben, 355);
+            // A new game keeps the bar where it is.
+            anzeige.antworten = {"ja"};
+            ablauf.neuesSpiel();
+            EXPECT_EQ(ablauf.restZeitStand.hoehe, 4580);
+        }
+    }
+    EXPECT_EQ(n, 181);
+    EXPECT_EQ(zeit.stand.hoehe, 80);
+    EXPECT_FALSE(zeit.energLaeuft);
+    EXPECT_FALSE(zeit.restZeitLaeuft);
+    EXPECT_EQ(anzeige.meldungen.last(),
+              "Ende des Spiels: Die Höchstspielzeit ist abgelaufen!\rZafku wird jetzt beendet.");
+    EXPECT_TRUE(ablauf.spielZeitAbgelaufen());
+}
+
+TEST_F(ZeitTest, ALongSuspendEndsTheGameWithAnEmptyBar) {
+    starte(0, 2);
+    uhr.sekunden += 86400 * 3;
+    ablauf.energTick();
+    EXPECT_EQ(zeit.stand.hoehe, 0);
+    EXPECT_EQ(zeit.stand.oben, 4935);
+    EXPECT_EQ(zeit.enden, 1);
+}
+
+namespace {
+
+class LogAudio : public AudioOutput {
+  public:
+    explicit LogAudio(QStringList& log) : log_(log) {}
+    void play(const QString& pfad) override { log_.append("play " + pfad.section('/', -1)); }
+    void close() override { log_.append("close sound"); }
+
+  private:
+    QStringList& log_;
+};
+
+class LogHilfe : public HelpViewer {
+  public:
+    explicit LogHilfe(QStringList& log) : log_(log) {}
+    void showTopic(const QString&, long) override {}
+    void showDefault(const QString&) override {}
+    void closeAll(const QString& f) override { log_.append("close " + f.section('/', -1)); }
+
+  private:
+    QStringList& log_;
+};
+
+} // namespace
+
+TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
+    TempHost host;
+    host.writeHostFile("Vokra.ini", {"[Sound]", "ProgrammEnde=tschuess"});
+    host.writeBytes("Sound/tschuess.WAV", "RIFF");
+    SitzungsDaten daten;
+    daten.appPfad = host.path();
+    daten.hilfeDatei = host.file("Zafku.chm");
+    daten.tonEin = 1;
+    QStringList log;
+    LogAudio audio(log);
+    SoundMod sound(daten, audio);
+    sound.ladeSoundTabelle();
+    LogHilfe hilfe(log);
+    PrtDatei prt(daten, [](const QString&) {});
+    FesteUhr uhr(99.7);
+    ProgrammEnde ende(daten, sound, uhr, hilfe, prt);
+    ende.schlafe = [&] { uhr.sekunden += 0.25; };
+    ende.updateMeister = [&] {
+        log.append("meister after " + QString::number(uhr.sekunden));
+        ende(); // a close request while ending must not start a second end
+    };
+    ende.saveVokraIni = [&] { log.append("settings"); };
+    ende.beende = [&] { log.append("exit"); };
+    ende();
+    EXPECT_EQ(log, QStringList({"play tschuess.WAV", "close sound", "close Vesk.chm",
+                                "close Zafku.chm", "meister after 101.7", "settings", "exit"}));
+    EXPECT_TRUE(ende.laeuft());
+}
