@@ -27,9 +27,10 @@ QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fet
         f.setPointSizeF(8.25);
         f.setBold(true);
         label->setFont(f);
-    } else if (label->sizeHint().width() > ort.width()) {
-        label->resize(label->sizeHint().width(), ort.height());
     }
+    // The platform's fonts run wider than the designed ones: grow rather than clip.
+    if (label->sizeHint().width() > ort.width())
+        label->resize(label->sizeHint().width(), ort.height());
     return label;
 }
 
