@@ -302,12 +302,19 @@ TEST_F(MainFrmTest, DialAndBarFollowTheClocks) {
     EXPECT_TRUE(fenster.energTimerObj->isActive());
     EXPECT_FALSE(fenster.restZeitTimerObj->isActive());
     EXPECT_FALSE(fenster.vuRestZeitImage->property("ein").toBool());
+    fenster.ablauf().rateZeit = 300;
+    fenster.ablauf().naechsterSpieler();
+    EXPECT_EQ(fenster.ablauf().rateZeit, 300) << "without the limit a turn keeps the dial";
     fenster.ablauf().switchVuRestZeit(true);
     EXPECT_TRUE(fenster.restZeitTimerObj->isActive());
     EXPECT_TRUE(fenster.vuRestZeitImage->property("ein").toBool());
     for (int i = 0; i < 10; ++i)
         fenster.ablauf().restZeitTick();
     EXPECT_EQ(fenster.vuNadel->linie().y2, 5864.5f) << "straight up at half time";
+    fenster.ablauf().switchVuRestZeit(false);
+    EXPECT_FALSE(fenster.restZeitTimerObj->isActive());
+    EXPECT_FALSE(fenster.vuRestZeitImage->property("ein").toBool());
+    EXPECT_EQ(fenster.vuNadel->linie().y2, 6278.5f) << "back at the left stop";
 
     const int unten = fenster.restZeitStand->geometry().bottom();
     daten.spielZeitFaktor = 5;
@@ -356,7 +363,7 @@ TEST_F(MainFrmTest, ClosingAsksUnlessThePlayTimeIsOver) {
 
 // The end runs in a child process: it must end that process at once, from inside
 // nested modal windows, without any window after it.
-TEST(ProgrammEndeProzess, EndsAtOnceFromInsideNestedModalWindows) {
+TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const struct {
         const char* fall;
@@ -368,25 +375,7 @@ TEST(ProgrammEndeProzess, EndsAtOnceFromInsideNestedModalWindows) {
     };
     for (const auto& f : faelle) {
         const auto kind = [&] {
-            TempHost host;
-            host.writeHostFile("Vokra.ini", {"[Zafku]", "TonEinschalten=0"});
-            SitzungsDaten daten;
-            daten.appPfad = host.path();
-            daten.nSpieler = 1;
-            daten.spielerName = {"Anna"};
-            daten.spielerDatei = {"anna"};
             daten.spielZeitFaktor = 15;
-            test::TestQuelle quelle;
-            quelle.folge = {{test::aufgabe(6, "Biene", 2, 2), "ie,i"}};
-            test::TestAudio audio;
-            SoundMod sound{daten, audio};
-            test::SkriptZufall zufall;
-            FesteUhr uhr;
-            Hilfe hilfe;
-            MldFenster mld;
-            DateiInfoFrm info;
-            MainFrm fenster{{daten, quelle, sound, zufall, uhr, hilfe, mld, info}};
-            fenster.lade();
             fenster.ende().schlafe = [&] { uhr.sekunden += 0.5; };
             fenster.ende().updateMeister = [] { std::fputs("> Meister\n", stderr); };
             fenster.ende().saveVokraIni = [] { std::fputs("> Einstellungen\n", stderr); };
