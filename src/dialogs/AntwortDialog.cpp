@@ -16,7 +16,7 @@ void AntwortDialog::reject() {
 
 void AntwortDialog::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->key() != Qt::Key_Escape) {
-        QDialog::keyPressEvent(ereignis);
+        HilfeDialog::keyPressEvent(ereignis);
         return;
     }
     if (abbrechen_ && abbrechen_->isVisible())

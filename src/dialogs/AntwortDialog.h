@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "HilfeDialog.h"
+
 #include <QString>
 
 class QPushButton;
@@ -9,10 +10,11 @@ namespace zafku {
 
 // A modal dialog whose buttons leave their caption, without "&", as the answer. It is
 // only hidden after use, so the answer can be read once exec() has returned.
-class AntwortDialog : public QDialog {
+class AntwortDialog : public HilfeDialog {
     Q_OBJECT
   public:
-    using QDialog::QDialog;
+    explicit AntwortDialog(QWidget* parent = nullptr, long hilfeThema = 0)
+        : HilfeDialog(hilfeThema, parent) {}
 
     void setzeAntwort(const QString& beschriftung);
     const QString& antwort() const { return antwort_; }

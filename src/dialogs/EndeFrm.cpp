@@ -28,7 +28,8 @@ QPushButton* erzeugeKnopf(EndeFrm* dialog, const char* name, const QString& text
 } // namespace
 
 EndeFrm::EndeFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
-    : AntwortDialog(parent), hilfe_(hilfe), hilfeDatei_(std::move(hilfeDatei)) {
+    : AntwortDialog(parent, kHilfeThema) {
+    setzeHilfe(hilfe, hilfeDatei);
     setWindowTitle(QStringLiteral("Zafku beenden"));
     erzeugeBildLabel(this, DialogBild::Frage, 150, 60);
     auto* rahmen = new QGroupBox(this);
@@ -48,15 +49,6 @@ EndeFrm::EndeFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
 
 void EndeFrm::setzeMeldung(const QString& text) {
     meldung_->setText(text);
-}
-
-void EndeFrm::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
-        hilfe_->showTopic(hilfeDatei_, kHilfeThema);
-        ereignis->accept();
-        return;
-    }
-    AntwortDialog::keyPressEvent(ereignis);
 }
 
 void frageBeenden(SitzungsDaten& daten, EndeFrm& frage) {

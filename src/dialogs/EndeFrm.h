@@ -21,13 +21,8 @@ class EndeFrm : public AntwortDialog {
 
     void setzeMeldung(const QString& text);
 
-  protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
-
   private:
     QLabel* meldung_;
-    HelpViewer* hilfe_;
-    QString hilfeDatei_;
 };
 
 // Puts the singular or plural question into meldungsText and the dialog and shows it

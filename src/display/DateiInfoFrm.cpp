@@ -44,7 +44,7 @@ QGroupBox* rahmen(QWidget* eltern, const QString& titel, const QRect& ort) {
 
 } // namespace
 
-DateiInfoFrm::DateiInfoFrm(QWidget* parent) : QDialog(parent) {
+DateiInfoFrm::DateiInfoFrm(QWidget* parent) : HilfeDialog(kHilfeThema, parent) {
     setWindowTitle(QStringLiteral(" Datei-Info"));
     setFixedSize(twips(2940), twips(3345));
 
@@ -68,11 +68,6 @@ DateiInfoFrm::DateiInfoFrm(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(tw(810, 2850, 1245, 420));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void DateiInfoFrm::setzeHilfe(HelpViewer* hilfe, const QString& hilfeDatei) {
-    hilfe_ = hilfe;
-    hilfeDatei_ = hilfeDatei;
 }
 
 void DateiInfoFrm::spielerGelesen(int index, const QString& name) {
@@ -101,14 +96,6 @@ void DateiInfoFrm::setzeAnzahlAufgaben(int anzahl) {
 void DateiInfoFrm::fuellePunkte(const SitzungsDaten& daten) {
     for (int i = 0; i < 4 && i < daten.nSpieler; ++i)
         spPunkte[i]->setText(QString::number(daten.punkte[i][0]));
-}
-
-void DateiInfoFrm::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
-        hilfe_->showTopic(hilfeDatei_, kHilfeThema);
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }
 
 } // namespace zafku

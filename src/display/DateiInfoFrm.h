@@ -2,7 +2,7 @@
 
 #include "startup/StartParameter.h"
 
-#include <QDialog>
+#include "dialogs/HilfeDialog.h"
 
 #include <array>
 
@@ -15,15 +15,13 @@ struct SitzungsDaten;
 
 // The game state: the size of the word material and every player's points. The names
 // are filled while the launch block is read; the dialog lives for the whole run.
-class DateiInfoFrm : public QDialog, public SpielerAnzeige {
+class DateiInfoFrm : public HilfeDialog, public SpielerAnzeige {
     Q_OBJECT
   public:
     static constexpr long kHilfeThema = 3004;
 
     explicit DateiInfoFrm(QWidget* parent = nullptr);
 
-    // F1 opens this dialog's help topic in hilfeDatei.
-    void setzeHilfe(HelpViewer* hilfe, const QString& hilfeDatei);
     void spielerGelesen(int index, const QString& name) override;
     void setzeAnzahlAufgaben(int anzahl);
     // One row per player, named as in daten; the rows beyond are hidden.
@@ -35,13 +33,6 @@ class DateiInfoFrm : public QDialog, public SpielerAnzeige {
     std::array<QLabel*, 4> spPunkte{};
     // 0: number of words, 1: basic vocabulary.
     std::array<QLabel*, 2> datInfLbl{};
-
-  protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
-
-  private:
-    HelpViewer* hilfe_ = nullptr;
-    QString hilfeDatei_;
 };
 
 } // namespace zafku

@@ -74,7 +74,8 @@ QString InfoFrm::versionsText() {
 }
 
 InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
-    : QDialog(parent), hilfe_(hilfe), hilfeDatei_(std::move(hilfeDatei)) {
+    : HilfeDialog(kHilfeThema, parent) {
+    setzeHilfe(hilfe, hilfeDatei);
     setWindowTitle(QStringLiteral("Info über ..."));
     setFixedSize(twips(3405), twips(3795));
 
@@ -105,14 +106,6 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     ok->setGeometry(tw(1050, 3330, 1245, 405));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void InfoFrm::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
-        hilfe_->showTopic(hilfeDatei_, kHilfeThema);
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }
 
 } // namespace zafku

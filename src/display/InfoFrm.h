@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/HilfeDialog.h"
 
 class QLabel;
 
@@ -9,7 +9,7 @@ namespace zafku {
 class HelpViewer;
 
 // The about box: the framework's name, the program's version and who made it.
-class InfoFrm : public QDialog {
+class InfoFrm : public HilfeDialog {
     Q_OBJECT
   public:
     static constexpr long kHilfeThema = 3007;
@@ -21,13 +21,6 @@ class InfoFrm : public QDialog {
     static QString versionsText();
 
     QLabel* relLbl = nullptr;
-
-  protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
-
-  private:
-    HelpViewer* hilfe_;
-    QString hilfeDatei_;
 };
 
 // The framework's name in bright letters of different colours, 100 x 37 pixels.

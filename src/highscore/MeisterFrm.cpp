@@ -28,7 +28,8 @@ QString zeilen(const QString& text) {
 } // namespace
 
 MeisterFrm::MeisterFrm(MeisterListe& liste, HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
-    : QDialog(parent), liste_(liste), hilfe_(hilfe), hilfeDatei_(std::move(hilfeDatei)) {
+    : HilfeDialog(kHilfeThema, parent), liste_(liste) {
+    setzeHilfe(hilfe, hilfeDatei);
     setWindowTitle(QStringLiteral("Meisterliste"));
     QFont schrift = font();
     schrift.setPointSize(10);
@@ -84,15 +85,6 @@ void MeisterFrm::zeige() {
 
 QString MeisterFrm::updateMeister(const SitzungsDaten& daten, const QString& datum) {
     return liste_.updateMeister(daten, datum);
-}
-
-void MeisterFrm::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
-        hilfe_->showTopic(hilfeDatei_, kHilfeThema);
-        return;
-    }
-    // Esc is the cancel key; it hides the list like "&OK".
-    QDialog::keyPressEvent(ereignis);
 }
 
 } // namespace zafku

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/HilfeDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,7 @@ struct SitzungsDaten;
 
 // The high-score list. It reads the list on its first showing only; entries are added
 // at program end, so the list cannot change while the game runs.
-class MeisterFrm : public QDialog {
+class MeisterFrm : public HilfeDialog {
     Q_OBJECT
   public:
     static constexpr long kHilfeThema = 3005;
@@ -34,15 +34,10 @@ class MeisterFrm : public QDialog {
     QLabel* fehlerLbl = nullptr;
     QPushButton* okBtn = nullptr;
 
-  protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
-
   private:
     void lade();
 
     MeisterListe& liste_;
-    HelpViewer* hilfe_;
-    QString hilfeDatei_;
     bool geladen_ = false;
 };
 

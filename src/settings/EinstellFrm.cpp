@@ -16,7 +16,8 @@ namespace zafku {
 
 EinstellFrm::EinstellFrm(SitzungsDaten& daten, EinstellKontrollen& kontrollen, HelpViewer* hilfe,
                          QWidget* parent)
-    : QDialog(parent), daten_(daten), kontrollen_(kontrollen), hilfe_(hilfe) {
+    : HilfeDialog(kHilfeThema, parent), daten_(daten), kontrollen_(kontrollen) {
+    setzeHilfe(hilfe, daten.hilfeDatei);
     setWindowTitle(QStringLiteral("Einstellungen"));
     const auto benenne = [](QWidget* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
@@ -111,14 +112,6 @@ void EinstellFrm::reject() {
     verwerfeEinstellungen(daten_, kontrollen_);
     zeigeKontrollen();
     QDialog::reject();
-}
-
-void EinstellFrm::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_F1 && hilfe_) {
-        hilfe_->showTopic(daten_.hilfeDatei, kHilfeThema);
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }
 
 } // namespace zafku

@@ -2,7 +2,7 @@
 
 #include "ZafkuIni.h"
 
-#include <QDialog>
+#include "dialogs/HilfeDialog.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ struct SitzungsDaten;
 
 // The settings dialog. Created once and afterwards only shown modally and hidden; its
 // controls mirror the working copy in kontrollen, SitzungsDaten holds the values in force.
-class EinstellFrm : public QDialog {
+class EinstellFrm : public HilfeDialog {
     Q_OBJECT
   public:
     static constexpr long kHilfeThema = 3003;
@@ -41,7 +41,6 @@ class EinstellFrm : public QDialog {
     QPushButton* abbrBtn = nullptr;
 
   protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
     // Esc and the close box act as "abbrechen".
     void reject() override;
 
@@ -51,7 +50,6 @@ class EinstellFrm : public QDialog {
 
     SitzungsDaten& daten_;
     EinstellKontrollen& kontrollen_;
-    HelpViewer* hilfe_;
     bool spielerGeaendert_ = false;
 };
 

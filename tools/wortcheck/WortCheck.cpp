@@ -45,20 +45,31 @@ std::optional<QString> leseUtf8(const QString& pfad) {
 
 using Paare = QSet<QPair<QString, QString>>;
 
-// Reviewed "richtig | falsch" pairs: the sentence makes the choice clear.
-Paare leseErlaubtePaare(const QString& pfad, QList<QuellFehler>& fehler) {
-    Paare paare;
+// The lines of a review file, each "field | … | reason" with exactly `felder` fields and a
+// reason that is not empty; comment lines start with "#".
+template <typename Nimm>
+void leseGepruefteZeilen(const QString& pfad, int felder, const QString& form,
+                         QList<QuellFehler>& fehler, Nimm nimm) {
     const QStringList zeilen = leseUtf8(pfad).value_or(QString()).split(u'\n');
     for (int i = 0; i < zeilen.size(); ++i) {
         const QString z = zeilen[i].trimmed();
         if (z.isEmpty() || z.startsWith(u'#'))
             continue;
         const QStringList f = z.split(u'|');
-        if (f.size() != 3 || f[2].trimmed().isEmpty())
-            fehler.append({pfad, i + 1, QStringLiteral("nicht \"richtig | falsch | Begründung\"")});
+        if (f.size() != felder || f.last().trimmed().isEmpty())
+            fehler.append({pfad, i + 1, QStringLiteral("nicht \"%1\"").arg(form)});
         else
-            paare.insert({f[0].trimmed(), f[1].trimmed()});
+            nimm(f, i + 1);
     }
+}
+
+// Reviewed "richtig | falsch" pairs: the sentence makes the choice clear.
+Paare leseErlaubtePaare(const QString& pfad, QList<QuellFehler>& fehler) {
+    Paare paare;
+    leseGepruefteZeilen(pfad, 3, QStringLiteral("richtig | falsch | Begründung"), fehler,
+                        [&](const QStringList& f, int) {
+                            paare.insert({f[0].trimmed(), f[1].trimmed()});
+                        });
     return paare;
 }
 
@@ -67,17 +78,9 @@ Paare leseErlaubtePaare(const QString& pfad, QList<QuellFehler>& fehler) {
 // knowingly uneven ("DHO_ Auswahl ö,öh").
 QHash<QString, int> leseGeprueft(const QString& pfad, QList<QuellFehler>& fehler) {
     QHash<QString, int> befunde;
-    const QStringList zeilen = leseUtf8(pfad).value_or(QString()).split(u'\n');
-    for (int i = 0; i < zeilen.size(); ++i) {
-        const QString z = zeilen[i].trimmed();
-        if (z.isEmpty() || z.startsWith(u'#'))
-            continue;
-        const QStringList f = z.split(u'|');
-        if (f.size() != 2 || f[1].trimmed().isEmpty())
-            fehler.append({pfad, i + 1, QStringLiteral("nicht \"Schlüssel | Begründung\"")});
-        else
-            befunde.insert(f[0].trimmed(), i + 1);
-    }
+    leseGepruefteZeilen(
+        pfad, 2, QStringLiteral("Schlüssel | Begründung"), fehler,
+        [&](const QStringList& f, int zeile) { befunde.insert(f[0].trimmed(), zeile); });
     return befunde;
 }
 
