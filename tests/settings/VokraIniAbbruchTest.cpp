@@ -41,6 +41,8 @@ TEST(VokraIniAbbruch, KilledAtAnyInstantLeavesAWholeFile) {
     std::uniform_int_distribution<int> mikrosekunden(0, 4000);
     int tmpGesehen = 0;
     for (int runde = 0; runde < 300; ++runde) {
+        int bereit[2];
+        ASSERT_EQ(pipe(bereit), 0);
         const pid_t kind = fork();
         ASSERT_GE(kind, 0);
         if (kind == 0) {
@@ -48,8 +50,17 @@ TEST(VokraIniAbbruch, KilledAtAnyInstantLeavesAWholeFile) {
             for (int n = 0;; ++n) {
                 eigene.tonEin = n % 2;
                 saveVokraIni(eigene, k);
+                // From the first finished rewrite on the child rewrites without pause, so
+                // the kill below lands at a random point of a rewrite however busy the
+                // machine is.
+                if (n == 0 && write(bereit[1], "x", 1) != 1)
+                    _exit(1);
             }
         }
+        close(bereit[1]);
+        char zeichen;
+        ASSERT_EQ(read(bereit[0], &zeichen, 1), 1);
+        close(bereit[0]);
         usleep(static_cast<useconds_t>(mikrosekunden(zufall)));
         kill(kind, SIGKILL);
         waitpid(kind, nullptr, 0);
