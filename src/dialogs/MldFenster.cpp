@@ -4,8 +4,12 @@
 #include "Twips.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace zafku {
 
@@ -18,6 +22,35 @@ constexpr int kMeldungOben = 180;
 constexpr int kBtn1Links = 120;
 constexpr int kKnopfBreite = 1215;
 constexpr int kKnopfHoehe = 405;
+
+// Breaks every line wider than breite at blanks, and a word wider than breite (a long
+// file name) between its characters, so that no text runs off the screen.
+QString umbrochen(const QString& text, const QFontMetrics& metrik, int breite) {
+    QStringList zeilen;
+    for (const QString& zeile : text.split(u'\n')) {
+        QString aktuell;
+        for (QString wort : zeile.split(u' ')) {
+            const QString mitWort = aktuell.isEmpty() ? wort : aktuell + u' ' + wort;
+            if (metrik.horizontalAdvance(mitWort) <= breite) {
+                aktuell = mitWort;
+                continue;
+            }
+            if (!aktuell.isEmpty())
+                zeilen.append(aktuell);
+            aktuell.clear();
+            while (metrik.horizontalAdvance(wort) > breite) {
+                qsizetype n = 1;
+                while (n < wort.size() && metrik.horizontalAdvance(wort.left(n + 1)) <= breite)
+                    ++n;
+                zeilen.append(wort.left(n));
+                wort = wort.mid(n);
+            }
+            aktuell = wort;
+        }
+        zeilen.append(aktuell);
+    }
+    return zeilen.join(u'\n');
+}
 
 } // namespace
 
@@ -44,7 +77,13 @@ MldFenster::MldFenster(QWidget* parent)
 void MldFenster::bereiteVor(const QString& text, const QString& knopf1, const QString& knopf2,
                             const QString& titel) {
     setWindowTitle(titel);
-    meldung_->setText(QString(text).replace(u'\r', u'\n'));
+    // Everything outside the text: frame and window margins, plus room for the borders.
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int platz = bildschirm ? bildschirm->availableGeometry().width() : 1024;
+    const int textBreite =
+        std::max(twips(kKnopfBreite), platz - twips(kRahmenLinks + kMeldungLinks + 400) - 40);
+    meldung_->setText(
+        umbrochen(QString(text).replace(u'\r', u'\n'), meldung_->fontMetrics(), textBreite));
     meldung_->adjustSize();
 
     const int rahmenBreite = kMeldungLinks + pixelInTwips(meldung_->width()) + 200;

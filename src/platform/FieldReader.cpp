@@ -2,6 +2,16 @@
 
 namespace zafku {
 
+QString trimBlanks(const QString& text) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ')
+        ++start;
+    while (end > start && text[end - 1] == u' ')
+        --end;
+    return text.mid(start, end - start);
+}
+
 FieldReader::FieldReader(QString text) : text_(std::move(text)) {}
 
 bool FieldReader::atLineEnd() const {
@@ -16,7 +26,7 @@ void FieldReader::skipLineEnd() {
 }
 
 void FieldReader::skipBlanks() {
-    while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t'))
+    while (pos_ < text_.size() && text_[pos_] == u' ')
         ++pos_;
 }
 
@@ -27,18 +37,22 @@ QString FieldReader::next() {
     }
     skipBlanks();
     QString field;
+    quoteCutOff_ = false;
     if (pos_ < text_.size() && text_[pos_] == u'"') {
-        const qsizetype close = text_.indexOf(u'"', pos_ + 1);
-        const qsizetype stop = close < 0 ? text_.size() : close;
-        field = text_.mid(pos_ + 1, stop - pos_ - 1);
-        pos_ = close < 0 ? text_.size() : close + 1;
+        const qsizetype start = ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != u'"' && !atLineEnd())
+            ++pos_;
+        field = text_.mid(start, pos_ - start);
+        quoteCutOff_ = pos_ == text_.size();
+        if (pos_ < text_.size() && text_[pos_] == u'"')
+            ++pos_;
         while (pos_ < text_.size() && text_[pos_] != u',' && !atLineEnd())
             ++pos_;
     } else {
         const qsizetype start = pos_;
         while (pos_ < text_.size() && text_[pos_] != u',' && !atLineEnd())
             ++pos_;
-        field = text_.mid(start, pos_ - start).trimmed();
+        field = trimBlanks(text_.mid(start, pos_ - start));
     }
     if (pos_ < text_.size() && text_[pos_] == u',')
         ++pos_;

@@ -5,14 +5,55 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace zafku {
 
-std::optional<QString> readHostText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+std::optional<QString> readHostText(const QString& path, HostTextError* error) {
+    HostTextError ignored;
+    HostTextError& why = error ? *error : ignored;
+    why = HostTextError::None;
+    // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        why = errno == ENOENT ? HostTextError::Missing : HostTextError::Unreadable;
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    }
+    struct stat info {};
+    QByteArray bytes;
+    if (::fstat(fd, &info) != 0) {
+        why = HostTextError::Unreadable;
+    } else if (!S_ISREG(info.st_mode)) {
+        why = HostTextError::NotAFile;
+    } else {
+        // Reads one byte past the limit: the file may have grown since fstat.
+        bytes.resize(qsizetype(std::min<qint64>(info.st_size, kMaxHostTextBytes) + 1));
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                why = HostTextError::Unreadable;
+                break;
+            }
+            if (n == 0)
+                break;
+            got += n;
+            if (got == bytes.size() && got <= kMaxHostTextBytes)
+                bytes.resize(std::min<qsizetype>(bytes.size() * 2, kMaxHostTextBytes + 1));
+        }
+        bytes.truncate(got);
+        if (why == HostTextError::None && got > kMaxHostTextBytes)
+            why = HostTextError::TooLarge;
+    }
+    ::close(fd);
+    if (why != HostTextError::None)
         return std::nullopt;
     return decodeWindows1252(bytes);
 }

@@ -7,8 +7,15 @@
 
 namespace zafku {
 
-// Whole host text file decoded from Windows-1252; nullopt when it cannot be read.
-std::optional<QString> readHostText(const QString& path);
+// Host text files are a few kilobytes; anything far larger is not one.
+constexpr qint64 kMaxHostTextBytes = 1 << 20;
+
+enum class HostTextError { None, Missing, NotAFile, TooLarge, Unreadable };
+
+// Whole host text file decoded from Windows-1252; nullopt when it cannot be read, with
+// the reason in *error. Only regular files are opened, so a FIFO or a device can neither
+// block nor exhaust memory.
+std::optional<QString> readHostText(const QString& path, HostTextError* error = nullptr);
 
 // Splits host text into lines; CR LF, a lone LF and a lone CR all end a line.
 QStringList splitHostLines(const QString& text);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
+#include <chrono>
 #include <memory>
 
 struct sqlite3;
@@ -19,6 +21,9 @@ class SqliteStatement {
     SqliteStatement(SqliteStatement&&) noexcept = default;
     ~SqliteStatement();
 
+    // A statement that runs a criterion of the host's: errors and time-outs name it.
+    void setKriterium(const QString& kriterium, const QString& tabelle);
+
     void bind(int index, const QVariant& wert);
     // Next result row; false when there is none.
     bool step();
@@ -31,6 +36,8 @@ class SqliteStatement {
 
   private:
     const SqliteDatabase* db_;
+    QString kriterium_;
+    QString tabelle_;
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt_;
 };
 
@@ -38,7 +45,9 @@ class SqliteStatement {
 // which makes each lookup about twenty times cheaper.
 class SqliteDatabase {
   public:
-    enum class Zugriff { Lesen, Schreiben };
+    // Unveraenderlich: a file nobody changes while the game runs, read without locks,
+    // journals or shared-memory files, so nothing is ever written beside it.
+    enum class Zugriff { Lesen, Unveraenderlich, Schreiben };
 
     // Raises LaufzeitFehler with a German text when the file is missing, is an Access
     // database or is no SQLite database. Schreiben creates the file when it is missing.
@@ -54,13 +63,29 @@ class SqliteDatabase {
     SqliteStatement prepare(const QString& sql) const;
     void exec(const QString& sql) const;
     bool hatTabelle(const QString& name) const;
+    // Column names of a table as stored, in order.
+    QStringList spalten(const QString& tabelle) const;
+
+    // Longest time one step of a statement may run before it is broken off; a criterion
+    // of the host's could otherwise run for ever.
+    void setZeitLimit(std::chrono::milliseconds limit) { zeitLimit_ = limit; }
+    std::chrono::milliseconds zeitLimit() const { return zeitLimit_; }
 
     // The German text for the last error of this connection, naming the file.
     [[noreturn]] void fehler(const QString& was) const;
+    // What the last error of this connection means, in plain German.
+    QString fehlerGrund() const;
 
   private:
+    friend class SqliteStatement;
+    static int fortschritt(void* db);
+    void starteFrist() const;
+
     QString pfad_;
     sqlite3* db_ = nullptr;
+    std::chrono::milliseconds zeitLimit_{5000};
+    mutable std::chrono::steady_clock::time_point frist_ =
+        std::chrono::steady_clock::time_point::max();
 };
 
 } // namespace zafku

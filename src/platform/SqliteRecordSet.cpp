@@ -38,11 +38,19 @@ bool istEinAusdruck(const QString& kriterium) {
     return tiefe == 0 && !kriterium.trimmed().isEmpty();
 }
 
-SqliteRecordSet::SqliteRecordSet(const SqliteDatabase& db, const QString& tabelle)
+SqliteRecordSet::SqliteRecordSet(const SqliteDatabase& db, const QString& tabelle,
+                                 const QStringList& felder)
     : db_(db), tabelle_(tabelle) {
     if (!db.hatTabelle(tabelle))
         throw LaufzeitFehler(
             QStringLiteral("In der Datenbank %1 fehlt die Tabelle %2.").arg(db.pfad(), tabelle));
+    const QStringList vorhanden = db.spalten(tabelle);
+    for (const QString& feld : felder) {
+        if (!vorhanden.contains(feld, Qt::CaseInsensitive))
+            throw LaufzeitFehler(QStringLiteral("In der Tabelle %1 der Datenbank %2 fehlt das "
+                                                "Feld %3.")
+                                     .arg(tabelle, db.pfad(), feld));
+    }
 }
 
 QString SqliteRecordSet::bedingung(const QString& kriterium) const {
@@ -55,14 +63,18 @@ QString SqliteRecordSet::bedingung(const QString& kriterium) const {
 
 SqliteStatement SqliteRecordSet::bereite(const QString& sql, const QString& kriterium) const {
     try {
-        return db_.prepare(sql);
+        SqliteStatement s = db_.prepare(sql);
+        if (!kriterium.isEmpty())
+            s.setKriterium(kriterium, tabelle_);
+        return s;
     } catch (const LaufzeitFehler&) {
-        if (kriterium.isEmpty())
+        // A damaged file is the file's fault, not the criterion's.
+        const int code = sqlite3_errcode(db_.handle());
+        if (kriterium.isEmpty() || (code != SQLITE_ERROR && code != SQLITE_TOOBIG))
             throw;
         throw LaufzeitFehler(QStringLiteral("Das Suchkriterium »%1« für die Tabelle %2 der "
                                             "Datenbank %3 ist ungültig: %4")
-                                 .arg(kriterium, tabelle_, db_.pfad(),
-                                      QString::fromUtf8(sqlite3_errmsg(db_.handle()))));
+                                 .arg(kriterium, tabelle_, db_.pfad(), db_.fehlerGrund()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <limits>
@@ -19,8 +20,9 @@ class SqliteRecordSet {
   public:
     static constexpr qint64 keinSatz = std::numeric_limits<qint64>::min();
 
-    // Raises LaufzeitFehler when the table does not exist.
-    SqliteRecordSet(const SqliteDatabase& db, const QString& tabelle);
+    // Raises LaufzeitFehler when the table or one of the fields does not exist.
+    SqliteRecordSet(const SqliteDatabase& db, const QString& tabelle,
+                    const QStringList& felder = {});
 
     const QString& tabelle() const { return tabelle_; }
     const QString& datei() const { return db_.pfad(); }

@@ -74,7 +74,8 @@ Kategorie leseKmpText(const QString& text, const QString& kennung, const QString
     for (;;) {
         for (QString& f : feld)
             f = leser.next();
-        if (leser.readPastEnd())
+        // A quote left open at the end means the last field lost its tail.
+        if (leser.readPastEnd() || leser.quoteCutOff())
             throw LaufzeitFehler(QStringLiteral("Die Übungsdatei %1 endet nicht mit einem "
                                                 "vollständigen Block aus %2 Feldern.")
                                      .arg(datei)

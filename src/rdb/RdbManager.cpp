@@ -22,10 +22,19 @@ void RdbManager::openRdb(const QString& appPfad) {
     dbPhras.reset();
     dbLup.reset();
     dbWort.reset();
-    db = std::make_unique<SqliteDatabase>(resolveHostPath(appPfad, QStringLiteral("Vokra-D.mdb")));
-    dbWort = std::make_unique<SqliteRecordSet>(*db, QStringLiteral("WortListe"));
-    dbLup = std::make_unique<SqliteRecordSet>(*db, QStringLiteral("LupenStellen"));
-    dbPhras = std::make_unique<SqliteRecordSet>(*db, QStringLiteral("SemSynt"));
+    // The host's file: nothing may ever be written beside it.
+    db = std::make_unique<SqliteDatabase>(resolveHostPath(appPfad, QStringLiteral("Vokra-D.mdb")),
+                                          SqliteDatabase::Zugriff::Unveraenderlich);
+    dbWort = std::make_unique<SqliteRecordSet>(
+        *db, QStringLiteral("WortListe"),
+        QStringList{QStringLiteral("RefNr"), QStringLiteral("Wort"), QStringLiteral("Kontext"),
+                    QStringLiteral("KomplexInd")});
+    dbLup = std::make_unique<SqliteRecordSet>(
+        *db, QStringLiteral("LupenStellen"),
+        QStringList{QStringLiteral("RefNr"), QStringLiteral("Vesk"), QStringLiteral("vonPos")});
+    dbPhras = std::make_unique<SqliteRecordSet>(
+        *db, QStringLiteral("SemSynt"),
+        QStringList{QStringLiteral("RefNr"), QStringLiteral("SatzKontext")});
     aufgabenPos = -1;
 }
 
@@ -46,8 +55,19 @@ void RdbManager::loadKategorie(const QString& kennung) {
                 QStringLiteral("\rÜbung %1 in Vokra.kmp").arg(kategorie.kmpKennung));
         }
     }
-    countAufgaben2();
-    countAufgaben1();
+    try {
+        countAufgaben2();
+        countAufgaben1();
+    } catch (const LaufzeitFehler& fehler) {
+        // A criterion that runs too long is the exercise's fault as well.
+        const auto nennt = [&](const QString& k) {
+            return !k.isEmpty() && fehler.text().contains(u'»' + k + u'«');
+        };
+        if (!nennt(kategorie.kmpKriterium1) && !nennt(kategorie.kmpKriterium2))
+            throw;
+        throw LaufzeitFehler(fehler.text() +
+                             QStringLiteral("\rÜbung %1 in Vokra.kmp").arg(kategorie.kmpKennung));
+    }
     aufgabenPos = keinePosition;
 }
 

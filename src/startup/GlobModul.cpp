@@ -2,7 +2,9 @@
 
 #include "SitzungsDaten.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zafku {
 
@@ -41,11 +43,19 @@ Farbe farbeStark(const SitzungsDaten& daten, int zeile) {
     return farbe(daten.farbTabStark, zeile);
 }
 
+namespace {
+bool istZiffer(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+} // namespace
+
 QString bausteinBildName(const QString& code) {
-    const auto zeichen = [&](int n) { return n <= code.size() ? code[n - 1] : QChar(); };
+    // A missing character is "", never a NUL in the file name.
+    const auto zeichen = [&](int n) { return code.mid(n - 1, 1); };
+    const auto ziffer = [&](int n) { return zeichen(n).size() == 1 && istZiffer(zeichen(n)[0]); };
     QString s;
-    if (zeichen(3).isDigit())
-        s = code.left(2) + (zeichen(4).isDigit() ? QStringLiteral("_") : QString(zeichen(4)));
+    if (ziffer(3))
+        s = code.left(2) + (ziffer(4) ? QStringLiteral("_") : zeichen(4));
     else if (code.left(2) == QLatin1String("LT"))
         s = QStringLiteral("LT_");
     else
@@ -55,21 +65,30 @@ QString bausteinBildName(const QString& code) {
 
 int zahlWert(const QString& text) {
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+    while (i < text.size() && text[i] == u' ')
         ++i;
     const qsizetype start = i;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     bool punkt = false;
-    while (i < text.size() && (text[i].isDigit() || (text[i] == u'.' && !punkt))) {
+    while (i < text.size() && (istZiffer(text[i]) || (text[i] == u'.' && !punkt))) {
         punkt = punkt || text[i] == u'.';
         ++i;
     }
+    const QString zahl = text.mid(start, i - start);
+    const bool ziffern = std::any_of(zahl.cbegin(), zahl.cend(), istZiffer);
     bool ok = false;
-    const double wert = text.mid(start, i - start).toDouble(&ok);
-    if (!ok)
+    double wert = std::nearbyint(zahl.toDouble(&ok));
+    if (!ziffern)
         return 0;
-    return static_cast<int>(std::nearbyint(wert));
+    // Digits that do not convert are too many for a double; both ends saturate.
+    if (!ok)
+        wert = zahl.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL;
+    if (wert >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (wert <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(wert);
 }
 
 } // namespace zafku

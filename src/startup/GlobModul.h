@@ -48,7 +48,8 @@ Farbe farbeStark(const SitzungsDaten& daten, int zeile);
 QString bausteinBildName(const QString& code);
 
 // Value of a text read as a number: blanks skipped, optional sign, digits and one
-// decimal point; 0 when there is none. Rounded to the nearest, halves to even.
+// decimal point; 0 when there is none. Rounded to the nearest, halves to even; a value
+// beyond the int range gives the nearest end of it.
 int zahlWert(const QString& text);
 
 } // namespace zafku

@@ -13,12 +13,26 @@ namespace zafku {
 
 QString leseHostDatei(const QString& appPfad, const QString& name) {
     const QString pfad = resolveHostPath(appPfad, name);
-    const auto text = readHostText(pfad);
-    if (!text)
+    HostTextError grund = HostTextError::None;
+    const auto text = readHostText(pfad, &grund);
+    if (text)
+        return *text;
+    switch (grund) {
+    case HostTextError::NotAFile:
+        throw LaufzeitFehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2 ist "
+                                            "keine gewöhnliche Textdatei.")
+                                 .arg(name, pfad));
+    case HostTextError::TooLarge:
+        throw LaufzeitFehler(QStringLiteral("Die Datei %1 ist zu groß (mehr als %2 KB). "
+                                            "Sie ist wohl beschädigt:\r%3")
+                                 .arg(name)
+                                 .arg(kMaxHostTextBytes / 1024)
+                                 .arg(pfad));
+    default:
         throw LaufzeitFehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r"
                                             "Bitte prüfe, ob sie im Ordner\r%2\rvorhanden ist.")
                                  .arg(name, appPfad));
-    return *text;
+    }
 }
 
 void leseMaxSpielDauer(SitzungsDaten& daten) {
@@ -30,7 +44,7 @@ void leseMaxSpielDauer(SitzungsDaten& daten) {
         const QString feld = leser.next();
         if (feld.startsWith(u';') || !feld.startsWith(schluessel))
             continue;
-        const int minuten = std::max(5, zahlWert(feld.mid(schluessel.size()).trimmed()));
+        const int minuten = std::max(5, zahlWert(trimBlanks(feld.mid(schluessel.size()))));
         const int faktor = static_cast<int>(std::floor((15.0 / minuten) * 5.0));
         daten.spielZeitFaktor = std::max(1, faktor);
         return;

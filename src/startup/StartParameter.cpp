@@ -2,6 +2,7 @@
 
 #include "GlobModul.h"
 #include "SitzungsDaten.h"
+#include "platform/FieldReader.h"
 
 #include <QStringList>
 
@@ -39,7 +40,7 @@ bool leseStartParameter(const QString& kommandozeile, SitzungsDaten& daten,
     QString item;
     bool spielerFolgen = false;
     while (!spielerFolgen && naechstesItem(rest, item)) {
-        const QString wert = wertNachGleich(item).trimmed();
+        const QString wert = trimBlanks(wertNachGleich(item));
         if (item.startsWith(QLatin1String("Version="))) {
             if (wert != QLatin1String("4"))
                 return false;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,24 @@ TEST(MldFenster, SizesItselfToTheText) {
         EXPECT_NEAR(rechts(rahmen, &f), rechts(meldung, &f) + twips(200), 1);
     }
     EXPECT_GT(f.width(), einzeilig.width());
+}
+
+TEST(MldFenster, ATextWiderThanTheScreenWrapsAndKeepsItsButtonInside) {
+    MldFenster f;
+    const QString pfad = "/host/" + QString(300, u'x') + "/Vokra.ini";
+    const int bildschirm = f.screen()->availableGeometry().width();
+    for (const QString& text :
+         {"Die Datei " + pfad + " fehlt.", QString(60, u'a').append(" b").repeated(8)}) {
+        f.bereiteVor(text, "&OK", "", "Laufzeitfehler");
+        const auto* meldung = f.findChild<QLabel*>("Meldung");
+        EXPECT_LE(f.width(), bildschirm);
+        EXPECT_LE(rechts(meldung, &f), f.width());
+        const QPushButton* ok = knopf(&f, "Btn1");
+        EXPECT_LE(rechts(ok, &f), f.width());
+        EXPECT_LE(ok->geometry().bottom(), f.height());
+        // Only line breaks were added; every character is still shown.
+        EXPECT_EQ(meldung->text().remove(u'\n').remove(u' '), QString(text).remove(u' '));
+    }
 }
 
 TEST(MldFenster, PlacesOneButtonCentredAndTwoAtTheirPlaces) {

@@ -35,6 +35,8 @@ TEST(FieldReader, SplitsFieldsLikeTheHost) {
         {"comma before line end", "a,\r\nb", {"a", "", "b"}},
         {"two commas", "a,,b", {"a", "", "b"}},
         {"unclosed quote runs to end", "\"abc", {"abc"}},
+        {"line end ends a quoted field", "\"ab\r\ncd\",e", {"ab", "cd\"", "e"}},
+        {"only blanks trimmed, not tabs", "\ta\t , b", {"\ta\t", "b"}},
         {"text after closing quote dropped", "\"ab\"cd,e", {"ab", "e"}},
         {"no trailing line end",
          "[Spiele]\r\nMaximaleSpielDauer=30",
@@ -55,4 +57,17 @@ TEST(FieldReader, ReadingPastTheEndIsMarked) {
     EXPECT_FALSE(leser.readPastEnd());
     EXPECT_EQ(leser.next(), "");
     EXPECT_TRUE(leser.readPastEnd());
+}
+
+TEST(FieldReader, AQuoteOpenAtTheEndIsMarked) {
+    const struct {
+        const char* text;
+        bool abgeschnitten;
+    } faelle[] = {{"a,\"bc", true}, {"a,\"bc\"", false}, {"a,\"b\r\n", false}, {"a,b", false}};
+    for (const auto& f : faelle) {
+        FieldReader leser(QString::fromUtf8(f.text));
+        leser.next();
+        leser.next();
+        EXPECT_EQ(leser.quoteCutOff(), f.abgeschnitten) << f.text;
+    }
 }

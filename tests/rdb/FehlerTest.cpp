@@ -4,6 +4,9 @@
 #include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
 
+#include <QDir>
+
+#include <chrono>
 #include <functional>
 
 using namespace zafku;
@@ -52,6 +55,34 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
          [](RdbTestHost& h) { h.kmp({"LIE_,1,LIKU"}); },
          laden,
          {"Vokra.kmp", "vollständigen Block"}},
+        {"file cut inside the last quoted field",
+         [](RdbTestHost& h) {
+             h.writeBytes("Vokra.kmp", "LIE_,\"1\",LIKU,\"1\",0:0,\"ie:i\",\"Tipp ohne En");
+         },
+         laden,
+         {"Vokra.kmp", "vollständigen Block"}},
+        {"criterion that never ends",
+         [](RdbTestHost& h) {
+             h.kmp({block("RefNr IN (WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 "
+                          "FROM c) SELECT x FROM c WHERE x < 0)")});
+         },
+         laden,
+         {"WITH RECURSIVE", "braucht zu lange", "Übung LIE_ in Vokra.kmp"}},
+        {"column Wort missing",
+         [](RdbTestHost& h) {
+             aendereDatenbank(h, "ALTER TABLE WortListe RENAME COLUMN Wort TO Wart");
+         },
+         oeffnen,
+         {"Vokra-D.mdb", "WortListe", "fehlt das Feld Wort"},
+         true},
+        {"database cut short",
+         [](RdbTestHost& h) {
+             QFile f(h.file("Vokra-D.mdb"));
+             ASSERT_TRUE(f.resize(2 * 4096));
+         },
+         laden,
+         {"Vokra-D.mdb", "beschädigt"},
+         true},
         {"rules without colon",
          [](RdbTestHost& h) { h.kmp({block("1", "*1")}); },
          laden,
@@ -59,7 +90,7 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
         {"criterion SQLite rejects",
          [](RdbTestHost& h) { h.kmp({block("Wortt = 1")}); },
          laden,
-         {"Wortt = 1", "no such column", "Übung LIE_ in Vokra.kmp"}},
+         {"Wortt = 1", "Das Feld »Wortt« gibt es nicht", "Übung LIE_ in Vokra.kmp"}},
         {"second statement",
          [](RdbTestHost& h) { h.kmp({block("1); DELETE FROM WortListe; SELECT (1")}); },
          laden,
@@ -107,6 +138,7 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
             try {
                 erreicht[i] = oeffnen;
                 rdb.openRdb(host.path());
+                rdb.db->setZeitLimit(std::chrono::milliseconds(300));
                 erreicht[i] = laden;
                 rdb.loadKategorie("LIE_");
                 erreicht[i] = ziehen;
@@ -123,7 +155,28 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
         EXPECT_EQ(erreicht[0], f.schritt) << f.fall << ": " << meldung[0].toStdString();
         for (const QString& teil : f.erwartet)
             EXPECT_TRUE(meldung[0].contains(teil)) << f.fall << ": " << meldung[0].toStdString();
+        // Plain German for the teacher: no SQL of the game's own, no English.
+        for (const char* fremd : {"SELECT rowid", "no such", "malformed", "disk image"})
+            EXPECT_FALSE(meldung[0].contains(fremd)) << f.fall << ": " << meldung[0].toStdString();
         if (f.datenFehler)
             EXPECT_FALSE(meldung[0].contains("Vokra.kmp")) << f.fall << ": blames the exercise";
     }
+}
+
+TEST(RdbManager, WritesNothingBesideTheSpellingDatabase) {
+    RdbTestHost host;
+    host.woerter({"Biene | die | 1 | Die @ fliegt. | LIE_:2"});
+    host.kmp({block("1")});
+    // A database left in WAL mode would otherwise get -wal and -shm files beside it.
+    aendereDatenbank(host, "PRAGMA journal_mode=WAL");
+    const QStringList vorher = QDir(host.path()).entryList(QDir::Files);
+    {
+        SkriptZufall zufall;
+        RdbManager rdb(zufall, Suchart::Index);
+        rdb.openRdb(host.path());
+        rdb.loadKategorie("LIE_");
+        EXPECT_FALSE(rdb.getNextAufgabe().isEmpty());
+        EXPECT_EQ(QDir(host.path()).entryList(QDir::Files), vorher);
+    }
+    EXPECT_EQ(QDir(host.path()).entryList(QDir::Files), vorher);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 using namespace zafku;
@@ -70,7 +71,8 @@ TEST(GlobModul, VornameAndPictureName) {
         const char* bild;
     } bilder[] = {{"LIP_", "BST_LIP.GIF"}, {"GK1M", "BST_GKM.GIF"}, {"AB12", "BST_AB_.GIF"},
                   {"LTxy", "BST_LT_.GIF"}, {"LT", "BST_LT_.GIF"},   {"AB", "BST_AB.GIF"},
-                  {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},      {"", "BST_.GIF"}};
+                  {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},      {"", "BST_.GIF"},
+                  {"AB1", "BST_AB.GIF"}};
     for (const auto& f : bilder)
         EXPECT_EQ(bausteinBildName(QString::fromUtf8(f.code)), QString::fromUtf8(f.bild)) << f.code;
 }
@@ -79,8 +81,29 @@ TEST(GlobModul, ZahlWertReadsTheLeadingNumberRoundingHalvesToEven) {
     const struct {
         const char* text;
         int wert;
-    } faelle[] = {{"3", 3},  {" 3", 3}, {"3x", 3}, {"2.5", 2}, {"3.5", 4},  {"-1", -1},
-                  {"x3", 0}, {"", 0},   {"+7", 7}, {"4.0", 4}, {"1.2.3", 1}};
+    } faelle[] = {{"3", 3},
+                  {" 3", 3},
+                  {"3x", 3},
+                  {"2.5", 2},
+                  {"3.5", 4},
+                  {"-1", -1},
+                  {"x3", 0},
+                  {"", 0},
+                  {"+7", 7},
+                  {"4.0", 4},
+                  {"1.2.3", 1},
+                  {"5.", 5},
+                  {"\t3", 0},
+                  {"-", 0},
+                  {"2147483647", INT_MAX},
+                  {"2147483646.5", 2147483646},
+                  {"2147483647.5", INT_MAX},
+                  {"99999999999", INT_MAX},
+                  {"-2147483648", INT_MIN},
+                  {"-99999999999", INT_MIN}};
     for (const auto& f : faelle)
         EXPECT_EQ(zahlWert(QString::fromUtf8(f.text)), f.wert) << f.text;
+    // More digits than a double holds.
+    EXPECT_EQ(zahlWert(QString(400, u'9')), INT_MAX);
+    EXPECT_EQ(zahlWert(u'-' + QString(400, u'9') + u'x'), INT_MIN);
 }

@@ -1,7 +1,12 @@
 #include "startup/HostDateien.h"
+#include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "startup/SitzungsDaten.h"
 #include "support/TempHost.h"
+
+#include <functional>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +43,9 @@ TEST(LeseMaxSpielDauer, FindsTheEntryAsTheHostWritesIt) {
     } faelle[] = {
         {"blanks trimmed", {"[Spiele]", "MaximaleSpielDauer= 30 "}, 2},
         {"no digits", {"[Spiele]", "MaximaleSpielDauer=lang"}, 15},
+        {"beyond the int range", {"[Spiele]", "MaximaleSpielDauer=99999999999"}, 1},
+        {"far below", {"[Spiele]", "MaximaleSpielDauer=-99999999999"}, 15},
+        {"tab is no blank", {"[Spiele]", "MaximaleSpielDauer=\t30"}, 15},
         {"comment skipped", {"[Spiele]", ";MaximaleSpielDauer=30", "MaximaleSpielDauer=8"}, 9},
         {"lower-case key", {"[Spiele]", "maximalespieldauer=30"}, 0},
         {"later section still searched",
@@ -73,15 +81,45 @@ TEST(LeseKategorieText, CountsOnlyCategoriesNotHeadings) {
     }
 }
 
-TEST(HostDateien, MissingFileIsARuntimeFaultNamingTheFile) {
+TEST(HostDateien, OnlyRegularFilesOfSensibleSizeAreRead) {
+    const struct {
+        const char* fall;
+        std::function<void(const TempHost&)> anlegen;
+        const char* grund;
+    } faelle[] = {
+        {"missing", [](const TempHost&) {}, "vorhanden"},
+        {"link to an endless device",
+         [](const TempHost& h) { QFile::link("/dev/zero", h.file("Vokra.tsp")); },
+         "keine gewöhnliche Textdatei"},
+        {"FIFO without writer",
+         [](const TempHost& h) { ASSERT_EQ(mkfifo(qPrintable(h.file("Vokra.tsp")), 0600), 0); },
+         "keine gewöhnliche Textdatei"},
+        {"folder", [](const TempHost& h) { QDir().mkpath(h.file("Vokra.tsp")); },
+         "keine gewöhnliche Textdatei"},
+        {"too large",
+         [](const TempHost& h) {
+             h.writeBytes("Vokra.tsp", QByteArray(kMaxHostTextBytes + 1, 'a'));
+         },
+         "zu groß"},
+    };
+    for (const auto& f : faelle) {
+        TempHost host;
+        f.anlegen(host);
+        SitzungsDaten daten;
+        daten.appPfad = host.path();
+        try {
+            leseKategorieText(daten);
+            ADD_FAILURE() << f.fall << ": no fault";
+        } catch (const LaufzeitFehler& fehler) {
+            EXPECT_TRUE(fehler.text().contains("Vokra.tsp")) << f.fall;
+            EXPECT_TRUE(fehler.text().contains(QString::fromUtf8(f.grund)))
+                << f.fall << ": " << fehler.what();
+        }
+    }
+    // Exactly at the limit is still a host file.
     TempHost host;
+    host.writeBytes("Vokra.tsp", QByteArray(kMaxHostTextBytes, 'a'));
     SitzungsDaten daten;
     daten.appPfad = host.path();
-    try {
-        leseKategorieText(daten);
-        FAIL() << "no fault";
-    } catch (const LaufzeitFehler& f) {
-        EXPECT_TRUE(f.text().contains("Vokra.tsp"));
-    }
-    EXPECT_THROW(leseMaxSpielDauer(daten), LaufzeitFehler);
+    EXPECT_NO_THROW(leseKategorieText(daten));
 }

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 using namespace zafku;
@@ -65,6 +67,9 @@ TEST(LeseStartParameter, ParsesTheLaunchBlock) {
         {"\"Version=4;VeskFeldName=X;Version=5;nSpieler=1;a;b;\"", false, 0, {}, {}, "X"},
         {"\"Version=4;nSpieler=5;a;b;c;d;e;1;2;3;4;5;\"", false, 5, {}, {}, ""},
         {"\"Version=4;nSpieler=-1;\"", false, -1, {}, {}, ""},
+        {"\"Version=4;nSpieler=99999999999;\"", false, INT_MAX, {}, {}, ""},
+        {"\"Version=4\t;nSpieler=0;\"", false, 0, {}, {}, ""},
+        {"\"Version=4;VeskFeldName=LIE_\t;\"", true, 0, {}, {}, "LIE_\t"},
         {"\"Version=4;nSpieler=2;a;b;c\"", false, 2, {"a", "b"}, {"c"}, ""},
         {"\"Version=4;nSpieler=2;a\"", false, 2, {}, {}, ""},
         {"\"Version=4;nSpieler=1;a;../x;\"", false, 1, {"a"}, {"../x"}, ""},

@@ -1,3 +1,5 @@
+#include "SanitizerOptions.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs every fuzz target for a fixed time on its corpus and prints "name: N execs" lines.
+#   fuzz/run-all.sh BUILD_DIR SECONDS [CORPUS_DIR]
+# BUILD_DIR is a tree configured with -DZAFKU_FUZZ=ON. Corpora grow in CORPUS_DIR
+# (default BUILD_DIR/fuzz-corpus) and are seeded from fuzz/seeds and the demo host.
+# Exits non-zero when a target finds a fault; its input lands beside the corpus.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+src=$(dirname "$here")
+build=${1:?usage: run-all.sh BUILD_DIR SECONDS [CORPUS_DIR]}
+seconds=${2:?usage: run-all.sh BUILD_DIR SECONDS [CORPUS_DIR]}
+corpora=${3:-$build/fuzz-corpus}
+
+seed() {
+    local name=$1 dir=$2
+    [ -d "$here/seeds/$name" ] && cp -n "$here/seeds/$name"/* "$dir"/
+    case $name in
+    hosttext)
+        cp -n "$src/host/Vokra.ini" "$dir/ini" && cp -n "$src/host/Vokra.tsp" "$dir/tsp" ;;
+    kmp)
+        # Header: key length and list flag, key, Vesk, vonPos, word; then the file.
+        for f in "$src"/host/kmp/*.kmp; do
+            { printf '\201LIE_\000\001\000\002\000'; cat "$f"; } >"$dir/$(basename "$f")"
+        done ;;
+    esac
+}
+
+status=0
+for name in start hosttext kmp kriterium; do
+    exe=$build/fuzz/fuzz_$name
+    corpus=$corpora/$name
+    log=$corpora/$name.log
+    mkdir -p "$corpus"
+    seed "$name" "$corpus"
+    if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$corpora/$name-" "$corpus" >"$log" 2>&1; then
+        echo "fuzz_$name: FAILED, input and log in $corpora" >&2
+        grep -B2 -A25 -m1 'ERROR\|property broken\|runtime error' "$log" >&2
+        status=1
+    fi
+    execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
+    echo "fuzz_$name: ${execs:-0} execs"
+done
+exit $status
