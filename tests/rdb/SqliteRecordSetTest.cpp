@@ -71,3 +71,21 @@ TEST(SqliteDatabase, RecognisesFilesThatAreNoSqliteDatabase) {
         }
     }
 }
+
+TEST(SqliteDatabase, ReadsUnchangedFromAFolderOfAnyName) {
+    RdbTestHost host;
+    // Characters that would end or escape the path inside an SQLite file URI.
+    for (const char* ordner : {"a ?b", "c#d", "e%41f", "g//h", "Schüler"}) {
+        const QString pfad = host.file(QString::fromUtf8(ordner) + "/w.mdb");
+        QDir().mkpath(QFileInfo(pfad).path());
+        {
+            const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Schreiben);
+            db.exec("CREATE TABLE t (x)");
+            db.exec("INSERT INTO t VALUES (42)");
+        }
+        const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Unveraenderlich);
+        SqliteStatement s = db.prepare("SELECT x FROM t");
+        ASSERT_TRUE(s.step()) << ordner;
+        EXPECT_EQ(s.int64(0), 42) << ordner;
+    }
+}
