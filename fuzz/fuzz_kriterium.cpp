@@ -41,10 +41,12 @@ const SqliteDatabase& datenbank() {
     return *db;
 }
 
-// Functions whose value changes from call to call cannot be compared.
+// Values that change from call to call (random numbers, the clock) cannot be compared.
 bool wechselhaft(const QString& kriterium) {
-    return kriterium.contains(QLatin1String("random"), Qt::CaseInsensitive) ||
-           kriterium.contains(QLatin1String("changes"), Qt::CaseInsensitive);
+    for (const char* wort : {"random", "changes", "now", "current_"})
+        if (kriterium.contains(QLatin1String(wort), Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 } // namespace

@@ -5,7 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cctype>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <sqlite3.h>
 
@@ -24,12 +29,22 @@ bool istAccessDatei(const QByteArray& kopf) {
 }
 
 void pruefeKopf(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    // Non-blocking, so that a FIFO in the database's place cannot stall the start.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         wirf(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: Die Datei fehlt "
                             "oder ist nicht lesbar.")
                  .arg(pfad));
-    const QByteArray kopf = datei.read(32);
+    struct stat info {};
+    QByteArray kopf(32, '\0');
+    const bool datei = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const ssize_t gelesen = datei ? ::read(fd, kopf.data(), size_t(kopf.size())) : 0;
+    ::close(fd);
+    if (!datei)
+        wirf(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: Sie ist keine "
+                            "gewöhnliche Datei.")
+                 .arg(pfad));
+    kopf.truncate(std::max<qsizetype>(gelesen, 0));
     if (istAccessDatei(kopf))
         wirf(QStringLiteral("Die Datenbank %1 ist eine Access-Datenbank im alten Format. "
                             "Zafku kann nur SQLite-Datenbanken lesen; bitte die Datenbank "

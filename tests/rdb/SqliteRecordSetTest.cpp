@@ -3,6 +3,8 @@
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteRecordSet.h"
 
+#include <sys/stat.h>
+
 using namespace zafku;
 
 TEST(SqliteRecordSet, FindsWalkInRowidOrderAndKeepTheRecordOnNoMatch) {
@@ -60,7 +62,9 @@ TEST(SqliteDatabase, RecognisesFilesThatAreNoSqliteDatabase) {
         const char* text;
     } faelle[] = {{"ace.mdb", "Access-Datenbank"},
                   {"text.mdb", "keine SQLite-Datenbank"},
-                  {"fehlt.mdb", "Datei fehlt"}};
+                  {"fehlt.mdb", "Datei fehlt"},
+                  {"fifo.mdb", "keine gewöhnliche Datei"}};
+    ASSERT_EQ(mkfifo(qPrintable(host.file("fifo.mdb")), 0600), 0);
     for (const auto& f : faelle) {
         try {
             SqliteDatabase db(host.file(f.datei));
