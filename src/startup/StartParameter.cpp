@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace zafku {
 
 namespace {
@@ -23,8 +25,11 @@ bool naechstesItem(QString& rest, QString& item) {
 }
 
 bool sichererDateiName(const QString& name) {
+    // A control character (a NUL above all) would cut or garble the name on disk.
+    const bool steuerzeichen =
+        std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
     return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/') &&
-           !name.contains(u'\\') && !name.contains(QLatin1String(".."));
+           !name.contains(u'\\') && !name.contains(QLatin1String("..")) && !steuerzeichen;
 }
 
 } // namespace

@@ -77,6 +77,7 @@ TEST(LeseStartParameter, ParsesTheLaunchBlock) {
         {"\"Version=4;nSpieler=1;a;sub\\x;\"", false, 1, {"a"}, {"sub\\x"}, ""},
         {"\"Version=4;nSpieler=1;a;.versteckt;\"", false, 1, {"a"}, {".versteckt"}, ""},
         {"\"Version=4;nSpieler=1;a;;\"", false, 1, {"a"}, {""}, ""},
+        {"\"Version=4;nSpieler=1;a;x\ty;\"", false, 1, {"a"}, {"x\ty"}, ""},
     };
     for (const Fall& f : faelle) {
         SitzungsDaten daten;
