@@ -29,7 +29,7 @@ bool istEinAusdruck(const QString& kriterium) {
         } else if (c == u')') {
             if (--tiefe < 0)
                 return false;
-        } else if (c == u';' || c == u'?' || c == u':' || c == u'@' || c == u'$' ||
+        } else if (c == u';' || c == u'?' || c == u':' || c == u'@' || c == u'$' || c == u'#' ||
                    kriterium.mid(i, 2) == QLatin1String("--") ||
                    kriterium.mid(i, 2) == QLatin1String("/*")) {
             return false;

@@ -71,7 +71,8 @@ class SqliteRecordSet {
 
 // Rejects a criterion that is more than one expression: unbalanced brackets, a ";" or a
 // comment outside quotes could close the WHERE clause early and append other clauses, and
-// a parameter would take the values bound for the find itself.
+// a parameter (SQLite also reads "#name" as one) would take the values bound for the find
+// itself.
 bool istEinAusdruck(const QString& kriterium);
 
 } // namespace zafku

@@ -46,6 +46,8 @@ TEST(SqliteRecordSet, ACriterionIsOneExpression) {
                   {"1 /* ( */ ) ORDER BY rowid LIMIT (1 /* ) */", false},
                   {"1 -- )", false},
                   {"RefNr > ?1", false},
+                  {"#l", false},
+                  {"Wort = '#'", true},
                   {"Wort = ':a'", true},
                   {"'offen", false},
                   {"  ", false}};
