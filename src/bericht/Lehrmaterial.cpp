@@ -15,7 +15,8 @@ Lehrmaterial::Lehrmaterial(const QString& appPfad) {
         if (!e.ueberschrift)
             titel_.insert(e.code, e.titel);
 
-    db_ = std::make_unique<SqliteDatabase>(resolveHostPath(appPfad, QStringLiteral("Vokra-D.mdb")));
+    db_ = std::make_unique<SqliteDatabase>(resolveHostPath(appPfad, QStringLiteral("Vokra-D.mdb")),
+                                           SqliteDatabase::Zugriff::Unveraenderlich);
     woerter_ = std::make_unique<SqliteRecordSet>(*db_, QStringLiteral("WortListe"));
     lupen_ = std::make_unique<SqliteRecordSet>(*db_, QStringLiteral("LupenStellen"));
     SqliteStatement zaehlung = lupen_->select(QStringLiteral("Vesk"), QStringLiteral("1=1"));
