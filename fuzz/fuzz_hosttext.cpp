@@ -66,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const auto& zeile : daten.soundTab)
             for (const QString& wert : zeile)
                 PRUEFE(!wert.contains(u'\r') && !wert.contains(u'\n'), "sound entry one line");
-        loadVokraIni(daten);
+        EinstellKontrollen kontrollen;
+        for (const QString& meldung : loadVokraIni(daten, kontrollen))
+            PRUEFE(!meldung.isEmpty(), "a message for each unusable entry");
     } catch (const LaufzeitFehler& fehler) {
         PRUEFE(fehler.text().contains(QLatin1String("Vokra")) ||
                    fehler.text().contains(QLatin1String("VOKRA")),
