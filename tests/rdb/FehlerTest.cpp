@@ -80,7 +80,7 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
              QFile f(h.file("Vokra-D.mdb"));
              ASSERT_TRUE(f.resize(2 * 4096));
          },
-         laden,
+         oeffnen,
          {"Vokra-D.mdb", "beschädigt"},
          true},
         {"rules without colon",
