@@ -1,9 +1,4 @@
-#include "Fakes.h"
-#include "game/SpielAblauf.h"
-#include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
-#include "support/FesteUhr.h"
-#include "support/TempHost.h"
+#include "SpielAufbau.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +9,11 @@ namespace {
 
 // Anna plays against the computer, whose strength comes from Vokra.ini. The tasks' lists
 // sort to i, ie, ih: "ihm" has its right spelling at position 2, "Kind" at 0.
-struct Spiel {
-    Spiel(int staerke, bool gegenComputer = true, QStringList namen = {"Anna"}) {
-        host.writeHostFile(
-            "Vokra.ini", {"[Zafku]", QStringLiteral("GegenComputer=%1").arg(gegenComputer ? 1 : 0),
-                          QStringLiteral("ComputerSpielStärke=%1").arg(staerke)});
-        daten.appPfad = host.path();
-        daten.nSpieler = static_cast<int>(namen.size());
-        for (int i = 0; i < namen.size(); ++i) {
-            daten.spielerName[i] = namen[i];
-            daten.spielerDatei[i] = namen[i].toLower();
-        }
+struct Spiel : test::SpielAufbau {
+    Spiel(int staerke, bool gegenComputer = true, QStringList namen = {"Anna"}) : SpielAufbau(100) {
+        bereite({"[Zafku]", QStringLiteral("GegenComputer=%1").arg(gegenComputer ? 1 : 0),
+                 QStringLiteral("ComputerSpielStärke=%1").arg(staerke)},
+                namen);
         quelle.folge = {{aufgabe(1, "Biene", 2, 2), "ie,i"},
                         {aufgabe(2, "ihm", 1, 2), "ie,i,ih"},
                         {aufgabe(3, "Kind", 2, 1), "ie,i,ih"},
@@ -35,7 +24,7 @@ struct Spiel {
     // Anna answers right on the field the draw gives the computer next.
     void annaRichtig(int feldDesComputers = 7) {
         zufall.werte = {feldDesComputers};
-        ablauf.checkBstWahl(static_cast<int>(ablauf.liste().indexOf("ie")));
+        ablauf.checkBstWahl(index("ie"));
     }
     // Ticks until the window closes; the list positions judged, in order.
     QList<int> spieleZugZuEnde() {
@@ -52,18 +41,6 @@ struct Spiel {
         ADD_FAILURE() << "the computer never finished";
         return versuche;
     }
-
-    TempHost host;
-    SitzungsDaten daten;
-    test::TestQuelle quelle;
-    test::TestAudio audio;
-    SoundMod sound{daten, audio};
-    test::SkriptZufall zufall;
-    FesteUhr uhr{100};
-    test::TestAnzeige anzeige;
-    test::TestLampen lampen;
-    test::TestZeit zeit;
-    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen, zeit};
 };
 
 } // namespace

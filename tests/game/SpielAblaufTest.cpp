@@ -1,11 +1,4 @@
-#include "game/SpielAblauf.h"
-#include "Fakes.h"
-#include "platform/Clock.h"
-#include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
-#include "support/TempHost.h"
-
-#include "support/FesteUhr.h"
+#include "SpielAufbau.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +7,14 @@ using test::aufgabe;
 
 namespace {
 
-// A game on a temporary host with scripted tasks and random numbers.
-class SpielAblaufTest : public ::testing::Test {
+class SpielAblaufTest : public ::testing::Test, protected test::SpielAufbau {
   protected:
+    SpielAblaufTest() : SpielAufbau(3600.6) {}
     void starte(const QStringList& namen, std::initializer_list<test::TestQuelle::Eintrag> aufgaben,
                 std::initializer_list<int> zufall = {}) {
-        host.writeHostFile("Vokra.ini",
-                           {"[Sound]", "Annahme1=ja", "LeichterFehler=nein", "Gratulation1=juhu",
-                            "ProgrammStart=los", "[Zafku]", "TonEinschalten=1"});
-        for (const char* wav : {"ja", "nein", "juhu", "los"})
-            host.writeBytes(QStringLiteral("Sound/%1.WAV").arg(wav), "RIFF");
-        daten.appPfad = host.path();
-        daten.nSpieler = static_cast<int>(namen.size());
-        for (int i = 0; i < namen.size(); ++i) {
-            daten.spielerName[i] = namen[i];
-            daten.spielerDatei[i] = "p" + QString::number(i);
-        }
+        bereite({"[Sound]", "Annahme1=ja", "LeichterFehler=nein", "Gratulation1=juhu",
+                 "ProgrammStart=los", "[Zafku]", "TonEinschalten=1"},
+                namen, {"ja", "nein", "juhu", "los"});
         quelle.folge = aufgaben;
         this->zufall.werte = zufall;
         sound.ladeSoundTabelle();
@@ -38,21 +23,6 @@ class SpielAblaufTest : public ::testing::Test {
     QString gespielt() const {
         return audio.gespielt.isEmpty() ? QString() : audio.gespielt.last().section('/', -1);
     }
-    int index(const QString& eintrag) const {
-        return static_cast<int>(ablauf.liste().indexOf(eintrag));
-    }
-
-    TempHost host;
-    SitzungsDaten daten;
-    test::TestQuelle quelle;
-    test::TestAudio audio;
-    SoundMod sound{daten, audio};
-    test::SkriptZufall zufall;
-    FesteUhr uhr{3600.6};
-    test::TestAnzeige anzeige;
-    test::TestLampen lampen;
-    test::TestZeit zeit;
-    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen, zeit};
 };
 
 test::TestQuelle::Eintrag biene() {
@@ -79,7 +49,7 @@ TEST_F(SpielAblaufTest, LoadShowsTheFirstTaskFieldAndLamps) {
     EXPECT_EQ(anzeige.karten[1].name, "Tim");
     EXPECT_EQ(anzeige.karten[2].bild, 4);
     EXPECT_EQ(anzeige.karten[2].felder[0], (Farbe{223, 223, 222}));
-    EXPECT_TRUE(QFile::exists(host.file("User/p0.tmp")));
+    EXPECT_TRUE(QFile::exists(host.file("User/anna.tmp")));
 }
 
 TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
@@ -98,7 +68,7 @@ TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
     EXPECT_EQ(anzeige.feldKennung, "K1");
     EXPECT_EQ(anzeige.punkte, "000000") << "Tim's points now";
     EXPECT_TRUE(anzeige.meldungen.isEmpty());
-    EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray("11= OK\r\n"));
+    EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray("11= OK\r\n"));
 }
 
 TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
@@ -118,7 +88,7 @@ TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
     daten.punkte[0][0] = 20;
     ablauf.checkBstWahl(index("i"));
     EXPECT_EQ(daten.punkte[0][0], 12);
-    EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray("11= Bihne\r\n11= Bine\r\n"));
+    EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray("11= Bihne\r\n11= Bine\r\n"));
 }
 
 TEST_F(SpielAblaufTest, WrongAnswerCostsTheAnswererEvenWhenTheTurnPassesMeanwhile) {
@@ -154,7 +124,7 @@ TEST_F(SpielAblaufTest, EmptyChoiceListJudgesNothing) {
     ablauf.einsetzen();
     EXPECT_TRUE(anzeige.meldungen.isEmpty());
     EXPECT_EQ(daten.punkte[0][0], 0);
-    EXPECT_EQ(host.readBytes("User/p0.tmp"), QByteArray()) << "no protocol line";
+    EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray()) << "no protocol line";
 }
 
 TEST_F(SpielAblaufTest, ScoreShowsSixPointDigitsAndThreeZafkuDigits) {

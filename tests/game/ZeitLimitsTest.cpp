@@ -1,11 +1,6 @@
-#include "Fakes.h"
+#include "SpielAufbau.h"
 #include "game/ProgrammEnde.h"
-#include "game/SpielAblauf.h"
 #include "platform/HelpViewer.h"
-#include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
-#include "support/FesteUhr.h"
-#include "support/TempHost.h"
 
 #include <gtest/gtest.h>
 
@@ -55,17 +50,13 @@ TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
 
 namespace {
 
-class ZeitTest : public ::testing::Test {
+class ZeitTest : public ::testing::Test, protected test::SpielAufbau {
   protected:
+    ZeitTest() : SpielAufbau(1000) {}
     void starte(int ratezeit, int faktor) {
-        host.writeHostFile("Vokra.ini",
-                           {"[Sound]", "ProgrammMeldung=ding", "[Zafku]", "TonEinschalten=1",
-                            "RatezeitBegrenzen=" + QString::number(ratezeit)});
-        host.writeBytes("Sound/ding.WAV", "RIFF");
-        daten.appPfad = host.path();
-        daten.nSpieler = 2;
-        daten.spielerName = {"Veze Vuvu", "Tim"};
-        daten.spielerDatei = {"veze", "tim"};
+        bereite({"[Sound]", "ProgrammMeldung=ding", "[Zafku]", "TonEinschalten=1",
+                 "RatezeitBegrenzen=" + QString::number(ratezeit)},
+                {"Veze Vuvu", "Tim"}, {"ding"});
         daten.spielZeitFaktor = faktor;
         quelle.folge = {{test::aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i"},
                         {test::aufgabe(12, "Kind", 2, 1), "ie,i"}};
@@ -77,18 +68,6 @@ class ZeitTest : public ::testing::Test {
         for (int i = 0; i < n; ++i)
             ablauf.restZeitTick();
     }
-
-    TempHost host;
-    SitzungsDaten daten;
-    test::TestQuelle quelle;
-    test::TestAudio audio;
-    SoundMod sound{daten, audio};
-    test::SkriptZufall zufall;
-    FesteUhr uhr{1000};
-    test::TestAnzeige anzeige;
-    test::TestLampen lampen;
-    test::TestZeit zeit;
-    SpielAblauf ablauf{daten, quelle, sound, zufall, uhr, anzeige, lampen, zeit};
 };
 
 } // namespace
@@ -124,10 +103,10 @@ TEST_F(ZeitTest, TwentiethTickPassesTheTurnWithTheSameTask) {
 TEST_F(ZeitTest, WrongAnswerKeepsTheGuessTimeAndATurnChangeResetsIt) {
     starte(1, 0);
     ticks(10);
-    ablauf.waehleEintrag(static_cast<int>(ablauf.liste().indexOf("i")));
+    ablauf.waehleEintrag(index("i"));
     ablauf.einsetzen();
     EXPECT_EQ(ablauf.rateZeit, 500);
-    ablauf.waehleEintrag(static_cast<int>(ablauf.liste().indexOf("ie")));
+    ablauf.waehleEintrag(index("ie"));
     ablauf.einsetzen();
     EXPECT_EQ(daten.aktSpieler, 1);
     EXPECT_EQ(ablauf.rateZeit, 0);
