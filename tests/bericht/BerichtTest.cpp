@@ -89,24 +89,10 @@ TEST(Protokoll, ReadsOnlyLinesTheGameWrites) {
             EXPECT_EQ(a->ok, f.ok);
         }
     }
-    EXPECT_EQ(leseProtokoll("12= Stra\xDF"
-                            "e\r\n\r\n7= OK\n")
-                  .zeilen.size(),
-              2);
-    EXPECT_EQ(leseProtokoll("12= Stra\xDF"
-                            "e\r\n")
-                  .zeilen.value(0)
-                  .text,
-              "12= Straße");
-    EXPECT_EQ(leseProtokoll("12= Stra\xC3\x9F"
-                            "e\r\n")
-                  .fremdeKodierung,
-              "UTF-8");
-    EXPECT_EQ(leseProtokoll(QByteArray("\xFF\xFE"
-                                       "1\0=\0",
-                                       6))
-                  .fremdeKodierung,
-              "UTF-16");
+    EXPECT_EQ(leseProtokoll("12= Stra\xDF\x65\r\n\r\n7= OK\n").zeilen.size(), 2);
+    EXPECT_EQ(leseProtokoll("12= Stra\xDF\x65\r\n").zeilen.value(0).text, "12= Straße");
+    EXPECT_EQ(leseProtokoll("12= Stra\xC3\x9F\x65\r\n").fremdeKodierung, "UTF-8");
+    EXPECT_EQ(leseProtokoll(QByteArray("\xFF\xFE\x31\0=\0", 6)).fremdeKodierung, "UTF-16");
     EXPECT_EQ(leseProtokoll("12= OK\r\n").fremdeKodierung, "");
 }
 

@@ -8,11 +8,11 @@
 #include "display/VuNadel.h"
 #include "game/Fakes.h"
 #include "platform/Clock.h"
-#include "platform/HelpViewer.h"
 #include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
 #include "support/TempHost.h"
+#include "support/TestHilfe.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,16 +35,6 @@
 using namespace zafku;
 
 namespace {
-
-class Hilfe : public HelpViewer {
-  public:
-    QStringList aufrufe;
-    void showTopic(const QString& f, long t) override {
-        aufrufe.append(f.section('/', -1) + ":" + QString::number(t));
-    }
-    void showDefault(const QString& f) override { aufrufe.append(f.section('/', -1)); }
-    void closeAll(const QString&) override {}
-};
 
 // Presses the default button of every modal window that opens, and counts them.
 class ModalBeantworter {
@@ -75,7 +65,7 @@ class ModalBeantworter {
 class MainFrmTest : public ::testing::Test {
   protected:
     MainFrmTest() { fenster.lade(); }
-    Hilfe hilfe;
+    TestHilfe hilfe;
     test::TestAudio audio;
     FesteUhr uhr;
     TestSpiel spiel{hilfe, audio, uhr};

@@ -1,6 +1,6 @@
 #include "SpielAufbau.h"
 #include "game/ProgrammEnde.h"
-#include "platform/HelpViewer.h"
+#include "support/TestHilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -151,17 +151,6 @@ class LogAudio : public AudioOutput {
     QStringList& log_;
 };
 
-class LogHilfe : public HelpViewer {
-  public:
-    explicit LogHilfe(QStringList& log) : log_(log) {}
-    void showTopic(const QString&, long) override {}
-    void showDefault(const QString&) override {}
-    void closeAll(const QString& f) override { log_.append("close " + f.section('/', -1)); }
-
-  private:
-    QStringList& log_;
-};
-
 } // namespace
 
 TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
@@ -176,7 +165,8 @@ TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
     LogAudio audio(log);
     SoundMod sound(daten, audio);
     sound.ladeSoundTabelle();
-    LogHilfe hilfe(log);
+    TestHilfe hilfe;
+    hilfe.log = &log;
     PrtDatei prt(daten, [](const QString&) {});
     FesteUhr uhr(99.7);
     ProgrammEnde ende(daten, sound, uhr, hilfe, prt);

@@ -2,7 +2,7 @@
 #include "dialogs/ModalAntwort.h"
 #include "highscore/MeisterListe.h"
 #include "highscore/SqliteMeisterSpeicher.h"
-#include "platform/HelpViewer.h"
+#include "support/TestHilfe.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -13,14 +13,6 @@
 using namespace zafku;
 
 namespace {
-
-class Hilfe : public HelpViewer {
-  public:
-    QList<long> themen;
-    void showTopic(const QString&, long t) override { themen.append(t); }
-    void showDefault(const QString&) override {}
-    void closeAll(const QString&) override {}
-};
 
 // Shows the list and presses F1 and then Return in it.
 void zeigeUndSchliesse(MeisterFrm& frm) {
@@ -40,11 +32,11 @@ TEST(MeisterFrm, ShowsTheListAsAtItsFirstShowingOrWhyItCannot) {
     };
     trageEin("Anna", 40);
     trageEin("Tim", 75);
-    Hilfe hilfe;
+    TestHilfe hilfe;
     MeisterFrm frm(liste, &hilfe, "Zafku.chm");
     zeigeUndSchliesse(frm);
     EXPECT_FALSE(frm.isVisible()); // Return pressed the default button
-    EXPECT_EQ(hilfe.themen, QList<long>{MeisterFrm::kHilfeThema});
+    EXPECT_EQ(hilfe.aufrufe, QStringList{"Zafku.chm:" + QString::number(MeisterFrm::kHilfeThema)});
     EXPECT_EQ(frm.lfdNrLbl->text() + frm.MstNameLbl->text() + frm.DatLbl->text() +
                   frm.PunkteLbl->text(),
               "1.\n2.\nTim\nAnna\n05.12.2026\n05.12.2026\n75\n40\n");
