@@ -4,7 +4,6 @@
 // range.
 #include "FuzzHilfe.h"
 
-#include "platform/AudioOutput.h"
 #include "platform/FieldReader.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/Windows1252.h"
@@ -12,16 +11,11 @@
 #include "sound/SoundMod.h"
 #include "startup/HostDateien.h"
 #include "startup/SitzungsDaten.h"
+#include "support/StummeAusgabe.h"
 
 using namespace zafku;
 
 namespace {
-
-class StummeAusgabe : public AudioOutput {
-  public:
-    void play(const QString&) override {}
-    void close() override {}
-};
 
 qsizetype pruefeFelder(const QString& text) {
     FieldReader leser(text);

@@ -3,22 +3,16 @@
 // four players whose protocol files all lie directly in User/.
 #include "FuzzHilfe.h"
 
-#include "platform/AudioOutput.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
 #include "startup/StartModul.h"
+#include "support/StummeAusgabe.h"
 
 #include <QFileInfo>
 
 using namespace zafku;
 
 namespace {
-
-class StummeAusgabe : public AudioOutput {
-  public:
-    void play(const QString&) override {}
-    void close() override {}
-};
 
 class FalscheFenster : public StartUi {
   public:

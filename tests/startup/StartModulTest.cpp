@@ -1,7 +1,7 @@
 #include "startup/StartModul.h"
-#include "platform/AudioOutput.h"
 #include "sound/SoundMod.h"
 #include "startup/SitzungsDaten.h"
+#include "support/StummeAusgabe.h"
 #include "support/TempHost.h"
 
 #include <QStringList>
@@ -11,12 +11,6 @@
 using namespace zafku;
 
 namespace {
-
-class StummeAusgabe : public AudioOutput {
-  public:
-    void play(const QString&) override {}
-    void close() override {}
-};
 
 class Protokoll : public StartUi {
   public:
