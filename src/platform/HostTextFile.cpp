@@ -1,9 +1,10 @@
 #include "HostTextFile.h"
 
+#include "AtomicReplace.h"
+
 #include "Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -85,11 +86,7 @@ QByteArray hostLinesBytes(const QStringList& lines) {
 }
 
 bool writeHostLinesAtomically(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(hostLinesBytes(lines));
-    return file.commit();
+    return replaceFileAtomically(path, path + QStringLiteral(".tmp"), hostLinesBytes(lines)).ok;
 }
 
 } // namespace zafku

@@ -23,8 +23,8 @@ QStringList splitHostLines(const QString& text);
 // Encodes lines as Windows-1252, each ended by CR LF.
 QByteArray hostLinesBytes(const QStringList& lines);
 
-// Writes the lines to a temporary file beside path and renames it over path, so the
-// file is never left half written. False when any step fails.
+// Writes the lines to path + ".tmp" and renames that over path (see replaceFileAtomically),
+// so the file is never left half written. False when any step fails.
 bool writeHostLinesAtomically(const QString& path, const QStringList& lines);
 
 } // namespace zafku
