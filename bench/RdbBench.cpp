@@ -3,7 +3,7 @@
 #include "platform/Windows1252.h"
 #include "rdb/KategorienTabelle.h"
 #include "rdb/RdbManager.h"
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 #include "vokradb/DatenbankBau.h"
 
 #include <QCoreApplication>

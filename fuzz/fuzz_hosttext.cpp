@@ -9,8 +9,8 @@
 #include "platform/Windows1252.h"
 #include "settings/ZafkuIni.h"
 #include "sound/SoundMod.h"
-#include "startup/HostDateien.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 #include "support/StummeAusgabe.h"
 
 using namespace zafku;

@@ -4,7 +4,7 @@
 #include "FuzzHilfe.h"
 
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "startup/StartModul.h"
 #include "support/StummeAusgabe.h"
 

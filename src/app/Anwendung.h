@@ -11,8 +11,8 @@
 #include "platform/RandomSource.h"
 #include "sound/QtAudioOutput.h"
 #include "sound/SoundMod.h"
-#include "startup/GlobModul.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
 #include "startup/StartModul.h"
 
 namespace zafku {

@@ -1,7 +1,7 @@
 #include "Kategorienliste.h"
 
 #include "platform/FieldReader.h"
-#include "startup/HostDateien.h"
+#include "glob/HostDateien.h"
 
 namespace zafku::bericht {
 

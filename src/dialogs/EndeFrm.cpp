@@ -3,7 +3,7 @@
 #include "DialogBild.h"
 #include "Twips.h"
 #include "platform/HelpViewer.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "dialogs/Twips.h"
 #include "platform/HelpViewer.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

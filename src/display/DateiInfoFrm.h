@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/StartParameter.h"
+#include "glob/StartParameter.h"
 
 #include "dialogs/HilfeDialog.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KartenBild.h"
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 
 #include <QImage>
 #include <QWidget>

@@ -15,7 +15,7 @@
 #include "platform/HostPath.h"
 #include "platform/Pause.h"
 #include "settings/EinstellFrm.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -11,7 +11,7 @@
 #include "platform/LaufzeitFehler.h"
 #include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QApplication>
 #include <QCloseEvent>

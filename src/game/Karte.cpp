@@ -1,6 +1,6 @@
 #include "Karte.h"
 
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 
 namespace zafku {
 

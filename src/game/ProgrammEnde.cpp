@@ -4,7 +4,7 @@
 #include "Warte.h"
 #include "platform/HelpViewer.h"
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <cstdio>
 #include <cstdlib>

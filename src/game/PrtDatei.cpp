@@ -3,7 +3,7 @@
 #include "platform/HostPath.h"
 #include "platform/Windows1252.h"
 #include "rdb/Aufgabe.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QDir>
 #include <QFileInfo>

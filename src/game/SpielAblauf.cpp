@@ -6,8 +6,8 @@
 #include "rdb/Aufgabe.h"
 #include "settings/ZafkuIni.h"
 #include "sound/SoundMod.h"
-#include "startup/GlobModul.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
 
 #include <cmath>
 

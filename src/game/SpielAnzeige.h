@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,8 +6,8 @@
 #include "ZeitAnzeige.h"
 #include "platform/Clock.h"
 #include "sound/SoundMod.h"
-#include "startup/GlobModul.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "HtmlHelpMod.h"
 
 #include "platform/HostPath.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QFileInfo>
 

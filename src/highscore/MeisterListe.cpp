@@ -4,8 +4,8 @@
 #include "SqliteMeisterSpeicher.h"
 #include "platform/FieldReader.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/HostDateien.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QStringList>
 

@@ -4,8 +4,8 @@
 #include "platform/FieldReader.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/GlobModul.h"
-#include "startup/HostDateien.h"
+#include "glob/GlobModul.h"
+#include "glob/HostDateien.h"
 
 #include <array>
 

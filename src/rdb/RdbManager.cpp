@@ -7,7 +7,7 @@
 #include "SchrittSuche.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 
 namespace zafku {
 

@@ -1,7 +1,7 @@
 #include "EinstellFrm.h"
 
 #include "platform/HelpViewer.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

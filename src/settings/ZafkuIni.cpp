@@ -5,9 +5,9 @@
 #include "platform/HostPath.h"
 #include "platform/HostTextFile.h"
 #include "platform/Windows1252.h"
-#include "startup/GlobModul.h"
-#include "startup/HostDateien.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/GlobModul.h"
+#include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QFile>
 #include <QRegularExpression>

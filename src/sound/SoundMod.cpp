@@ -3,8 +3,8 @@
 #include "platform/AudioOutput.h"
 #include "platform/FieldReader.h"
 #include "platform/HostPath.h"
-#include "startup/HostDateien.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QFileInfo>
 

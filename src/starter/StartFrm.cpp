@@ -6,8 +6,8 @@
 #include "help/HtmlHelpMod.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/GlobModul.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QDateTime>
 #include <QDesktopServices>

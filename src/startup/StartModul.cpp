@@ -1,7 +1,7 @@
 #include "StartModul.h"
 
-#include "HostDateien.h"
-#include "SitzungsDaten.h"
+#include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 #include "help/HtmlHelpMod.h"
 #include "platform/LaufzeitFehler.h"
 #include "sound/SoundMod.h"

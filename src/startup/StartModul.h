@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StartParameter.h"
+#include "glob/StartParameter.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "dialogs/LoesTippFrm.h"
 #include "dialogs/Twips.h"
 #include "platform/HelpViewer.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QGroupBox>
 #include <QLabel>

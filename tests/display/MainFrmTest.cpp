@@ -10,7 +10,7 @@
 #include "platform/Clock.h"
 #include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 #include "support/TestHilfe.h"
 

@@ -5,7 +5,7 @@
 #include "display/MainFrm.h"
 #include "game/Fakes.h"
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
 // The main window on a temporary host with two players and two scripted tasks; help,

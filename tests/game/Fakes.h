@@ -6,7 +6,7 @@
 #include "game/ZeitAnzeige.h"
 #include "platform/AudioOutput.h"
 #include "rdb/Aufgabe.h"
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "game/PrtDatei.h"
 #include "Fakes.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
 #include <QFile>

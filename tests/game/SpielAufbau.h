@@ -3,7 +3,7 @@
 #include "Fakes.h"
 #include "game/SpielAblauf.h"
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/FesteUhr.h"
 #include "support/TempHost.h"
 

@@ -1,5 +1,5 @@
 #include "help/HtmlHelpMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include <QDir>
 #include <QFileInfo>
 

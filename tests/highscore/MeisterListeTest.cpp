@@ -1,6 +1,6 @@
 #include "MeisterTestStore.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
 #include <QProcess>

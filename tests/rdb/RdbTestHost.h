@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rdb/KategorienTabelle.h"
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 #include "support/TempHost.h"
 #include "vokradb/DatenbankBau.h"
 

@@ -1,5 +1,5 @@
 #include "settings/ZafkuIni.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "sound/SoundMod.h"
 #include "platform/AudioOutput.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "starter/StartFrm.h"
 #include "dialogs/ModalAntwort.h"
-#include "startup/SitzungsDaten.h"
-#include "startup/StartParameter.h"
+#include "glob/SitzungsDaten.h"
+#include "glob/StartParameter.h"
 #include "support/TempHost.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "starter/StartWahl.h"
-#include "startup/SitzungsDaten.h"
-#include "startup/StartParameter.h"
+#include "glob/SitzungsDaten.h"
+#include "glob/StartParameter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "startup/StartModul.h"
 #include "sound/SoundMod.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/StummeAusgabe.h"
 #include "support/TempHost.h"
 

@@ -9,7 +9,7 @@
 #include "rdb/ListenEintrag.h"
 #include "rdb/LupenPruefung.h"
 #include "rdb/RdbManager.h"
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 #include "vokradb/DatenbankBau.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "startup/GlobModul.h"
+#include "glob/GlobModul.h"
 
 #include "support/FesteUhr.h"
 

@@ -1,7 +1,7 @@
-#include "startup/HostDateien.h"
+#include "glob/HostDateien.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
-#include "startup/StartParameter.h"
-#include "startup/SitzungsDaten.h"
+#include "glob/StartParameter.h"
+#include "glob/SitzungsDaten.h"
 
 #include <QStringList>
 
