@@ -14,6 +14,19 @@ void AntwortDialog::reject() {
     QDialog::reject();
 }
 
+void AntwortDialog::setzeStandardKnopf(QPushButton* knopf) {
+    standard_ = knopf;
+    knopf->setDefault(true);
+}
+
+void AntwortDialog::showEvent(QShowEvent* ereignis) {
+    HilfeDialog::showEvent(ereignis);
+    if (standard_ && standard_->isVisible()) {
+        standard_->setDefault(true);
+        standard_->setFocus();
+    }
+}
+
 void AntwortDialog::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->key() != Qt::Key_Escape) {
         HilfeDialog::keyPressEvent(ereignis);

@@ -26,10 +26,15 @@ class AntwortDialog : public HilfeDialog {
     // The button Esc presses; without a visible one Esc does nothing.
     void setzeAbbrechenKnopf(QPushButton* knopf) { abbrechen_ = knopf; }
     void keyPressEvent(QKeyEvent* ereignis) override;
+    // The button Enter presses. Focus on another button makes that one the default for the
+    // moment, so every showing starts again on this one.
+    void setzeStandardKnopf(QPushButton* knopf);
+    void showEvent(QShowEvent* ereignis) override;
 
   private:
     QString antwort_;
     QPushButton* abbrechen_ = nullptr;
+    QPushButton* standard_ = nullptr;
 };
 
 } // namespace zafku

@@ -42,7 +42,7 @@ EndeFrm::EndeFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     meldung_->setGeometry(twips(120), twips(210), twips(2490), twips(750));
     QPushButton* ja = erzeugeKnopf(this, "jaBtn", QStringLiteral("&ja"), 90);
     QPushButton* nein = erzeugeKnopf(this, "neinBtn", QStringLiteral("&nein"), 2370);
-    ja->setDefault(true);
+    setzeStandardKnopf(ja);
     setzeAbbrechenKnopf(nein);
     setFixedSize(twips(3795), twips(1800));
 }

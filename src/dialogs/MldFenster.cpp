@@ -65,7 +65,7 @@ MldFenster::MldFenster(QWidget* parent)
     meldung_->move(twips(kMeldungLinks), twips(kMeldungOben));
     btn1_->setObjectName(QStringLiteral("Btn1"));
     btn2_->setObjectName(QStringLiteral("Btn2"));
-    btn1_->setDefault(true);
+    setzeStandardKnopf(btn1_);
     setzeAbbrechenKnopf(btn2_);
     for (QPushButton* knopf : {btn1_, btn2_}) {
         knopf->resize(twips(kKnopfBreite), twips(kKnopfHoehe));

@@ -18,6 +18,8 @@ inline void beiModalemDialog(std::function<void(QDialog*)> aktion) {
         suche->stop();
         auto* wache = new QTimer(dialog);
         QObject::connect(wache, &QTimer::timeout, dialog, [dialog] { dialog->reject(); });
+        // A dialog object shown again must not be rejected by the guard of its last showing.
+        QObject::connect(dialog, &QDialog::finished, wache, &QTimer::stop);
         QObject::connect(dialog, &QDialog::finished, wache, &QObject::deleteLater);
         wache->start(1000);
         aktion(dialog);
