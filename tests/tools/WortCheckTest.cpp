@@ -43,6 +43,7 @@ struct Material {
                          "dass | das | Satz entscheidet"};
     QStringList geprueft = {"# Schlüssel | Begründung"};
     QStringList wortliste = {"Biene", "Ziege", "Kind", "Fisch", "das", "dass", "wider"};
+    QStringList hilfe = {"<body>", "<p>Wörter wie Stiel (Stil) sind nicht enthalten.</p>"};
 
     void schreibe(const QString& dir) const {
         const auto datei = [&](const QString& name, const QStringList& zeilen) {
@@ -57,6 +58,9 @@ struct Material {
         datei("woerter/erlaubte_paare.txt", paare);
         datei("woerter/gepruefte_befunde.txt", geprueft);
         datei("ngerman", wortliste);
+        datei("hilfe/Vesk/1001.html", hilfe);
+        datei("hilfe/Vesk/1002.html", {});
+        datei("hilfe/Vesk/1003.html", {});
     }
 };
 
@@ -200,6 +204,52 @@ TEST(WortCheck, FindsPlantedFaults) {
              m.woerter.append("Lid | das | 1 | Das @ zuckt. | LIKU:2");
          },
          "falsche Füllung \"ie\" ergibt das Wort \"Lied\" (Übung LIE_)"},
+        {"sentence shows the gap's spelling in a relative",
+         [](Material& m) { m.woerter[0] = "Biene | die | 1 | Die @ fliegt zum Bienenstock. | LIE_:2"; },
+         "der Satz zeigt \"Biene\" aus \"Biene\" (Übung LIE_)"},
+        {"noun after den without the dative ending",
+         [](Material& m) { m.woerter[3] = "Fisch | der | 1 | Der @ schwimmt zu den Ziege. | LIKU:2"; },
+         "nach \"den\" fehlt \"Ziege\" das -n des Dativs"},
+        {"den before a masculine singular or a dative plural",
+         [](Material& m) { m.woerter[2] = "Kind | das | 1 | Das @ klettert auf den Baum zu den Ziegen. | LIKU:2"; },
+         ""},
+        {"empty context", [](Material& m) { m.woerter[2] = "Kind | | 1 | Das @ lacht. | LIKU:2"; },
+         "\"Kind\" hat keinen Kontext"},
+        {"context that is no word class",
+         [](Material& m) { m.woerter[2] = "Kind | Dingwort | 1 | Das @ lacht. | LIKU:2"; },
+         "Kontext \"Dingwort\" ist weder Wortart noch Artikel"},
+        {"reviewed context",
+         [](Material& m) {
+             m.woerter[2] = "Kind | Dingwort | 1 | Das @ lacht. | LIKU:2";
+             m.geprueft.append("Kontext Dingwort | Grund");
+         },
+         ""},
+        {"help names a task as left out",
+         [](Material& m) { m.hilfe.append("<p>Paare wie Lid/Kind sind nicht enthalten.</p>"); },
+         "1001.html:3: \"Kind\" heißt ausgelassen, ist aber eine Aufgabe (Übung LIE_)"},
+        {"help says real-word pairs are left out",
+         [](Material& m) {
+             m.wortliste.append("wieder");
+             m.woerter.append("wieder | Wiewort | 2 | Ich komme @. | LIE_:2");
+             m.paare.append("wieder | wider | Satz entscheidet");
+             m.hilfe.append("<p>Wörter, deren Füllung ein anderes Wort ergibt, sind nicht enthalten.");
+         },
+         "die Übung hat wieder/wider (Übung LIE_)"},
+        {"help names the exception it makes",
+         [](Material& m) {
+             m.wortliste.append("wieder");
+             m.woerter.append("wieder | Wiewort | 2 | Ich komme @. | LIE_:2");
+             m.paare.append("wieder | wider | Satz entscheidet");
+             m.hilfe.append("<p>Wörter, deren Füllung ein anderes Wort ergibt, sind nicht "
+                            "enthalten. Nur wieder steht darin.</p>");
+         },
+         ""},
+        {"help says all others are written otherwise",
+         [](Material& m) { m.hilfe << "<p>Merke: Biene.</p>" << "<p>Alle anderen haben i.</p>"; },
+         "\"Ziege\" fehlt unter den Wörtern vor \"Alle anderen haben i.\"", "Biene"},
+        {"tip gives a diphthong as a long vowel",
+         [](Material& m) { m.kmp[0].replace("\"Tipp\"", "\"Ist es lang, schreibst du ie: Biene, Eis.\""); },
+         "g01.kmp:1: \"Eis\" hat einen Zwielaut, keinen langen Selbstlaut (Übung LIE_)", "Biene"},
         {"block split over lines", [](Material& m) { m.kmp[0].replace(",\"Tipp\"", "\n\"Tipp\""); },
          "6 Felder statt 7"},
     };
