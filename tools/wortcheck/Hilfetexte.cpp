@@ -8,7 +8,7 @@ namespace {
 
 QStringList woerterIn(const QString& text) {
     static const QRegularExpression trenner(QStringLiteral("[^\\w]+"),
-                                              QRegularExpression::UseUnicodePropertiesOption);
+                                            QRegularExpression::UseUnicodePropertiesOption);
     return text.split(trenner, Qt::SkipEmptyParts);
 }
 
@@ -21,7 +21,7 @@ QStringList saetze(const QString& absatz) {
 // one just before a bracket.
 QStringList genannteWoerter(const QString& satz) {
     static const QRegularExpression paar(QStringLiteral("(\\w+)/(\\w+)|(\\w+)? \\(([^)]*)\\)"),
-                                          QRegularExpression::UseUnicodePropertiesOption);
+                                         QRegularExpression::UseUnicodePropertiesOption);
     QStringList woerter;
     for (auto it = paar.globalMatch(satz); it.hasNext();) {
         const auto m = it.next();
@@ -39,7 +39,7 @@ QStringList genannteWoerter(const QString& satz) {
 bool hatZwielaut(const QString& wort) {
     static const QRegularExpression zwielaut(QStringLiteral("au|äu|eu|ei|ai"),
                                              QRegularExpression::CaseInsensitiveOption |
-                                                    QRegularExpression::UseUnicodePropertiesOption);
+                                                 QRegularExpression::UseUnicodePropertiesOption);
     return zwielaut.match(wort).hasMatch();
 }
 
@@ -85,8 +85,8 @@ QList<Aussage> aussagen(const QList<Absatz>& absaetze) {
             if (satz.contains(ausgelassen)) {
                 gefunden.append({Aussage::Ausgelassen, satz, genannteWoerter(satz), a.zeile});
                 if (satz.contains(paare))
-                    gefunden.append({Aussage::KeinePaare, satz, {}, a.zeile,
-                                     QString(a.text).remove(satz)});
+                    gefunden.append(
+                        {Aussage::KeinePaare, satz, {}, a.zeile, QString(a.text).remove(satz)});
             }
             if (satz.contains(alleAnderen))
                 gefunden.append({Aussage::AlleAnderen, satz, bisher, a.zeile});

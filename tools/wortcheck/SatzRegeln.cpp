@@ -16,7 +16,7 @@ QString schreibungMitUmfeld(const QString& wort, int vonPos, int laenge) {
 QStringList ohneDativEndung(const QString& satz, const QHash<QString, QString>& kontexte) {
     static const QStringList nurDativ = {"mit", "von", "zu", "aus", "bei", "nach", "seit"};
     static const QRegularExpression trenner(QStringLiteral("[^\\w-]+"),
-                                              QRegularExpression::UseUnicodePropertiesOption);
+                                            QRegularExpression::UseUnicodePropertiesOption);
     const QStringList w = satz.split(trenner, Qt::SkipEmptyParts);
     QStringList falsch;
     for (int i = 0; i + 1 < w.size(); ++i) {

@@ -5,15 +5,15 @@
 #include "Uebung.h"
 #include "Wortschatz.h"
 #include "Ziehungen.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
+#include "help/HtmlHelpMod.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "rdb/KategorienTabelle.h"
 #include "rdb/ListenEintrag.h"
 #include "rdb/LupenPruefung.h"
 #include "rdb/RdbManager.h"
-#include "glob/GlobModul.h"
-#include "glob/SitzungsDaten.h"
-#include "help/HtmlHelpMod.h"
 #include "vokradb/DatenbankBau.h"
 
 #include <QDir>
@@ -33,7 +33,7 @@ using material::WortEintrag;
 namespace {
 
 const QStringList artikel = {"der", "die", "das"};
-const QStringList wortarten = {"Tunwort",       "Wiewort", "Umstandswort", "Fürwort",
+const QStringList wortarten = {"Tunwort",        "Wiewort",  "Umstandswort", "Fürwort",
                                "Verhältniswort", "Zahlwort", "Bindewort",    "Begleiter"};
 
 // The checker only counts and walks the task lists; it never draws.
@@ -363,7 +363,8 @@ void pruefeTexte(Material& m, const QString& datei, const QList<Absatz>& absaetz
         case Aussage::KeinePaare: {
             QStringList ungenannt = m.echtePaare[code];
             ungenannt.removeDuplicates();
-            ungenannt.removeIf([&](const QString& p) { return a.rest.contains(p.section(u'/', 0, 0)); });
+            ungenannt.removeIf(
+                [&](const QString& p) { return a.rest.contains(p.section(u'/', 0, 0)); });
             if (!ungenannt.isEmpty())
                 melde(QStringLiteral("Paare"),
                       QStringLiteral("Paare aus zwei Wörtern heißen ausgelassen, die Übung hat %1")
