@@ -4,13 +4,24 @@
 
 namespace zafku::wortcheck {
 
-QString schreibungMitUmfeld(const QString& wort, int vonPos, int laenge) {
-    int anfang = std::max(0, vonPos - 1 - 2);
-    int ende = std::min<int>(wort.size(), vonPos - 1 + laenge + 2);
+namespace {
+
+QString ausschnitt(const QString& wort, int anfang, int ende) {
     // Three letters such as "ein" stand in too many other words to tell anything.
     while (ende - anfang < 4 && ende - anfang < wort.size())
         anfang == 0 ? ++ende : --anfang;
     return wort.mid(anfang, ende - anfang);
+}
+
+} // namespace
+
+QStringList schreibungMitUmfeld(const QString& wort, int vonPos, int laenge) {
+    const int anfang = std::max(0, vonPos - 1 - 2);
+    const int ende = vonPos - 1 + laenge;
+    QStringList umfelder = {ausschnitt(wort, anfang, std::min<int>(wort.size(), ende + 2))};
+    if (ende >= 4)
+        umfelder.append(wort.mid(std::min(anfang, ende - 4), ende - std::min(anfang, ende - 4)));
+    return umfelder;
 }
 
 QStringList ohneDativEndung(const QString& satz, const QHash<QString, QString>& kontexte) {

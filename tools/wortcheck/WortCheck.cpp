@@ -287,13 +287,16 @@ Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
     m.aufgabenWoerter[code].insert(a.aktWort);
     if (richtig.compare(k.schreibPaare.value(0).schreibung1, Qt::CaseInsensitive) == 0)
         m.ersteSchreibung[code].append(a.aktWort);
-    const QString umfeld = schreibungMitUmfeld(a.aktWort, a.aktVonPos, a.aktLupLaenge);
     // Letter case is practised only at the first letter; elsewhere "zehn" shows Zehntel's eh.
     const auto fall = a.aktVonPos == 1 ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    if (QString(w.satz).remove(u'@').contains(umfeld, fall) &&
-        !m.istGeprueft(code + QStringLiteral(" Satz ") + a.aktWort))
-        melde(QStringLiteral("der Satz zeigt \"%1\" aus \"%2\" (Übung %3)")
-                  .arg(umfeld, a.aktWort, code));
+    const QString satz = QString(w.satz).remove(u'@');
+    for (const QString& umfeld : schreibungMitUmfeld(a.aktWort, a.aktVonPos, a.aktLupLaenge))
+        if (satz.contains(umfeld, fall) &&
+            !m.istGeprueft(code + QStringLiteral(" Satz ") + a.aktWort)) {
+            melde(QStringLiteral("der Satz zeigt \"%1\" aus \"%2\" (Übung %3)")
+                      .arg(umfeld, a.aktWort, code));
+            break;
+        }
     Ziehung z{{}, richtig, 0};
     for (int n = 1;; ++n) {
         const QString eintrag = getListenEintrag(auswahl, n);
