@@ -287,8 +287,13 @@ Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
     m.aufgabenWoerter[code].insert(a.aktWort);
     if (richtig.compare(k.schreibPaare.value(0).schreibung1, Qt::CaseInsensitive) == 0)
         m.ersteSchreibung[code].append(a.aktWort);
-    // Letter case is practised only at the first letter; elsewhere "zehn" shows Zehntel's eh.
-    const auto fall = a.aktVonPos == 1 ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // Only where a pair differs in letter case alone is "pumpe" no hint for Pumpe.
+    const bool grossKlein =
+        std::any_of(k.schreibPaare.begin(), k.schreibPaare.end(), [](const auto& p) {
+            return p.schreibung1 != p.schreibung2 &&
+                   p.schreibung1.compare(p.schreibung2, Qt::CaseInsensitive) == 0;
+        });
+    const auto fall = grossKlein ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const QString satz = QString(w.satz).remove(u'@');
     for (const QString& umfeld : schreibungMitUmfeld(a.aktWort, a.aktVonPos, a.aktLupLaenge))
         if (satz.contains(umfeld, fall) &&
