@@ -44,8 +44,8 @@ struct Material {
     QStringList geprueft = {"# Schlüssel | Begründung"};
     QStringList wortliste = {"Biene", "Ziege", "Kind",   "Fisch", "das",
                              "dass",  "wider", "wieder", "Eis",   "Lid"};
-    QStringList hilfe = {"<body>",
-                         "<p>Stiel (Stil), wo ein anderes Wort ergibt, ist nicht enthalten."};
+    QStringList hilfe = {
+        "<body>", "<p>Stiel (Stil), wo ein anderes Wort ergibt, ist nicht als Aufgaben enthalten."};
 
     void schreibe(const QString& dir) const {
         const auto datei = [&](const QString& name, const QStringList& zeilen) {
@@ -198,7 +198,7 @@ TEST(WortCheck, FindsPlantedFaults) {
          ersetze(woerter, 0, "summt.", "fliegt zum Bienenstock."),
          "der Satz zeigt \"Biene\" aus \"Biene\" (Übung LIE_)"},
         {"noun after den without the dative ending",
-         ersetze(woerter, 3, "schwimmt.", "schwimmt zu den Ziege."),
+         ersetze(woerter, 3, "Der @ schwimmt.", "Den Ziege zeigt sich der @."),
          "nach \"den\" fehlt \"Ziege\" das -n des Dativs"},
         {"den before a masculine singular or a dative plural",
          ersetze(woerter, 2, "lacht.", "klettert auf den Baum zu den Ziegen."), ""},

@@ -67,7 +67,7 @@ QList<Absatz> absaetzeDerSeite(const QString& html) {
 
 QList<Aussage> aussagen(const QList<Absatz>& absaetze) {
     static const QRegularExpression ausgelassen(
-        QStringLiteral("nicht enthalten|ausgelassen|nicht in der Übung"));
+        QStringLiteral("nicht (als Aufgaben )?enthalten|ausgelassen|nicht in der Übung"));
     static const QRegularExpression paare(
         QStringLiteral("Wort ergibt|Wort ergäbe|Wörter sind|Wörter ergeben|klingende"));
     static const QRegularExpression alleAnderen(QStringLiteral("(?<!fast )\\balle anderen\\b"),
