@@ -15,12 +15,8 @@ namespace {
 
 // A small but complete host source folder; each case plants one fault into it.
 struct Material {
-    QStringList tsp = {
-        "\">>> Gruppe\",\">>>1\"",
-        "\"Langes i\",LIE_",
-        "\"Kurzes i\",LIKU",
-        "\"das oder dass\",DASS",
-    };
+    QStringList tsp = {"\">>> Gruppe\",\">>>1\"", "\"Langes i\",LIE_", "\"Kurzes i\",LIKU",
+                       "\"das oder dass\",DASS"};
     QStringList kmp = {
         "LIE_,\"Schwerpunkte LIKE '%;LIE_;%'\",LIKU,\"Schwerpunkte LIKE "
         "'%;LIKU;%'\",0:0,\"ie:i\",\"Tipp\"",
