@@ -1,15 +1,19 @@
 #include "WortCheck.h"
 
+#include "Hilfetexte.h"
+#include "SatzRegeln.h"
 #include "Uebung.h"
 #include "Wortschatz.h"
 #include "Ziehungen.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
+#include "help/HtmlHelpMod.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "rdb/KategorienTabelle.h"
 #include "rdb/ListenEintrag.h"
 #include "rdb/LupenPruefung.h"
 #include "rdb/RdbManager.h"
-#include "glob/GlobModul.h"
 #include "vokradb/DatenbankBau.h"
 
 #include <QDir>
@@ -29,6 +33,8 @@ using material::WortEintrag;
 namespace {
 
 const QStringList artikel = {"der", "die", "das"};
+const QStringList wortarten = {"Tunwort",        "Wiewort",  "Umstandswort", "Fürwort",
+                               "Verhältniswort", "Zahlwort", "Bindewort",    "Begleiter"};
 
 // The checker only counts and walks the task lists; it never draws.
 class OhneZufall : public ZufallsZahlen {
@@ -99,6 +105,12 @@ struct Material {
     QString geprueftPfad;
     QSet<QString> genutzt;
     QList<Fuellung> fuellungen;
+    QHash<QString, QString> kontexte;
+    // Per category: its task words, those whose answer is its first spelling, and the
+    // reviewed fillings that make another word.
+    QHash<QString, QSet<QString>> aufgabenWoerter;
+    QHash<QString, QStringList> ersteSchreibung;
+    QHash<QString, QStringList> echtePaare;
 
     bool istGeprueft(const QString& schluessel) {
         genutzt.insert(schluessel);
@@ -125,7 +137,7 @@ bool lueckeIstGanzesWort(const Material& m, const WortEintrag& w) {
     return false;
 }
 
-void pruefeEintraege(const Material& m, const Wortschatz& wortschatz, QList<QuellFehler>& fehler) {
+void pruefeEintraege(Material& m, const Wortschatz& wortschatz, QList<QuellFehler>& fehler) {
     QHash<QString, const WortEintrag*> erstes;
     QSet<QPair<QString, QString>> saetze;
     for (const WortEintrag& w : m.woerter) {
@@ -137,6 +149,15 @@ void pruefeEintraege(const Material& m, const Wortschatz& wortschatz, QList<Quel
                 QStringLiteral("der Satz hat %1 \"@\" statt genau eines").arg(w.satz.count(u'@')));
         if (artikel.contains(w.kontext) && !w.wort[0].isUpper())
             melde(QStringLiteral("Namenwort \"%1\" ist klein geschrieben").arg(w.wort));
+        if (w.kontext.isEmpty())
+            melde(QStringLiteral("\"%1\" hat keinen Kontext").arg(w.wort));
+        else if (!artikel.contains(w.kontext) && !wortarten.contains(w.kontext) &&
+                 !m.istGeprueft(QStringLiteral("Kontext ") + w.kontext))
+            melde(QStringLiteral("Kontext \"%1\" ist weder Wortart noch Artikel").arg(w.kontext));
+        const QString satz = QString(w.satz).replace(u'@', w.wort);
+        for (const QString& nomen : ohneDativEndung(satz, m.kontexte))
+            if (!m.istGeprueft(QStringLiteral("Fall ") + w.wort))
+                melde(QStringLiteral("nach \"den\" fehlt \"%1\" das -n des Dativs").arg(nomen));
         const bool namenwortMarke = std::any_of(w.marken.begin(), w.marken.end(),
                                                 [](const auto& mk) { return mk.code == "GK1M"; });
         if (namenwortMarke && !artikel.contains(w.kontext))
@@ -263,6 +284,24 @@ Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
         melde(QStringLiteral("\"%1\" übt %2 statt %3 (Übung %4)")
                   .arg(a.aktWort, gruppeText(eigene),
                        gruppeText(rdb.kategorie.schreibPaare[0].schreibung1), code));
+    m.aufgabenWoerter[code].insert(a.aktWort);
+    if (richtig.compare(k.schreibPaare.value(0).schreibung1, Qt::CaseInsensitive) == 0)
+        m.ersteSchreibung[code].append(a.aktWort);
+    // Only where a pair differs in letter case alone is "pumpe" no hint for Pumpe.
+    const bool grossKlein =
+        std::any_of(k.schreibPaare.begin(), k.schreibPaare.end(), [](const auto& p) {
+            return p.schreibung1 != p.schreibung2 &&
+                   p.schreibung1.compare(p.schreibung2, Qt::CaseInsensitive) == 0;
+        });
+    const auto fall = grossKlein ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const QString satz = QString(w.satz).remove(u'@');
+    for (const QString& umfeld : schreibungMitUmfeld(a.aktWort, a.aktVonPos, a.aktLupLaenge))
+        if (satz.contains(umfeld, fall) &&
+            !m.istGeprueft(code + QStringLiteral(" Satz ") + a.aktWort)) {
+            melde(QStringLiteral("der Satz zeigt \"%1\" aus \"%2\" (Übung %3)")
+                      .arg(umfeld, a.aktWort, code));
+            break;
+        }
     Ziehung z{{}, richtig, 0};
     for (int n = 1;; ++n) {
         const QString eintrag = getListenEintrag(auswahl, n);
@@ -274,6 +313,8 @@ Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
             continue;
         if (!m.erlaubt.contains({a.aktWort, falsch}))
             m.fuellungen.append({falsch, eintrag, code, &w});
+        else
+            m.echtePaare[code].append(a.aktWort + u'/' + falsch);
     }
     std::sort(z.auswahl.begin(), z.auswahl.end(), [](const QString& x, const QString& y) {
         return x.compare(y, Qt::CaseInsensitive) < 0;
@@ -309,6 +350,70 @@ void pruefeEchteWoerter(const Material& m, const Wortschatz& wortschatz,
         if (!gemeldet.contains(f.wort->datei + text))
             fehler.append({f.wort->datei, f.wort->zeile, text});
         gemeldet.insert(f.wort->datei + text);
+    }
+}
+
+// What a tip or the category's help page says about left-out words and spellings must
+// hold for the exercise's tasks.
+void pruefeTexte(Material& m, const QString& datei, const QList<Absatz>& absaetze,
+                 const QString& code, QList<QuellFehler>& fehler) {
+    const QSet<QString>& aufgaben = m.aufgabenWoerter[code];
+    for (const Aussage& a : aussagen(absaetze)) {
+        const auto melde = [&](const QString& schluessel, const QString& text) {
+            if (!m.istGeprueft(code + QStringLiteral(" Text ") + schluessel))
+                fehler.append({datei, a.zeile, text + QStringLiteral(" (Übung %1)").arg(code)});
+        };
+        switch (a.art) {
+        case Aussage::Ausgelassen:
+            for (const QString& wort : a.woerter)
+                if (aufgaben.contains(wort))
+                    melde(wort, QStringLiteral("\"%1\" heißt ausgelassen, ist aber eine Aufgabe")
+                                    .arg(wort));
+            break;
+        case Aussage::KeinePaare: {
+            QStringList ungenannt = m.echtePaare[code];
+            ungenannt.removeDuplicates();
+            ungenannt.removeIf(
+                [&](const QString& p) { return a.rest.contains(p.section(u'/', 0, 0)); });
+            if (!ungenannt.isEmpty())
+                melde(QStringLiteral("Paare"),
+                      QStringLiteral("Paare aus zwei Wörtern heißen ausgelassen, die Übung hat %1")
+                          .arg(ungenannt.join(QStringLiteral(", "))));
+            break;
+        }
+        case Aussage::AlleAnderen:
+            for (const QString& wort : m.ersteSchreibung[code])
+                if (std::none_of(a.woerter.begin(), a.woerter.end(), [&](const QString& f) {
+                        return wort.contains(f, Qt::CaseInsensitive);
+                    }))
+                    melde(wort, QStringLiteral("\"%1\" fehlt unter den Wörtern vor \"%2\"")
+                                    .arg(wort, a.satz));
+            break;
+        case Aussage::ZwielautAlsLang:
+            for (const QString& wort : a.woerter)
+                melde(wort, QStringLiteral("\"%1\" hat einen Zwielaut, keinen langen Selbstlaut")
+                                .arg(wort));
+            break;
+        }
+    }
+}
+
+void pruefeTexte(Material& m, const QString& hostDir, QList<QuellFehler>& fehler) {
+    for (int nr = 1; nr <= m.kategorien.size(); ++nr) {
+        const QString& code = m.kategorien[nr - 1];
+        const Uebung* u = uebungFuer(m, code);
+        if (!u)
+            continue;
+        pruefeTexte(m, u->datei, {{u->kategorie.kmpTitel, u->zeile}}, code, fehler);
+        SitzungsDaten daten;
+        daten.katNr = nr;
+        initHilfe(daten);
+        const QString seite =
+            QDir(hostDir).filePath(QStringLiteral("hilfe/Vesk/%1.html").arg(daten.katHilfeNr));
+        if (const auto html = leseUtf8(seite))
+            pruefeTexte(m, seite, absaetzeDerSeite(*html), code, fehler);
+        else
+            fehler.append({seite, 0, QStringLiteral("Hilfeseite der Übung %1 fehlt").arg(code)});
     }
 }
 
@@ -420,6 +525,9 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
 
     const QString woerterDir = dir.filePath(QStringLiteral("woerter"));
     m.woerter = material::leseWortDateien(woerterDir, e.fehler);
+    for (const WortEintrag& w : m.woerter)
+        if (!m.kontexte.contains(w.wort))
+            m.kontexte.insert(w.wort, w.kontext);
     m.erlaubt = leseErlaubtePaare(QDir(woerterDir).filePath(QStringLiteral("erlaubte_paare.txt")),
                                   e.fehler);
     m.geprueftPfad = QDir(woerterDir).filePath(QStringLiteral("gepruefte_befunde.txt"));
@@ -474,6 +582,7 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
         e.tabelle.append(z);
     }
     pruefeEchteWoerter(m, *wortschatz, e.fehler);
+    pruefeTexte(m, hostDir, e.fehler);
     // A reason for a finding that no longer occurs would excuse the next one unseen.
     for (auto it = m.geprueft.begin(); it != m.geprueft.end(); ++it)
         if (!m.genutzt.contains(it.key()))
