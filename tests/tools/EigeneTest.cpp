@@ -11,9 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 
 using namespace zafku;
 using namespace zafku::eigene;
@@ -30,7 +29,7 @@ struct Host {
     QString pfad() const { return dir.path(); }
 };
 
-class Erster : public ZufallsZahlen {
+struct Erster : ZufallsZahlen {
     int zufallsZahl(int lo, int) override { return lo; }
 };
 
@@ -53,20 +52,16 @@ QString wortMit(const QString& host, int refNr) {
     return s.step() ? s.value(0).toString() : QString();
 }
 
-std::unique_ptr<Pruefstand> stand(const QString& host) {
-    QString fehler;
-    auto p = Pruefstand::lade(host, QStringLiteral("/usr/share/dict/ngerman"), fehler);
-    EXPECT_TRUE(p) << fehler.toStdString();
-    return p;
+std::unique_ptr<Pruefstand> stand(const QString& host, QString fehler = {}) {
+    return Pruefstand::lade(host, QStringLiteral("/usr/share/dict/ngerman"), fehler);
 }
 
 EigeneListe liste(const QStringList& woerter) {
     EigeneListe l;
     QList<EigenesWort> neu;
-    for (const QString& w : woerter) {
-        const QStringList f = w.split(u' ');
-        neu.append({0, f[0], f[1], {}, {{f[2], f[3].toInt()}}});
-    }
+    const auto feld = [](const QString& w, int i) { return w.section(u' ', i, i); };
+    for (const QString& w : woerter)
+        neu.append({0, feld(w, 0), feld(w, 1), {}, {{feld(w, 2), feld(w, 3).toInt()}}});
     EXPECT_FALSE(uebernimm(l, neu));
     return l;
 }
@@ -74,6 +69,7 @@ EigeneListe liste(const QStringList& woerter) {
 TEST(Eigene, ProposesSpotsOfRealWords) {
     Host host;
     const auto p = stand(host.pfad());
+    ASSERT_TRUE(p);
     const struct { const char* wort; const char* kontext; const char* erwartet; } faelle[] = {
         {"Biene", "die", "GK1M:1 LIE_:2 ?ANBP:1"},
         {"ziehen", "Tunwort", "GK2M:1 LIEH:2"},
@@ -93,6 +89,7 @@ TEST(Eigene, ProposesSpotsOfRealWords) {
 TEST(Eigene, ChecksNameEachFault) {
     Host host;
     auto p = stand(host.pfad());
+    ASSERT_TRUE(p);
     p->artikel.insert(QStringLiteral("Biene"), QStringLiteral("die"));
     const struct { const char* zeile; const char* text; bool sperrt; } faelle[] = {
         {"Biene, die, Die Biene sammelt Honig.", "", false},
@@ -115,10 +112,9 @@ TEST(Eigene, ChecksNameEachFault) {
          true},
     };
     for (const auto& f : faelle) {
-        const Eingabe e = leseEingabe(QString::fromUtf8(f.zeile)).value(0);
+        PruefWort w{leseEingabe(QString::fromUtf8(f.zeile)).value(0), {}};
         QList<bool> an;
-        PruefWort w{e, {}};
-        const QList<Vorschlag> v = p->vorschlagen(e, {}, an);
+        const QList<Vorschlag> v = p->vorschlagen(w.eingabe, {}, an);
         for (int i = 0; i < v.size(); ++i)
             if (an[i] && v[i].code != QLatin1String("AUDT"))
                 w.stellen.append(v[i]);
@@ -140,7 +136,6 @@ TEST(Eigene, NumbersStayWithTheirWords) {
         text.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
     EXPECT_EQ(text.join(u' ').toStdString(), "30000=Biene -30001=Wiese -30002=Kind 30003=Fisch");
     EXPECT_EQ(leseEigeneListe(eigeneListeText(l)).naechsteNummer, 30004);
-
     l.naechsteNummer = letzteNummer;
     EXPECT_FALSE(uebernimm(l, {{0, "Tier", "das", {}, {}}}));
     EXPECT_TRUE(uebernimm(l, {{0, "Tier", "das", {}, {}}, {0, "Tor", "das", {}, {}}}));
@@ -151,7 +146,7 @@ TEST(Eigene, RebuildAsksOnlyTheTeachersWordsAndKeepsShippedOnes) {
     const int geliefert = aufgaben(host.pfad(), "LIE_");
     ASSERT_GT(geliefert, 0);
     EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
-    NeubauErgebnis e = baueNeu(host.pfad(), l);
+    const NeubauErgebnis e = baueNeu(host.pfad(), l);
     ASSERT_EQ(e.fehler.toStdString(), "");
     EXPECT_EQ(e.angeboten, QStringList({"LIE_E", "LIKUE"}));
     EXPECT_EQ(aufgaben(host.pfad(), "LIE_E"), 3);
@@ -160,12 +155,11 @@ TEST(Eigene, RebuildAsksOnlyTheTeachersWordsAndKeepsShippedOnes) {
 
     // A word taken out stays in the database under its number but is no longer asked.
     ASSERT_FALSE(uebernimm(l, {{0, "Biene", "die", {}, {{"LIE_", 2}}}, {0, "Kind", "das", {}, {{"LIKU", 2}}}}));
-    e = baueNeu(host.pfad(), l);
+    baueNeu(host.pfad(), l);
     EXPECT_EQ(aufgaben(host.pfad(), "LIE_E"), 2);
     EXPECT_EQ(wortMit(host.pfad(), 30001), "Wiese");
 
-    e = baueNeu(host.pfad(), {});
-    EXPECT_TRUE(e.angeboten.isEmpty());
+    EXPECT_TRUE(baueNeu(host.pfad(), {}).angeboten.isEmpty());
     EXPECT_EQ(aufgaben(host.pfad(), "LIE_"), geliefert);
     EXPECT_EQ(wortMit(host.pfad(), 30000), "");
 }
@@ -186,7 +180,7 @@ TEST(Eigene, KilledRebuildLeavesUsableFiles) {
     };
     QElapsedTimer uhr;
     uhr.start();
-    neu(-1);
+    neu(-1); // a whole rebuild, to know how long one takes
     const int dauer = int(uhr.elapsed());
     ASSERT_EQ(aufgaben(host.pfad(), "LIE_E"), 3);
     ASSERT_EQ(baueNeu(host.pfad(), {}).fehler.toStdString(), "");
