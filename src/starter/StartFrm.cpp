@@ -127,6 +127,9 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     berichtBtn_ = new QPushButton(QStringLiteral("&Lernbericht anzeigen"));
     berichtBtn_->setToolTip(QStringLiteral("Zeigt, welche Wörter die Kinder falsch geschrieben "
                                            "haben, als Seite im Browser."));
+    woerterBtn_ = new QPushButton(QStringLiteral("Eigene &Wörter …"));
+    woerterBtn_->setToolTip(QStringLiteral("Die Wörter der Woche eingeben: sie stehen dann "
+                                           "unter »Eigene Wörter« in der Liste."));
     spielenBtn_ = new QPushButton(QStringLiteral("&Spielen"));
     spielenBtn_->setDefault(true);
     auto* beendenBtn = new QPushButton(QStringLiteral("Be&enden"));
@@ -134,6 +137,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     status_->setWordWrap(true);
     auto* unten = new QHBoxLayout;
     unten->addWidget(berichtBtn_);
+    unten->addWidget(woerterBtn_);
     unten->addWidget(status_, 1);
     unten->addWidget(spielenBtn_);
     unten->addWidget(beendenBtn);
@@ -153,6 +157,11 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     connect(spielenBtn_, &QPushButton::clicked, this, [this] { spielStarten(); });
     connect(berichtBtn_, &QPushButton::clicked, this, [this] { berichtErstellen(); });
     connect(beendenBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(woerterBtn_, &QPushButton::clicked, this, &StartFrm::eigeneWoerter);
+    connect(&woerter_, &QProcess::finished, this, [this] {
+        woerterBtn_->setEnabled(true);
+        fuelleListe();
+    });
     connect(&spiel_, &QProcess::finished, this, [this] {
         spielenBtn_->setEnabled(true);
         status_->setText(QStringLiteral("Das Spiel ist zu Ende."));
@@ -166,9 +175,23 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
 StartFrm::~StartFrm() {
     if (spiel_.state() != QProcess::NotRunning)
         spiel_.waitForFinished(-1);
+    if (woerter_.state() != QProcess::NotRunning)
+        woerter_.waitForFinished(-1);
+}
+
+void StartFrm::eigeneWoerter() {
+    woerter_.start(QDir(appPfad_).filePath(QStringLiteral("zafku-woerter")),
+                   {QStringLiteral("--host"), appPfad_});
+    if (!woerter_.waitForStarted()) {
+        melde(QStringLiteral("Das Fenster für eigene Wörter lässt sich nicht öffnen: %1")
+                  .arg(woerter_.errorString()));
+        return;
+    }
+    woerterBtn_->setEnabled(false);
 }
 
 void StartFrm::fuelleListe() {
+    liste_->clear();
     try {
         tsp_ = bericht::leseTsp(appPfad_);
     } catch (const LaufzeitFehler& f) {

@@ -34,6 +34,8 @@ class StartFrm : public QDialog {
     bool spielStarten();
     // Writes User/Lernbericht.html and opens it; the page's path, or "" after a message.
     QString berichtErstellen();
+    // Opens the window for the class's own words; the list is read again when it closes.
+    void eigeneWoerter();
     void filtern(const QString& text);
     void zeigeHilfe();
 
@@ -68,8 +70,10 @@ class StartFrm : public QDialog {
     std::array<Zeile, maxSpieler> zeilen_;
     QPushButton* spielenBtn_ = nullptr;
     QPushButton* berichtBtn_ = nullptr;
+    QPushButton* woerterBtn_ = nullptr;
     QLabel* status_ = nullptr;
     QProcess spiel_;
+    QProcess woerter_;
     HilfeBrowser hilfe_;
 };
 

@@ -1,0 +1,196 @@
+#include "eigene/EigeneDatei.h"
+#include "eigene/Neubau.h"
+#include "eigene/Pruefstand.h"
+#include "glob/GlobModul.h"
+#include "platform/LaufzeitFehler.h"
+#include "platform/SqliteDatabase.h"
+#include "rdb/RdbManager.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace zafku::eigene;
+
+namespace {
+
+// A copy of the demo host's material, so that a rebuild leaves the build tree alone.
+struct Host {
+    QTemporaryDir dir;
+    Host() {
+        for (const char* f : {"Vokra-D.mdb", "Vokra.kmp", "Vokra.tsp"})
+            QFile::copy(QStringLiteral(ZAFKU_HOST_DIR "/") + f, dir.filePath(f));
+    }
+    QString pfad() const { return dir.path(); }
+};
+
+struct Erster : ZufallsZahlen {
+    int zufallsZahl(int lo, int) override { return lo; }
+};
+
+// Tasks of both lists of a block as the game counts them; -1 when it does not load.
+int aufgaben(const QString& host, const QString& code) {
+    try {
+        Erster z;
+        RdbManager rdb(z);
+        rdb.openRdb(host);
+        rdb.loadKategorie(code);
+        return rdb.kategorie.kmpKennung == code ? rdb.kategorie.anzahl1 + rdb.kategorie.anzahl2 : -1;
+    } catch (const LaufzeitFehler&) {
+        return -1;
+    }
+}
+
+QString wortMit(const QString& host, int refNr) {
+    const SqliteDatabase db(host + QStringLiteral("/Vokra-D.mdb"));
+    SqliteStatement s = db.prepare(QStringLiteral("SELECT Wort FROM WortListe WHERE RefNr=%1").arg(refNr));
+    return s.step() ? s.value(0).toString() : QString();
+}
+
+std::unique_ptr<Pruefstand> stand(const QString& host, QString fehler = {}) {
+    return Pruefstand::lade(host, QStringLiteral("/usr/share/dict/ngerman"), fehler);
+}
+
+EigeneListe liste(const QStringList& woerter) {
+    EigeneListe l;
+    QList<EigenesWort> neu;
+    const auto feld = [](const QString& w, int i) { return w.section(u' ', i, i); };
+    for (const QString& w : woerter)
+        neu.append({0, feld(w, 0), feld(w, 1), {}, {{feld(w, 2), feld(w, 3).toInt()}}});
+    EXPECT_FALSE(uebernimm(l, neu));
+    return l;
+}
+
+TEST(Eigene, ProposesSpotsOfRealWords) {
+    Host host;
+    const auto p = stand(host.pfad());
+    ASSERT_TRUE(p);
+    const struct { const char* wort; const char* kontext; const char* erwartet; } faelle[] = {
+        {"Biene", "die", "GK1M:1 LIE_:2 ?ANBP:1"},
+        {"ziehen", "Tunwort", "GK2M:1 LIEH:2"},
+        {"Zucker", "der", "GK1M:1 CK__:3 ERA_:5"},
+        {"Kind", "das", "GK1M:1 ?LIKU:2 ?KZNK:1 AUDT:4"},
+        {"dass", "Bindewort", "DASS:1"},
+        {"Haar", "das", "GK1M:1 DVAA:2"},
+    };
+    for (const auto& f : faelle) {
+        QStringList text;
+        for (const Vorschlag& v : p->vorschlaege->fuer(f.wort, f.kontext))
+            text.append(QStringLiteral("%1%2:%3").arg(v.sicher ? "" : "?", v.code).arg(v.vonPos));
+        EXPECT_EQ(text.join(u' ').toStdString(), f.erwartet) << f.wort;
+    }
+}
+
+TEST(Eigene, ChecksNameEachFault) {
+    Host host;
+    auto p = stand(host.pfad());
+    ASSERT_TRUE(p);
+    p->artikel.insert(QStringLiteral("Biene"), QStringLiteral("die"));
+    const struct { const char* zeile; const char* text; bool sperrt; } faelle[] = {
+        {"Biene, die, Die Biene sammelt Honig.", "", false},
+        {"Biehne, die", "Das Wort 'Biehne' steht nicht im Wörterbuch – Tippfehler?|Mit 'ie' statt "
+                        "'ieh' wird aus 'Biehne' das Wort 'Biene'. Bitte einen Satz angeben, der "
+                        "zeigt, welches gemeint ist.", true},
+        {"Biene, die, Die Bienen fliegen.", "Der Satz zu 'Biene' muss das Wort genau einmal "
+                                            "enthalten, so geschrieben (jetzt 0-mal).", true},
+        {"Biene, die, Die Biene sammelt Hnoig.",
+         "Im Satz zu 'Biene' kennt die Rechtschreibprüfung 'Hnoig' nicht.", true},
+        {"Lied, das", "Mit 'i' statt 'ie' wird aus 'Lied' das Wort 'Lid'. Bitte einen Satz "
+                      "angeben, der zeigt, welches gemeint ist.", true},
+        {"Lied, das, Wir singen ein Lied.",
+         "Mit 'i' statt 'ie' wird aus 'Lied' das Wort 'Lid'. Zeigt der Satz, welches gemeint ist?",
+         false},
+        {"Biene, der", "Es heißt 'die Biene', nicht 'der Biene'.", true},
+        {"biene, die", "Das Wort 'biene' steht nicht im Wörterbuch – Tippfehler?|'biene' hat den Artikel 'die', dann ist es ein Namenwort und wird "
+                       "großgeschrieben.", true},
+        {"Spielen, Tunwort", "'Spielen' ist als Tunwort angegeben, dann wird es kleingeschrieben.",
+         true},
+    };
+    for (const auto& f : faelle) {
+        PruefWort w{leseEingabe(QString::fromUtf8(f.zeile)).value(0), {}};
+        QList<bool> an;
+        const QList<Vorschlag> v = p->vorschlagen(w.eingabe, {}, an);
+        for (int i = 0; i < v.size(); ++i)
+            if (an[i] && v[i].code != QLatin1String("AUDT"))
+                w.stellen.append(v[i]);
+        QStringList texte;
+        for (const Befund& b : pruefe({w}, p->mittel()))
+            texte.append(b.text + (b.sperrt ? "" : " (Hinweis)"));
+        const QString erwartet = QString::fromUtf8(f.text) + (f.sperrt ? "" : " (Hinweis)");
+        EXPECT_EQ(texte.join(u'|').toStdString(), *f.text ? erwartet.toStdString() : "") << f.zeile;
+    }
+}
+
+TEST(Eigene, NumbersStayWithTheirWords) {
+    EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
+    ASSERT_FALSE(uebernimm(l, {{0, "Kind", "das", {}, {}}, {0, "Fisch", "der", {}, {}}}));
+    l = leseEigeneListe(eigeneListeText(l));
+    ASSERT_FALSE(uebernimm(l, {{0, "Biene", "die", {}, {}}, {0, "Fisch", "der", {}, {}}}));
+    QStringList text;
+    for (const EigenesWort& w : leseEigeneListe(eigeneListeText(l)).woerter)
+        text.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
+    EXPECT_EQ(text.join(u' ').toStdString(), "30000=Biene -30001=Wiese -30002=Kind 30003=Fisch");
+    EXPECT_EQ(leseEigeneListe(eigeneListeText(l)).naechsteNummer, 30004);
+    l.naechsteNummer = letzteNummer;
+    EXPECT_FALSE(uebernimm(l, {{0, "Tier", "das", {}, {}}}));
+    EXPECT_TRUE(uebernimm(l, {{0, "Tier", "das", {}, {}}, {0, "Tor", "das", {}, {}}}));
+}
+
+TEST(Eigene, RebuildAsksOnlyTheTeachersWordsAndKeepsShippedOnes) {
+    Host host;
+    const int geliefert = aufgaben(host.pfad(), "LIE_");
+    ASSERT_GT(geliefert, 0);
+    EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
+    const NeubauErgebnis e = baueNeu(host.pfad(), l);
+    ASSERT_EQ(e.fehler.toStdString(), "");
+    EXPECT_EQ(e.angeboten, QStringList({"LIE_E", "LIKUE"}));
+    EXPECT_EQ(aufgaben(host.pfad(), "LIE_E"), 3);
+    EXPECT_EQ(aufgaben(host.pfad(), "LIE_"), geliefert);
+    EXPECT_EQ(wortMit(host.pfad(), 30001), "Wiese");
+
+    // A word taken out stays in the database under its number but is no longer asked.
+    ASSERT_FALSE(uebernimm(l, {{0, "Biene", "die", {}, {{"LIE_", 2}}}, {0, "Kind", "das", {}, {{"LIKU", 2}}}}));
+    baueNeu(host.pfad(), l);
+    EXPECT_EQ(aufgaben(host.pfad(), "LIE_E"), 2);
+    EXPECT_EQ(wortMit(host.pfad(), 30001), "Wiese");
+
+    EXPECT_TRUE(baueNeu(host.pfad(), {}).angeboten.isEmpty());
+    EXPECT_EQ(aufgaben(host.pfad(), "LIE_"), geliefert);
+    EXPECT_EQ(wortMit(host.pfad(), 30000), "");
+}
+
+// Killed at any moment, the rebuild leaves files the game still opens.
+TEST(Eigene, KilledRebuildLeavesUsableFiles) {
+    Host host;
+    EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
+    ASSERT_FALSE(speichereEigeneListe(host.pfad(), l));
+    const int geliefert = aufgaben(host.pfad(), "LIE_");
+    const auto neu = [&](int ms) {
+        QProcess p;
+        p.start(QStringLiteral(ZAFKU_WOERTER), {"--host", host.pfad(), "--neu"});
+        p.waitForStarted();
+        if (!p.waitForFinished(ms) && p.processId() > 0)
+            ::kill(pid_t(p.processId()), SIGKILL);
+        p.waitForFinished();
+    };
+    QElapsedTimer uhr;
+    uhr.start();
+    neu(-1); // a whole rebuild, to know how long one takes
+    const int dauer = int(uhr.elapsed());
+    ASSERT_EQ(aufgaben(host.pfad(), "LIE_E"), 3);
+    ASSERT_EQ(baueNeu(host.pfad(), {}).fehler.toStdString(), "");
+    // Kill points spread over one whole rebuild.
+    for (int i = 0; i < 12; ++i) {
+        neu(dauer * i / 12);
+        EXPECT_EQ(aufgaben(host.pfad(), "LIE_"), geliefert) << i;
+        const int eigene = aufgaben(host.pfad(), "LIE_E");
+        EXPECT_TRUE(eigene == -1 || eigene == 3) << i;
+    }
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+#include "EigeneDatei.h"
+
+#include "platform/AtomicReplace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace zafku::eigene {
+
+namespace {
+
+const QString zaehlerKopf = QStringLiteral("# nächste Nummer:");
+
+QList<material::Marke> leseMarken(const QString& feld) {
+    QList<material::Marke> marken;
+    for (const QString& teil : feld.split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype c = teil.lastIndexOf(u':');
+        bool ok = false;
+        const int pos = c > 0 ? teil.mid(c + 1).toInt(&ok) : 0;
+        if (ok && pos >= 1)
+            marken.append({teil.left(c), pos});
+    }
+    return marken;
+}
+
+} // namespace
+
+QString eigeneDateiPfad(const QString& hostDir) {
+    return QDir(hostDir).filePath(QStringLiteral("Eigene-Woerter.txt"));
+}
+
+EigeneListe leseEigeneListe(const QString& text) {
+    EigeneListe liste;
+    for (const QString& roh : text.split(u'\n')) {
+        const QString zeile = roh.trimmed();
+        if (zeile.startsWith(zaehlerKopf)) {
+            liste.naechsteNummer = std::max(ersteNummer, zeile.mid(zaehlerKopf.size()).toInt());
+            continue;
+        }
+        if (zeile.isEmpty() || zeile.startsWith(u'#'))
+            continue;
+        QStringList f = zeile.split(u'|');
+        if (f.size() != 5)
+            continue;
+        for (QString& feld : f)
+            feld = feld.trimmed();
+        EigenesWort w;
+        w.entfernt = f[0].startsWith(u'-');
+        bool ok = false;
+        w.refNr = f[0].mid(w.entfernt ? 1 : 0).toInt(&ok);
+        if (!ok || w.refNr < ersteNummer || w.refNr > letzteNummer || f[1].isEmpty())
+            continue;
+        w.wort = f[1];
+        w.kontext = f[2];
+        w.satz = f[3];
+        w.marken = leseMarken(f[4]);
+        liste.woerter.append(w);
+        // A hand-edited counter must never hand out a number twice.
+        liste.naechsteNummer = std::max(liste.naechsteNummer, w.refNr + 1);
+    }
+    return liste;
+}
+
+QString eigeneListeText(const EigeneListe& liste) {
+    QString text = QStringLiteral(
+        "# Eigene Wörter der Klasse, eine Zeile je Wort:\n"
+        "# Nummer | Wort | Artikel oder Wortart | Satz | Stellen (Kategorie:Position)\n"
+        "# Ein \"-\" vor der Nummer: das Wort wird nicht mehr geübt, die Nummer bleibt.\n");
+    text += QStringLiteral("%1 %2\n").arg(zaehlerKopf).arg(liste.naechsteNummer);
+    for (const EigenesWort& w : liste.woerter) {
+        QStringList marken;
+        for (const material::Marke& m : w.marken)
+            marken.append(QStringLiteral("%1:%2").arg(m.code).arg(m.vonPos));
+        text += QStringLiteral("%1%2 | %3 | %4 | %5 | %6\n")
+                    .arg(w.entfernt ? QStringLiteral("-") : QString())
+                    .arg(w.refNr)
+                    .arg(w.wort, w.kontext, w.satz, marken.join(u' '));
+    }
+    return text;
+}
+
+EigeneListe ladeEigeneListe(const QString& hostDir) {
+    QFile f(eigeneDateiPfad(hostDir));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return leseEigeneListe(QString::fromUtf8(f.readAll()));
+}
+
+std::optional<QString> speichereEigeneListe(const QString& hostDir, const EigeneListe& liste) {
+    const QString pfad = eigeneDateiPfad(hostDir);
+    const ReplaceResult r =
+        replaceFileAtomically(pfad, pfad + QStringLiteral(".tmp"), eigeneListeText(liste).toUtf8());
+    if (r.ok)
+        return std::nullopt;
+    return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(pfad, r.error);
+}
+
+QList<Eingabe> leseEingabe(const QString& text) {
+    QList<Eingabe> eingaben;
+    const QStringList zeilen = text.split(u'\n');
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString zeile = zeilen[i].trimmed();
+        if (zeile.isEmpty() || zeile.startsWith(u'#'))
+            continue;
+        QStringList f;
+        if (zeile.contains(u'|') || zeile.contains(u'\t')) {
+            f = zeile.split(QRegularExpression(QStringLiteral("[|\t]")));
+        } else {
+            const qsizetype a = zeile.indexOf(u',');
+            const qsizetype b = a < 0 ? -1 : zeile.indexOf(u',', a + 1);
+            f = {zeile.left(a < 0 ? zeile.size() : a)};
+            if (a >= 0)
+                f.append(zeile.mid(a + 1, b < 0 ? -1 : b - a - 1));
+            if (b >= 0)
+                f.append(zeile.mid(b + 1));
+        }
+        f.resize(3);
+        eingaben.append({f[0].trimmed(), f[1].trimmed(), f[2].trimmed(), i + 1});
+    }
+    return eingaben;
+}
+
+std::optional<QString> uebernimm(EigeneListe& liste, const QList<EigenesWort>& neu) {
+    QList<EigenesWort> alt = liste.woerter;
+    QList<EigenesWort> ergebnis;
+    int naechste = liste.naechsteNummer;
+    for (EigenesWort w : neu) {
+        const auto gleich = [&](const EigenesWort& a) { return a.wort == w.wort; };
+        const auto it = std::find_if(alt.begin(), alt.end(), gleich);
+        if (it != alt.end()) {
+            w.refNr = it->refNr;
+            alt.erase(it);
+        } else if (naechste > letzteNummer) {
+            return QStringLiteral("Es sind schon %1 eigene Wörter vergeben; mehr Nummern hat "
+                                  "die Datenbank nicht.")
+                .arg(letzteNummer - ersteNummer + 1);
+        } else {
+            w.refNr = naechste++;
+        }
+        w.entfernt = false;
+        ergebnis.append(w);
+    }
+    for (EigenesWort& w : alt) {
+        w.entfernt = true;
+        ergebnis.append(w);
+    }
+    std::sort(ergebnis.begin(), ergebnis.end(),
+              [](const EigenesWort& a, const EigenesWort& b) { return a.refNr < b.refNr; });
+    liste.woerter = ergebnis;
+    liste.naechsteNummer = naechste;
+    return std::nullopt;
+}
+
+} // namespace zafku::eigene
