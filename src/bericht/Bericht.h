@@ -68,9 +68,10 @@ constexpr int maxGenannt = 20;
 // least a third of its answers there.
 bool unsicher(const Bereich& b);
 
-// Reads every User/*.tmp of the host folder, also files whose names are not UTF-8 (they
-// are read as Windows-1252 names) and files that cannot be read (named, not counted). namen maps file base names to children's
-// names. Raises LaufzeitFehler when the spelling database or Vokra.tsp cannot be read.
+// Reads every User/*.tmp of the host folder, also files whose names are not UTF-8 (read
+// as Windows-1252 names) and files that cannot be read (each named with the reason).
+// namen maps file base names to children's names. Raises LaufzeitFehler when the
+// spelling database or Vokra.tsp cannot be read.
 Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen = {});
 
 } // namespace zafku::bericht

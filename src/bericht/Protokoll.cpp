@@ -89,7 +89,8 @@ QString zitat(const QString& zeile) {
     constexpr int kZitatLaenge = 80;
     if (zeile.size() <= kZitatLaenge)
         return zeile;
-    return zeile.left(kZitatLaenge) + QStringLiteral(" … (%1 weitere Zeichen)").arg(zeile.size() - kZitatLaenge);
+    return zeile.left(kZitatLaenge) +
+           QStringLiteral(" … (%1 weitere Zeichen)").arg(zeile.size() - kZitatLaenge);
 }
 
 } // namespace zafku::bericht

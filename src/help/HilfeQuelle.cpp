@@ -13,9 +13,9 @@ namespace zafku {
 namespace {
 
 bool leer(const QByteArray& name) {
-    static const char* const kLeere[] = {"area", "base", "br",   "col",   "embed", "hr",
-                                         "img",  "input", "link", "meta", "param", "source",
-                                         "track", "wbr"};
+    static const char* const kLeere[] = {"area",  "base",   "br",    "col",  "embed",
+                                         "hr",    "img",    "input", "link", "meta",
+                                         "param", "source", "track", "wbr"};
     return std::any_of(std::begin(kLeere), std::end(kLeere),
                        [&](const char* l) { return name == l; });
 }
@@ -68,7 +68,8 @@ std::optional<QByteArray> leseHilfeQuelle(const QString& ordner, const QString& 
 }
 
 QByteArray hilfeErsatzSeite() {
-    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><p>Diese Hilfeseite kann nicht angezeigt werden: sie ist "
+    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><p>Diese Hilfeseite "
+                          "kann nicht angezeigt werden: sie ist "
                           "zu groß oder beschädigt.</p></body></html>")
         .toUtf8();
 }

@@ -209,8 +209,8 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
 
 TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
     const QString user = host_.file("User");
-    host_.writeBytes("User/anna.tmp", (zeile("Biene", "OK") + "\r\n" + QString(5000, 'x') +
-                                       "\r\n" + zeile("Biene", "Bine") + "\r\n")
+    host_.writeBytes("User/anna.tmp", (zeile("Biene", "OK") + "\r\n" + QString(5000, 'x') + "\r\n" +
+                                       zeile("Biene", "Bine") + "\r\n")
                                           .toLatin1());
     // More than is ever read; the cut line is not counted.
     host_.writeBytes("User/gross.tmp", (zeile("Biene", "OK") + "\r\n").toLatin1() +

@@ -57,14 +57,14 @@ TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {
         const char* datei;
         bool seite, geladen;
     } faelle[] = {
-        {"bild.png", false, true},  {"rohr.png", false, false}, {"null.png", false, false},
-        {"2001.html", true, false}, {"2002.html", true, false}, {"2003.html", true, false},
+        {"bild.png", false, true},  {"rohr.png", false, false},      {"null.png", false, false},
+        {"2001.html", true, false}, {"2002.html", true, false},      {"2003.html", true, false},
         {"2004.html", true, true},  {"../geheim.html", true, false},
     };
     for (const auto& f : faelle) {
-        const QVariant v = fenster.loadResource(
-            f.seite ? QTextDocument::HtmlResource : QTextDocument::ImageResource,
-            QUrl::fromLocalFile(zafku + "/" + f.datei));
+        const QVariant v = fenster.loadResource(f.seite ? QTextDocument::HtmlResource
+                                                        : QTextDocument::ImageResource,
+                                                QUrl::fromLocalFile(zafku + "/" + f.datei));
         const bool ersatz = v.toByteArray() == hilfeErsatzSeite();
         EXPECT_EQ(v.isValid() && !ersatz, f.geladen) << f.datei;
         EXPECT_EQ(ersatz, f.seite && !f.geladen) << f.datei;
