@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     host.write(QStringLiteral("Zafku/seite.html"), bytes);
     const QUrl url = QUrl::fromLocalFile(host.file(QStringLiteral("Zafku/seite.html")));
     const QVariant geladen = fenster.loadResource(QTextDocument::HtmlResource, url);
-    const bool zulaessig =
-        size <= size_t(kMaxHilfeSeite) && verschachtelung(bytes) <= kMaxHilfeTiefe;
+    const bool zulaessig = size <= size_t(kMaxHilfeSeite) &&
+                           verschachtelung(bytes) <= kMaxHilfeTiefe &&
+                           verschachtelung(bytes, "table") <= kMaxTabellenTiefe;
     PRUEFE(geladen.toByteArray() == (zulaessig ? bytes : hilfeErsatzSeite()),
            "a page is shown as it stands or replaced by the notice");
     PRUEFE(

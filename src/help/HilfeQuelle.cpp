@@ -22,7 +22,7 @@ bool leer(const QByteArray& name) {
 
 } // namespace
 
-int verschachtelung(const QByteArray& html) {
+int verschachtelung(const QByteArray& html, const QByteArray& nurElement) {
     int tiefe = 0, tiefste = 0;
     const qsizetype n = html.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -42,13 +42,16 @@ int verschachtelung(const QByteArray& html) {
             ++j;
         if (j == anfang)
             continue;
+        const QByteArray name = html.mid(anfang, j - anfang).toLower();
+        if (!nurElement.isEmpty() && name != nurElement)
+            continue;
         if (schliessend) {
             tiefe = std::max(0, tiefe - 1);
             continue;
         }
         const qsizetype zu = html.indexOf('>', j);
         const bool selbst = zu > 0 && html[zu - 1] == '/';
-        if (!selbst && !leer(html.mid(anfang, j - anfang).toLower()))
+        if (!selbst && !leer(name))
             tiefste = std::max(tiefste, ++tiefe);
     }
     return tiefste;
@@ -62,7 +65,9 @@ std::optional<QByteArray> leseHilfeQuelle(const QString& ordner, const QString& 
     bool zuGross = false;
     auto bytes = readRegularFile(QFile::encodeName(ziel), seite ? kMaxHilfeSeite : kMaxHilfeBild,
                                  nullptr, &zuGross);
-    if (!bytes || zuGross || (seite && verschachtelung(*bytes) > kMaxHilfeTiefe))
+    if (!bytes || zuGross ||
+        (seite && (verschachtelung(*bytes) > kMaxHilfeTiefe ||
+                   verschachtelung(*bytes, "table") > kMaxTabellenTiefe)))
         return std::nullopt;
     return bytes;
 }

@@ -50,6 +50,7 @@ TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {
     QFile::link(host.file("geheim.html"), host.file("Zafku/2001.html"));
     host.writeBytes("Zafku/2002.html", "<p>" + QByteArray(kMaxHilfeSeite, 'x') + "</p>");
     host.writeBytes("Zafku/2003.html", QByteArray("<b>").repeated(100000));
+    host.writeBytes("Zafku/2005.html", QByteArray("<table><tr><td>").repeated(20));
     host.writeBytes("Zafku/2004.html", "<p>Gut<br><img src=\"a.png\"/></p>");
     HilfeFenster fenster(host.file("Zafku"));
     const QString zafku = host.file("Zafku");
@@ -59,7 +60,7 @@ TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {
     } faelle[] = {
         {"bild.png", false, true},  {"rohr.png", false, false},      {"null.png", false, false},
         {"2001.html", true, false}, {"2002.html", true, false},      {"2003.html", true, false},
-        {"2004.html", true, true},  {"../geheim.html", true, false},
+        {"2004.html", true, true},  {"../geheim.html", true, false}, {"2005.html", true, false},
     };
     for (const auto& f : faelle) {
         const QVariant v = fenster.loadResource(f.seite ? QTextDocument::HtmlResource
@@ -70,4 +71,6 @@ TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {
         EXPECT_EQ(ersatz, f.seite && !f.geladen) << f.datei;
     }
     EXPECT_EQ(verschachtelung("<div><p>a<br>b</p><!-- <x><y> --><img src=x/></div>"), 2);
+    EXPECT_EQ(verschachtelung("<table><tr><td><table></table></td></tr></table><table>", "table"),
+              2);
 }
