@@ -4,13 +4,13 @@
 // range.
 #include "FuzzHilfe.h"
 
+#include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 #include "platform/FieldReader.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/Windows1252.h"
 #include "settings/ZafkuIni.h"
 #include "sound/SoundMod.h"
-#include "glob/HostDateien.h"
-#include "glob/SitzungsDaten.h"
 #include "support/StummeAusgabe.h"
 
 using namespace zafku;

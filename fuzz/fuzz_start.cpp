@@ -3,8 +3,8 @@
 // four players whose protocol files all lie directly in User/.
 #include "FuzzHilfe.h"
 
-#include "sound/SoundMod.h"
 #include "glob/SitzungsDaten.h"
+#include "sound/SoundMod.h"
 #include "startup/StartModul.h"
 #include "support/StummeAusgabe.h"
 

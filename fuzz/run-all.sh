@@ -3,7 +3,7 @@
 #   fuzz/run-all.sh BUILD_DIR SECONDS [CORPUS_DIR]
 # BUILD_DIR is a tree configured with -DZAFKU_FUZZ=ON. Corpora grow in CORPUS_DIR
 # (default BUILD_DIR/fuzz-corpus) and are seeded from fuzz/seeds and the demo host.
-# FUZZ_TARGETS picks targets by name (default: all four).
+# FUZZ_TARGETS picks targets by name (default: all).
 # Exits non-zero when a target finds a fault; its input lands beside the corpus.
 # FUZZ_TIMEOUT (seconds, default 30) is how long one input may run before it counts as a
 # hang; raise it on a machine that is busy with other work.
@@ -25,17 +25,25 @@ seed() {
         for f in "$src"/host/kmp/*.kmp; do
             { printf '\201LIE_\000\001\000\002\000'; cat "$f"; } >"$dir/$(basename "$f")"
         done ;;
+    wav)
+        for f in "$src"/host/Sound/*.[wW][aA][vV]; do cp -n "$f" "$dir/"; done ;;
+    ini)
+        { printf '\025'; cat "$src/host/Vokra.ini"; } >"$dir/ini" ;;
+    hilfe)
+        cp -n "$src"/host/hilfe/Zafku/*.html "$dir/" ;;
     esac
 }
 
 status=0
-for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium}; do
+for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium wav ini bericht hilfe rdb}; do
     exe=$build/fuzz/fuzz_$name
     corpus=$corpora/$name
     log=$corpora/$name.log
     mkdir -p "$corpus"
     seed "$name" "$corpus"
+    # Inputs up to just past the 1 MB limit of the host text readers.
     if ! "$exe" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-30}" -rss_limit_mb=2048 \
+        -max_len=1050000 \
         -print_final_stats=1 -artifact_prefix="$corpora/$name-" "$corpus" >"$log" 2>&1; then
         echo "fuzz_$name: FAILED, input and log in $corpora" >&2
         grep -B2 -A25 -m1 'ERROR\|property broken\|runtime error' "$log" >&2

@@ -3,10 +3,14 @@
 #include "Deutung.h"
 #include "Lehrmaterial.h"
 #include "Protokoll.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QStringDecoder>
+
+#include <dirent.h>
 
 #include <algorithm>
 
@@ -113,8 +117,10 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
     k.name = name;
     const auto unbrauchbar = [&](int zeile, const QString& text, const QString& grund) {
         if (k.unbrauchbar.size() < maxGenannt)
-            k.unbrauchbar.append({zeile, text, grund});
+            k.unbrauchbar.append({zeile, zitat(text), grund});
     };
+    if (!p.dateiFehler.isEmpty())
+        k.hinweise.append(p.dateiFehler);
     if (!p.fremdeKodierung.isEmpty()) {
         k.unbrauchbarAnzahl = int(p.zeilen.size());
         unbrauchbar(0, {},
@@ -130,6 +136,11 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
     QList<Zeile> abschnitt;
     QSet<int> gemeinsam;
     for (const ProtokollZeile& pz : p.zeilen) {
+        if (pz.text.size() > kMaxZeilenLaenge) {
+            ++k.unbrauchbarAnzahl;
+            unbrauchbar(pz.nummer, pz.text, QStringLiteral("zu lange Zeile"));
+            continue;
+        }
         const auto antwort = leseZeile(pz.text);
         if (!antwort) {
             ++k.unbrauchbarAnzahl;
@@ -173,6 +184,39 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
     return k;
 }
 
+struct ProtokollName {
+    QByteArray pfad; // as the file system spells it
+    QString basis;
+    bool utf8 = true;
+};
+
+// The *.tmp files of the folder in name order. Listed through the system, because Qt
+// leaves out names that are not UTF-8, and the host writes its names in Windows-1252.
+QList<ProtokollName> protokollNamen(const QString& ordner) {
+    QList<ProtokollName> namen;
+    const QByteArray pfad = QFile::encodeName(ordner);
+    DIR* dir = ::opendir(pfad.constData());
+    if (!dir)
+        return namen;
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray roh(e->d_name);
+        if (roh.size() < 5 || roh.right(4).toLower() != ".tmp" || e->d_type == DT_DIR)
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        ProtokollName n{pfad + '/' + roh, utf8(roh.chopped(4)), true};
+        if (utf8.hasError()) {
+            n.basis = decodeWindows1252(roh.chopped(4));
+            n.utf8 = false;
+        }
+        namen.append(n);
+    }
+    ::closedir(dir);
+    std::sort(namen.begin(), namen.end(), [](const ProtokollName& a, const ProtokollName& b) {
+        return a.basis.compare(b.basis, Qt::CaseInsensitive) < 0;
+    });
+    return namen;
+}
+
 } // namespace
 
 int FehlerWort::anzahl() const {
@@ -194,22 +238,18 @@ Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& n
     for (const QString& eintrag : user.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         if (eintrag.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
             user.setPath(user.filePath(eintrag));
-    const QStringList dateien = user.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& d : dateien) {
-        if (!d.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive))
-            continue;
-        QFile datei(user.filePath(d));
-        const QString basis = d.left(d.size() - 4);
-        ProtokollDatei p;
-        if (!datei.open(QIODevice::ReadOnly)) {
-            p.fremdeKodierung = QStringLiteral("einer unlesbaren Form");
-        } else {
-            p = leseProtokoll(datei.readAll());
-        }
+    for (const ProtokollName& d : protokollNamen(user.path())) {
+        ProtokollDatei p = leseProtokollDatei(d.pfad);
+        const bool gelesen = p.dateiFehler.isEmpty() || !p.zeilen.isEmpty();
         // A file the game only created holds nothing to report.
-        if (p.zeilen.isEmpty() && p.fremdeKodierung.isEmpty())
+        if (p.zeilen.isEmpty() && p.fremdeKodierung.isEmpty() && p.dateiFehler.isEmpty())
             continue;
-        bericht.kinder.append(auswertung.kind(basis, namen.value(basis, basis), p));
+        KindBericht k = auswertung.kind(d.basis, namen.value(d.basis, d.basis), p);
+        k.gelesen = gelesen;
+        if (!d.utf8)
+            k.hinweise.append(QStringLiteral("Der Dateiname ist nicht in UTF-8 geschrieben; er "
+                                             "wurde als Windows-1252 gelesen."));
+        bericht.kinder.append(k);
     }
 
     QHash<QString, KlassenBereich> klasse;

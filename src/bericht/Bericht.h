@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace zafku::bericht {
 
@@ -39,6 +40,8 @@ struct KindBericht {
     QList<FehlerWort> woerter; // most often misspelled first
     int unbrauchbarAnzahl = 0;
     QList<Unbrauchbar> unbrauchbar; // the first few, to name them
+    QStringList hinweise;           // about the file as a whole: not read, cut, its name
+    bool gelesen = true;            // false: the file could not be read at all
     double anteil() const { return antworten ? double(richtig) / antworten : 0.0; }
 };
 
@@ -65,8 +68,10 @@ constexpr int maxGenannt = 20;
 // least a third of its answers there.
 bool unsicher(const Bereich& b);
 
-// Reads every User/*.tmp of the host folder. namen maps file base names to children's
-// names. Raises LaufzeitFehler when the spelling database or Vokra.tsp cannot be read.
+// Reads every User/*.tmp of the host folder, also files whose names are not UTF-8 (read
+// as Windows-1252 names) and files that cannot be read (each named with the reason).
+// namen maps file base names to children's names. Raises LaufzeitFehler when the
+// spelling database or Vokra.tsp cannot be read.
 Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen = {});
 
 } // namespace zafku::bericht

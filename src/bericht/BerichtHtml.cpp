@@ -100,6 +100,12 @@ void kind(const KindBericht& k, QString& o) {
              .arg(anker(k.datei), h(k.name));
     if (k.name != k.datei)
         o += QStringLiteral("<p class=\"unter\">Protokolldatei %1.tmp</p>\n").arg(h(k.datei));
+    for (const QString& hinweis : k.hinweise)
+        o += QStringLiteral("<p class=\"unbrauchbar datei\">%1</p>\n").arg(h(hinweis));
+    if (!k.gelesen) {
+        o += QStringLiteral("</section>\n");
+        return;
+    }
     o += f(
         QStringLiteral("<table class=\"kennzahlen\"><tr><th>Antworten</th><th>richtig</th>"
                        "<th>Anteil richtig</th></tr><tr><td class=\"antworten\">%1</td>"
@@ -210,17 +216,26 @@ QString balkenSvg(const QList<Bereich>& bereiche) {
     return s;
 }
 
+QString kinderAnzahl(qsizetype n) {
+    return n == 1 ? QStringLiteral("1 Kind") : QStringLiteral("%1 Kinder").arg(n);
+}
+
 QString berichtHtml(const Bericht& b, const QDateTime& erstellt) {
     QString o;
     o += QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">\n"
                         "<title>Lernbericht Rechtschreibung</title>\n<style>");
     o += QString::fromUtf8(kStil);
     o += QStringLiteral("</style></head><body>\n<header><h1>Lernbericht Rechtschreibung</h1>\n");
+    const auto ungelesen = std::count_if(b.kinder.begin(), b.kinder.end(),
+                                         [](const KindBericht& k) { return !k.gelesen; });
     o +=
         QStringLiteral("<p class=\"unter\">Zafku · %1 %2 · erstellt am %3</p></header>\n")
             .arg(
-                b.kinder.size() == 1 ? QStringLiteral("1 Kind")
-                                     : QStringLiteral("%1 Kinder").arg(b.kinder.size()),
+                kinderAnzahl(b.kinder.size()) +
+                    (ungelesen == 0 ? QString()
+                     : ungelesen == 1
+                         ? QStringLiteral(" (1 Datei nicht lesbar)")
+                         : QStringLiteral(" (%1 Dateien nicht lesbar)").arg(ungelesen)),
                 QStringLiteral("aus ") + h(b.ordner),
                 QLocale(QLocale::German).toString(erstellt, QStringLiteral("d. MMMM yyyy, HH:mm")));
     if (b.kinder.isEmpty()) {

@@ -59,4 +59,38 @@ ProtokollDatei leseProtokoll(const QByteArray& bytes) {
     return datei;
 }
 
+ProtokollDatei leseProtokollDatei(const QByteArray& pfad) {
+    HostTextError fehler = HostTextError::None;
+    bool abgeschnitten = false;
+    auto bytes = readRegularFile(pfad, kMaxProtokollBytes, &fehler, &abgeschnitten);
+    if (!bytes) {
+        ProtokollDatei datei;
+        datei.dateiFehler =
+            fehler == HostTextError::NotAFile
+                ? QStringLiteral("Die Datei ist keine gewöhnliche Datei (etwa ein Gerät oder "
+                                 "eine Verknüpfung dorthin) und wurde nicht gelesen.")
+                : QStringLiteral("Die Datei kann nicht gelesen werden (fehlt die "
+                                 "Leseberechtigung?).");
+        return datei;
+    }
+    // The cut-off tail would be one damaged line more.
+    if (abgeschnitten)
+        bytes->truncate(std::max(bytes->lastIndexOf('\n'), bytes->lastIndexOf('\r')) + 1);
+    ProtokollDatei datei = leseProtokoll(*bytes);
+    if (abgeschnitten)
+        datei.dateiFehler = QStringLiteral("Die Datei ist größer als %1 MB; gelesen wurde "
+                                           "nur ihr Anfang bis Zeile %2.")
+                                .arg(kMaxProtokollBytes >> 20)
+                                .arg(datei.zeilen.isEmpty() ? 0 : datei.zeilen.last().nummer);
+    return datei;
+}
+
+QString zitat(const QString& zeile) {
+    constexpr int kZitatLaenge = 80;
+    if (zeile.size() <= kZitatLaenge)
+        return zeile;
+    return zeile.left(kZitatLaenge) +
+           QStringLiteral(" … (%1 weitere Zeichen)").arg(zeile.size() - kZitatLaenge);
+}
+
 } // namespace zafku::bericht

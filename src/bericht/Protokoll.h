@@ -23,13 +23,27 @@ struct ProtokollZeile {
     QString text;
 };
 
+// A year of play fills a few hundred kilobytes; only the start of a larger file is read.
+constexpr qint64 kMaxProtokollBytes = 4 << 20;
+// The game writes no longer line; a longer one is damaged and only its start is quoted.
+constexpr int kMaxZeilenLaenge = 200;
+
 // A protocol file's lines; empty lines left out. When the bytes are not Windows-1252 text
 // (UTF-8 or UTF-16), fremdeKodierung names the encoding found and the lines are not used.
+// dateiFehler says why the file was not read at all or only in part.
 struct ProtokollDatei {
     QList<ProtokollZeile> zeilen;
     QString fremdeKodierung;
+    QString dateiFehler;
 };
 
 ProtokollDatei leseProtokoll(const QByteArray& bytes);
+
+// Reads the file named by its bytes in the file system: only a regular file, and of that
+// at most kMaxProtokollBytes, ending at the last whole line.
+ProtokollDatei leseProtokollDatei(const QByteArray& pfad);
+
+// A line as the report quotes it: its first characters, and how many were left out.
+QString zitat(const QString& zeile);
 
 } // namespace zafku::bericht

@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
                 QStringLiteral("Der Bericht kann nicht nach %1 geschrieben werden.\n").arg(ziel));
             return 1;
         }
-        schreibe(stdout, QStringLiteral("Bericht über %1 Kinder geschrieben: %2\n")
-                             .arg(bericht.kinder.size())
-                             .arg(QFileInfo(ziel).absoluteFilePath()));
+        schreibe(stdout, QStringLiteral("Bericht über %1 geschrieben: %2\n")
+                             .arg(zafku::bericht::kinderAnzahl(bericht.kinder.size()),
+                                  QFileInfo(ziel).absoluteFilePath()));
     } catch (const zafku::LaufzeitFehler& f) {
         schreibe(stderr, QString(f.text()).replace(u'\r', u' ') + u'\n');
         return 1;

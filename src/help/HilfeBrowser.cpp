@@ -1,5 +1,6 @@
 #include "HilfeBrowser.h"
 
+#include "HilfeQuelle.h"
 #include "HtmlHelpMod.h"
 
 #include <QApplication>
@@ -12,7 +13,8 @@
 
 namespace zafku {
 
-HilfeFenster::HilfeFenster(QWidget* parent) : QTextBrowser(parent) {
+HilfeFenster::HilfeFenster(const QString& ordner, QWidget* parent)
+    : QTextBrowser(parent), ordner_(ordner) {
     // A dialog-type window is what window managers keep above the window it belongs to.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinMaxButtonsHint);
@@ -26,6 +28,16 @@ void HilfeFenster::ueberModalemFenster() {
     QWindow* eigenes = windowHandle();
     if (modal && eigenes && modal != eigenes && eigenes->transientParent() != modal)
         eigenes->setTransientParent(modal);
+}
+
+QVariant HilfeFenster::loadResource(int type, const QUrl& name) {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    const bool seite = type == QTextDocument::HtmlResource;
+    const auto bytes =
+        url.isLocalFile() ? leseHilfeQuelle(ordner_, url.toLocalFile(), seite) : std::nullopt;
+    if (bytes)
+        return *bytes;
+    return seite ? QVariant(hilfeErsatzSeite()) : QVariant();
 }
 
 bool HilfeFenster::event(QEvent* ereignis) {
@@ -65,7 +77,7 @@ HilfeFenster* HilfeBrowser::fenster(const QString& helpFile) const {
 void HilfeBrowser::zeige(const QString& helpFile, long topic) {
     auto& browser = fenster_[helpFile];
     if (!browser) {
-        browser = std::make_unique<HilfeFenster>();
+        browser = std::make_unique<HilfeFenster>(hilfeOrdner(helpFile));
         browser->setWindowTitle(hilfeTitel(helpFile));
         // Beside the game at the top right of the screen, as far as it has room.
         const QRect frei = QApplication::primaryScreen()->availableGeometry();

@@ -16,7 +16,10 @@ namespace zafku {
 class HilfeFenster : public QTextBrowser {
     Q_OBJECT
   public:
-    explicit HilfeFenster(QWidget* parent = nullptr);
+    // Pages and pictures come only from ordner.
+    explicit HilfeFenster(const QString& ordner, QWidget* parent = nullptr);
+
+    QVariant loadResource(int type, const QUrl& name) override;
 
   protected:
     bool event(QEvent* ereignis) override;
@@ -24,6 +27,8 @@ class HilfeFenster : public QTextBrowser {
 
   private:
     void ueberModalemFenster();
+
+    QString ordner_;
 };
 
 // Help windows over folders of HTML pages, one window per help file; they live

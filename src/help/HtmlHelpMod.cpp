@@ -22,11 +22,6 @@ constexpr ThemenGruppe kGruppen[] = {
     {33, 1600, 30}, {39, 1700, 31}, {41, 1800, 39}, {46, 1900, 41}, {49, 2000, 46}, {52, 2100, 49},
 };
 
-QString ordnerDerHilfe(const QString& hilfeDatei) {
-    const QFileInfo datei(hilfeDatei);
-    return resolveHostPath(datei.path(), datei.completeBaseName());
-}
-
 } // namespace
 
 void initHilfe(SitzungsDaten& daten) {
@@ -41,8 +36,13 @@ void initHilfe(SitzungsDaten& daten) {
     }
 }
 
+QString hilfeOrdner(const QString& hilfeDatei) {
+    const QFileInfo datei(hilfeDatei);
+    return resolveHostPath(datei.path(), datei.completeBaseName());
+}
+
 QString hilfeSeite(const QString& hilfeDatei, long thema) {
-    const QString ordner = ordnerDerHilfe(hilfeDatei);
+    const QString ordner = hilfeOrdner(hilfeDatei);
     if (thema >= 0) {
         const QString seite =
             resolveHostPath(ordner, QString::number(thema) + QStringLiteral(".html"));

@@ -14,6 +14,9 @@ void initHilfe(SitzungsDaten& daten);
 // topic < 0, gives the default page.
 QString hilfeSeite(const QString& hilfeDatei, long thema = -1);
 
+// The folder of a help file's pages (see hilfeSeite).
+QString hilfeOrdner(const QString& hilfeDatei);
+
 // Window caption of a help file's viewer, e.g. "Zafku – Hilfe".
 QString hilfeTitel(const QString& hilfeDatei);
 

@@ -15,12 +15,15 @@
 
 namespace zafku {
 
-std::optional<QString> readHostText(const QString& path, HostTextError* error) {
+std::optional<QByteArray> readRegularFile(const QByteArray& nativePath, qint64 limit,
+                                          HostTextError* error, bool* cut) {
     HostTextError ignored;
     HostTextError& why = error ? *error : ignored;
     why = HostTextError::None;
+    if (cut)
+        *cut = false;
     // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         why = errno == ENOENT ? HostTextError::Missing : HostTextError::Unreadable;
         return std::nullopt;
@@ -33,7 +36,7 @@ std::optional<QString> readHostText(const QString& path, HostTextError* error) {
         why = HostTextError::NotAFile;
     } else {
         // Reads one byte past the limit: the file may have grown since fstat.
-        bytes.resize(qsizetype(std::min<qint64>(info.st_size, kMaxHostTextBytes) + 1));
+        bytes.resize(qsizetype(std::min<qint64>(info.st_size, limit) + 1));
         qsizetype got = 0;
         while (got < bytes.size()) {
             const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
@@ -46,17 +49,30 @@ std::optional<QString> readHostText(const QString& path, HostTextError* error) {
             if (n == 0)
                 break;
             got += n;
-            if (got == bytes.size() && got <= kMaxHostTextBytes)
-                bytes.resize(std::min<qsizetype>(bytes.size() * 2, kMaxHostTextBytes + 1));
+            if (got == bytes.size() && got <= limit)
+                bytes.resize(std::min<qsizetype>(bytes.size() * 2, limit + 1));
         }
-        bytes.truncate(got);
-        if (why == HostTextError::None && got > kMaxHostTextBytes)
-            why = HostTextError::TooLarge;
+        bytes.truncate(std::min<qint64>(got, limit));
+        if (cut)
+            *cut = got > limit;
     }
     ::close(fd);
     if (why != HostTextError::None)
         return std::nullopt;
-    return decodeWindows1252(bytes);
+    return bytes;
+}
+
+std::optional<QString> readHostText(const QString& path, HostTextError* error) {
+    bool cut = false;
+    const auto bytes = readRegularFile(QFile::encodeName(path), kMaxHostTextBytes, error, &cut);
+    if (bytes && cut) {
+        if (error)
+            *error = HostTextError::TooLarge;
+        return std::nullopt;
+    }
+    if (!bytes)
+        return std::nullopt;
+    return decodeWindows1252(*bytes);
 }
 
 QStringList splitHostLines(const QString& text) {

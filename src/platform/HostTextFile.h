@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,12 @@ namespace zafku {
 constexpr qint64 kMaxHostTextBytes = 1 << 20;
 
 enum class HostTextError { None, Missing, NotAFile, TooLarge, Unreadable };
+
+// At most limit bytes of a regular file given by its name in the file system's own bytes;
+// *cut tells that more followed. nullopt when it cannot be read, the reason in *error
+// (TooLarge is never set here). A FIFO or a device is refused, never opened for reading.
+std::optional<QByteArray> readRegularFile(const QByteArray& nativePath, qint64 limit,
+                                          HostTextError* error = nullptr, bool* cut = nullptr);
 
 // Whole host text file decoded from Windows-1252; nullopt when it cannot be read, with
 // the reason in *error. Only regular files are opened, so a FIFO or a device can neither

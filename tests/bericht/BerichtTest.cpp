@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace zafku;
 using namespace zafku::bericht;
 
@@ -203,4 +205,51 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
               (QStringList{"Anna Sommer", "ole05", "tim02"}));
     // Self-contained: nothing is fetched from elsewhere.
     EXPECT_TRUE(seite.texte("//script | //link | //img | //*[@src]").isEmpty());
+}
+
+TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
+    const QString user = host_.file("User");
+    host_.writeBytes("User/anna.tmp", (zeile("Biene", "OK") + "\r\n" + QString(5000, 'x') + "\r\n" +
+                                       zeile("Biene", "Bine") + "\r\n")
+                                          .toLatin1());
+    // More than is ever read; the cut line is not counted.
+    host_.writeBytes("User/gross.tmp", (zeile("Biene", "OK") + "\r\n").toLatin1() +
+                                           QByteArray(kMaxProtokollBytes + 10, 'y'));
+    ASSERT_EQ(mkfifo(QFile::encodeName(user + "/rohr.tmp").constData(), 0600), 0);
+    // A name the host wrote in Windows-1252.
+    const QByteArray roh = QFile::encodeName(user) + "/M\xFCller.tmp";
+    {
+        FILE* f = fopen(roh.constData(), "w");
+        ASSERT_TRUE(f);
+        fputs((zeile("Biene", "OK") + "\r\n").toLatin1().constData(), f);
+        fclose(f);
+    }
+    const Bericht b = erstelleBericht(host_.path());
+
+    ASSERT_EQ(b.kinder.size(), 4);
+    const KindBericht& anna = b.kinder[0];
+    EXPECT_EQ(anna.antworten, 2);
+    ASSERT_EQ(anna.unbrauchbar.size(), 1);
+    EXPECT_EQ(anna.unbrauchbar[0].zeile, 2);
+    EXPECT_LT(anna.unbrauchbar[0].text.size(), 120);
+    EXPECT_TRUE(anna.unbrauchbar[0].text.contains("4920 weitere Zeichen"));
+    const KindBericht& gross = b.kinder[1];
+    EXPECT_EQ(gross.antworten, 1);
+    EXPECT_EQ(gross.unbrauchbarAnzahl, 0);
+    EXPECT_TRUE(gross.gelesen);
+    EXPECT_TRUE(gross.hinweise.value(0).contains("größer als 4 MB"));
+    EXPECT_EQ(b.kinder[2].datei, "Müller");
+    EXPECT_EQ(b.kinder[2].antworten, 1);
+    EXPECT_TRUE(b.kinder[2].hinweise.value(0).contains("nicht in UTF-8"));
+    EXPECT_EQ(b.kinder[3].datei, "rohr");
+    EXPECT_FALSE(b.kinder[3].gelesen);
+
+    const QString html = berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30)));
+    EXPECT_LT(html.size(), 20000);
+    const Seite seite(html);
+    EXPECT_TRUE(seite.text("//header").contains("4 Kinder (1 Datei nicht lesbar)"));
+    EXPECT_TRUE(seite.text("//section[@id='kind-rohr']//p[@class='unbrauchbar datei']")
+                    .contains("keine gewöhnliche Datei"));
+    EXPECT_TRUE(seite.texte("//section[@id='kind-rohr']//table").isEmpty());
+    EXPECT_EQ(kinderAnzahl(1), "1 Kind");
 }
