@@ -56,6 +56,7 @@ TEST(Deutung, FindsTheConfusedSpotOnTheDemoMaterial) {
         {"Biene", "biene", "GK1M", "B → b"}, // capitals
         {"spielen", "Spielen", "GK2M", "s → S"},
         {"Birne", "birne", "GK1M", "B → b"}, // not b/p, which also sits on the B
+        {"das", "dass", "DASS", "das → dass"},  // a task of the second list
     };
     for (const auto& f : faelle) {
         const auto d = beste(material, QString::fromUtf8(f.wort), QString::fromUtf8(f.geschrieben));

@@ -34,13 +34,16 @@ struct Spiel : test::SpielAufbau {
             const bool fertig = ablauf.compZugTick();
             if (tick % 6 == 0)
                 versuche.append(gezeigt);
-            if (fertig)
+            if (fertig) {
+                ticks = tick;
                 return versuche;
+            }
             EXPECT_FALSE(anzeige.menues) << "tick " << tick;
         }
         ADD_FAILURE() << "the computer never finished";
         return versuche;
     }
+    int ticks = 0;
 };
 
 } // namespace
@@ -74,6 +77,7 @@ TEST(CompZug, StrongAndWeakPlayTryTheListAsDescribed) {
         EXPECT_EQ(s.anzeige.compZugFenster, 1);
         s.zufall.werte = f.zuege;
         EXPECT_EQ(s.spieleZugZuEnde(), f.versuche);
+        EXPECT_EQ(s.ticks, 6 * f.versuche.size()) << "each try judged after 1.2 s";
         EXPECT_EQ(s.daten.punkte[1][0], f.punkte);
         EXPECT_EQ(s.ablauf.versuch, 0);
         EXPECT_EQ(s.daten.aktSpieler, 0) << "Anna's turn again";

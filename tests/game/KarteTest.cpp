@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace zafku;
 
 namespace {
@@ -14,26 +16,38 @@ Karten karteMit(std::initializer_list<int> felder, int spieler = 0) {
     return k;
 }
 
+// The rows, columns and diagonals worked out from the field numbers 1 to 25.
+std::vector<std::vector<int>> alleLinien() {
+    std::vector<std::vector<int>> linien(12);
+    for (int i = 0; i < 5; ++i) {
+        for (int j = 0; j < 5; ++j) {
+            linien[i].push_back(5 * i + j + 1);
+            linien[5 + i].push_back(5 * j + i + 1);
+        }
+        linien[10].push_back(6 * i + 1);
+        linien[11].push_back(4 * i + 5);
+    }
+    return linien;
+}
+
 } // namespace
 
-TEST(HatZafku, RowsColumnsAndDiagonalsCountNearMissesDoNot) {
-    const struct {
-        std::initializer_list<int> felder;
-        bool zafku;
-    } faelle[] = {
-        {{21, 22, 23, 24, 25}, true},
-        {{3, 8, 13, 18, 23}, true},
-        {{1, 7, 13, 19, 25}, true},
-        {{5, 9, 13, 17, 21}, true},
-        {{1, 9, 13, 17, 21}, false},
-        {{5, 9, 13, 17}, false},
-        {{4, 5, 6, 7, 8}, false},
-        {{1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14, 16, 17, 18, 19}, false},
-        {{}, false},
-    };
-    for (std::size_t i = 0; i < std::size(faelle); ++i)
-        EXPECT_EQ(hatZafku(karteMit(faelle[i].felder), 0), faelle[i].zafku) << "case " << i;
-    EXPECT_FALSE(hatZafku(karteMit({1, 2, 3, 4, 5}, 1), 0)) << "another player's line";
+TEST(HatZafku, EveryLineCountsAndEveryNearMissDoesNot) {
+    for (const auto& linie : alleLinien()) {
+        Karten k{};
+        for (int f : linie)
+            k[1][f] = kMarkiert;
+        EXPECT_TRUE(hatZafku(k, 1)) << linie[0] << "-" << linie[4];
+        EXPECT_FALSE(hatZafku(k, 0)) << "another player's line";
+        for (int luecke : linie) {
+            k[1][luecke] = 0;
+            EXPECT_FALSE(hatZafku(k, 1)) << linie[0] << "-" << linie[4] << " without " << luecke;
+            k[1][luecke] = kMarkiert;
+        }
+    }
+    // 16 fields, every row and column but the last, no line.
+    EXPECT_FALSE(hatZafku(karteMit({1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14, 16, 17, 18, 19}), 0));
+    EXPECT_FALSE(hatZafku(karteMit({4, 5, 6, 7, 8}), 0)) << "a row does not wrap";
 }
 
 TEST(FeldKennung, ColumnLetterAndRowDigit) {
@@ -71,14 +85,19 @@ TEST(WaehleFeld, PrefersFreeFieldsAndNeverRepeatsOwnField) {
     EXPECT_EQ(waehleFeld(voll, 2, 1, zufall), 1) << "player 1 gets one of player 0's fields";
 }
 
-TEST(NaechstesFreiesFeld, WrapsAndReportsAFullCard) {
+TEST(NaechstesFreiesFeld, FindsTheOneFreeFieldFromAnyStartAndReportsAFullCard) {
+    for (int frei = 1; frei <= kFelder; ++frei) {
+        Karten k{};
+        for (int f = 1; f <= kFelder; ++f)
+            if (f != frei)
+                k[f % 2][f] = kMarkiert;
+        for (int start = 1; start <= kFelder + 1; ++start)
+            ASSERT_EQ(naechstesFreiesFeld(k, 2, start), frei) << "start " << start;
+        k[frei % 2][frei] = kMarkiert;
+        EXPECT_EQ(naechstesFreiesFeld(k, 2, frei), -1);
+    }
     Karten k = karteMit({24, 25}, 0);
-    EXPECT_EQ(naechstesFreiesFeld(k, 1, 24), 1);
-    EXPECT_EQ(naechstesFreiesFeld(k, 1, 26), 1);
     EXPECT_EQ(naechstesFreiesFeld(k, 0, 24), 24) << "no players, nothing held";
-    Karten voll{};
-    for (int f = 1; f <= 25; ++f)
-        voll[f % 2][f] = kMarkiert;
-    EXPECT_EQ(naechstesFreiesFeld(voll, 2, 5), -1);
-    EXPECT_EQ(naechstesFreiesFeld(voll, 1, 4), 5) << "only player 0's marks count";
+    k[1][1] = kMarkiert;
+    EXPECT_EQ(naechstesFreiesFeld(k, 1, 24), 1) << "only player 0's marks count";
 }

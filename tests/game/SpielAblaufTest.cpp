@@ -146,20 +146,31 @@ TEST_F(SpielAblaufTest, ScoreShowsSixPointDigitsAndThreeZafkuDigits) {
 }
 
 TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
-    starte({"Veze Vuvu", "Tim"}, {biene(), kind()}, {21, 1});
-    for (int f : {5, 9, 13, 17})
+    starte({"Veze Vuvu", "Tim"}, {biene(), kind()}, {25, 1});
+    for (int f : {1, 7, 13, 19})
         ablauf.karte[0][f] = kMarkiert;
     ablauf.karte[1][3] = kMarkiert;
     daten.punkte[0][1] = 2;
+    // What the children see while the congratulation is open.
+    Farbe gewonnen{};
+    anzeige.waehrendMeldung = [&] {
+        gewonnen = anzeige.karten[0].felder[24];
+        EXPECT_TRUE(lampen.gelb);
+        EXPECT_FALSE(lampen.rot);
+        EXPECT_FALSE(lampen.gruen);
+    };
     ablauf.checkBstWahl(index("ie"));
+    EXPECT_EQ(gewonnen, (Farbe{255, 153, 51})) << "the fifth field is coloured when it is won";
     EXPECT_EQ(daten.punkte[0][0], 8 + 100);
     EXPECT_EQ(daten.punkte[0][1], 3);
     EXPECT_EQ(anzeige.meldungen,
               QStringList({"Glückwunsch: Glückwunsch, Veze!\rDu hast ein Zafku erzielt."}));
     EXPECT_EQ(gespielt(), "juhu.WAV");
     for (int p = 0; p < 2; ++p)
-        for (int f = 1; f <= 25; ++f)
+        for (int f = 1; f <= 25; ++f) {
             ASSERT_EQ(ablauf.karte[p][f], 0) << p << "/" << f;
+            ASSERT_EQ(anzeige.karten[p].felder[f - 1], anzeige.karten[p].felder[1]) << p << "/" << f;
+        }
     EXPECT_EQ(daten.aktSpieler, 1);
 }
 

@@ -4,21 +4,31 @@
 
 #include <gtest/gtest.h>
 
+#include <QPointF>
+
+#include <cmath>
+
 using namespace zafku;
 
-TEST(VuMeter, NeedleTipsOnTheDesignDial) {
-    const struct {
-        int t;
-        float x, y;
-    } faelle[] = {{0, 8928.5f, 6278.5f},   {50, 8895.5f, 6231.5f},  {250, 8886.5f, 6011.5f},
-                  {500, 9112.5f, 5864.5f}, {750, 9338.5f, 6011.5f}, {1000, 9296.5f, 6278.5f},
-                  {1050, 9253.5f, 6315.5f}};
-    for (const auto& f : faelle) {
-        const VuLinie l = vuZeigerLinie(f.t);
-        EXPECT_EQ(l.x1, 9112.5f);
-        EXPECT_EQ(l.y1, 6112.5f);
-        EXPECT_EQ(l.x2, f.x) << "t = " << f.t;
-        EXPECT_EQ(l.y2, f.y) << "t = " << f.t;
+// The needle turns clockwise about the dial's centre, from low left through straight up at
+// half time to low right, mirrored, at the end; its length stays, it never leaves the dial.
+TEST(VuMeter, NeedleSweepsTheDialFromLeftThroughUpToRight) {
+    const VuRahmen r;
+    const VuLinie start = vuZeigerLinie(0), mitte = vuZeigerLinie(500), ende = vuZeigerLinie(1000);
+    EXPECT_EQ(mitte.x2, mitte.x1);
+    EXPECT_EQ(ende.x2 - ende.x1, start.x1 - start.x2);
+    EXPECT_EQ(ende.y2, start.y2);
+    EXPECT_LT(mitte.y1 - mitte.y2, r.breite / 2);
+    double vorher = -90;
+    for (int t = 0; t <= 1000; t += 25) {
+        const VuLinie l = vuZeigerLinie(t);
+        EXPECT_EQ(QPointF(l.x1, l.y1), QPointF(r.links + r.breite / 2, r.oben + r.breite / 2));
+        EXPECT_NEAR(std::hypot(l.x2 - l.x1, l.y2 - l.y1), mitte.y1 - mitte.y2, 1.5) << t;
+        double winkel = std::atan2(l.y1 - l.y2, l.x1 - l.x2) * 180 / M_PI;
+        winkel += winkel < -90 ? 360 : 0;
+        EXPECT_GT(winkel, vorher) << t;
+        EXPECT_LT(winkel, 270) << t;
+        vorher = winkel;
     }
     // 247.5 rounds to the even 248, 246.5 to 246.
     EXPECT_EQ(polarPunkt(247.5, 90).y, 248);
@@ -48,10 +58,12 @@ namespace {
 class ZeitTest : public ::testing::Test, protected test::SpielAufbau {
   protected:
     ZeitTest() : SpielAufbau(1000) {}
-    void starte(int ratezeit, int faktor) {
+    // A child alone plays against the computer.
+    void starte(int ratezeit, int faktor, const QStringList& namen = {"Veze Vuvu", "Tim"}) {
         bereite({"[Sound]", "ProgrammMeldung=ding", "[Zafku]", "TonEinschalten=1",
+                 QStringLiteral("GegenComputer=%1").arg(namen.size() == 1 ? 1 : 0),
                  "RatezeitBegrenzen=" + QString::number(ratezeit)},
-                {"Veze Vuvu", "Tim"}, {"ding"});
+                namen, {"ding"});
         daten.spielZeitFaktor = faktor;
         quelle.folge = {{test::aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i"},
                         {test::aufgabe(12, "Kind", 2, 1), "ie,i"}};
@@ -105,6 +117,15 @@ TEST_F(ZeitTest, WrongAnswerKeepsTheGuessTimeAndATurnChangeResetsIt) {
     ablauf.einsetzen();
     EXPECT_EQ(daten.aktSpieler, 1);
     EXPECT_EQ(ablauf.rateZeit, 0);
+}
+
+TEST_F(ZeitTest, TheComputerGuessesOnAFreshGuessTime) {
+    starte(1, 0, {"Veze"});
+    ticks(10);
+    ablauf.checkBstWahl(index("ie"));
+    ASSERT_TRUE(ablauf.computerAmZug);
+    EXPECT_EQ(ablauf.rateZeit, 0);
+    EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(0).x2);
 }
 
 TEST_F(ZeitTest, FifteenMinutesEndAfter181TicksFiveSecondsApart) {

@@ -97,10 +97,3 @@ TEST(LeseStartParameter, ParsesTheLaunchBlock) {
         EXPECT_EQ(anzeige.namen.size(), f.nSpieler);
     }
 }
-
-TEST(LeseStartParameter, WertNachGleich) {
-    EXPECT_EQ(wertNachGleich("a=b=c"), "b=c");
-    EXPECT_EQ(wertNachGleich("abc"), "");
-    EXPECT_EQ(wertNachGleich(""), "");
-    EXPECT_EQ(wertNachGleich("Version= 4 "), " 4 ");
-}

@@ -99,19 +99,21 @@ TEST_P(MeisterListeTest, OffersPlayersWithPointsAndShowsTheListNumbered) {
     daten.spielerName = {lang, "Tim", "Jörg", "Computer"};
     daten.punkte[0][0] = 40;
     daten.punkte[1][0] = 0;
-    daten.punkte[2][0] = -5;
+    daten.punkte[2][0] = 1;
     daten.punkte[3][0] = 120;
     schreibe(kZafku, {0});
     EXPECT_EQ(liste->updateMeister(daten, "06.12.2026"), QString());
 
     const QList<MeisterEintrag> zeilen = liste->speicher().oeffneListe(kZafku);
-    ASSERT_EQ(zeilen.size(), 3); // no row for Tim or Jörg
+    ASSERT_EQ(zeilen.size(), 4); // no row for Tim
     EXPECT_EQ(zeilen[0], (MeisterEintrag{"Computer", kZafku, "06.12.2026", 120}));
     EXPECT_EQ(zeilen[1].name, lang);
+    EXPECT_EQ(zeilen[2].name, "Jörg") << "a single point counts";
 
     const MeisterListe::Anzeige a = liste->zeigeListe();
     EXPECT_EQ(a.lfdNr + a.namen + a.daten + a.punkte + a.fehler,
-              "1.\r2.\rComputer\rAnna-Lena Sophie M\r06.12.2026\r06.12.2026\r120\r40\r");
+              "1.\r2.\r3.\rComputer\rAnna-Lena Sophie M\rJörg\r06.12.2026\r06.12.2026\r"
+              "06.12.2026\r120\r40\r1\r");
 }
 
 // Twenty games end at the same instant with three entries each; afterwards the table

@@ -50,15 +50,6 @@ TEST(FieldReader, SplitsFieldsLikeTheHost) {
         EXPECT_EQ(alleFelder(f.text), f.felder) << f.name;
 }
 
-TEST(FieldReader, ReadingPastTheEndIsMarked) {
-    FieldReader leser(QStringLiteral("a,b"));
-    EXPECT_EQ(leser.next(), "a");
-    EXPECT_EQ(leser.next(), "b");
-    EXPECT_FALSE(leser.readPastEnd());
-    EXPECT_EQ(leser.next(), "");
-    EXPECT_TRUE(leser.readPastEnd());
-}
-
 TEST(FieldReader, AQuoteOpenAtTheEndIsMarked) {
     const struct {
         const char* text;

@@ -49,6 +49,10 @@ TEST(SqliteRecordSet, ACriterionIsOneExpression) {
                   {"#l", false},
                   {"Wort = '#'", true},
                   {"Wort = ':a'", true},
+                  {"[a)] = `b)`", true},
+                  {"RefNr = :a", false},
+                  {"RefNr = @a", false},
+                  {"RefNr = $a", false},
                   {"'offen", false},
                   {"  ", false}};
     for (const auto& f : faelle)

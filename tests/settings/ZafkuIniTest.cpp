@@ -142,3 +142,18 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     QFile::remove(host.file("Vokra.ini"));
     EXPECT_TRUE(saveVokraIni(d, k).contains("nicht mehr vorhanden"));
 }
+
+TEST(VerwerfeEinstellungen, CancelShowsTheValuesInForceAgain) {
+    for (const int wert : {0, 1}) {
+        SitzungsDaten d = spieler(1);
+        d.gegenComputer = d.compSpielStaerke = d.tonEin = d.rateZeitBegrenzen = d.einstSpeichern =
+            wert;
+        EinstellKontrollen k;
+        k.gegenComp = k.tonEin = k.rateZeitEin = k.einstSaveOpt = wert == 0;
+        k.spSt = 1 - wert;
+        verwerfeEinstellungen(d, k);
+        const auto gezeigt = {k.gegenComp, k.spSt == 1, k.tonEin, k.rateZeitEin, k.einstSaveOpt};
+        for (const bool an : gezeigt)
+            EXPECT_EQ(an, wert == 1) << "value " << wert;
+    }
+}
