@@ -20,7 +20,7 @@ QRect tw(int links, int oben, int breite, int hoehe) {
 QFont sansSerif(double punkte, bool fett) {
     QFont f(QStringLiteral("Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punkte);
+    f.setPointSizeF(zafku::punkte(punkte));
     f.setBold(fett);
     return f;
 }
