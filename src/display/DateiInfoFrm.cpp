@@ -30,6 +30,9 @@ QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fet
     auto* label = new QLabel(text, eltern);
     label->setGeometry(ort);
     label->setFont(sansSerif(9.75, fett));
+    // Font hinting does not grow exactly with the size: grow rather than clip.
+    if (label->sizeHint().width() > ort.width())
+        label->resize(label->sizeHint().width(), ort.height());
     if (rechts)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
