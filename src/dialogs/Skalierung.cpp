@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QProxyStyle>
 #include <QWidget>
 
 #include <cmath>
@@ -63,6 +64,17 @@ void skaliere(QWidget* w, double alt, double neu) {
     w->setProperty(kOrt, w->geometry());
 }
 
+// Check boxes, option buttons, margins and scroll bars of the platform's style grow with
+// the game, so a dialog laid out by the toolkit keeps its proportions too.
+class MassstabStil : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metrik, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int wert = QProxyStyle::pixelMetric(metrik, option, widget);
+        return massstab() == 1.0 ? wert : mal(wert, massstab());
+    }
+};
+
 // Qt's own inner parts (a list's viewport, its scroll bars) are placed by their owner.
 bool vonQtPlatziert(const QWidget* w, const QWidget* fenster) {
     for (; w && w != fenster; w = w->parentWidget())
@@ -79,6 +91,9 @@ void wechsleMassstab(double faktor) {
     const double neu = massstab();
     if (neu == alt)
         return;
+    // A new style object makes every widget ask for its measures again.
+    if (neu != 1.0 || dynamic_cast<MassstabStil*>(QApplication::style()))
+        QApplication::setStyle(new MassstabStil);
     QFont schrift = QApplication::font();
     schrift.setPointSizeF(schrift.pointSizeF() * neu / alt);
     QApplication::setFont(schrift);
