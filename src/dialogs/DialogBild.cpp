@@ -1,5 +1,6 @@
 #include "DialogBild.h"
 
+#include "BildLabel.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -86,11 +87,14 @@ void zeichneComputer(QPainter& p) {
 
 } // namespace
 
-QPixmap zeichneDialogBild(DialogBild art) {
-    QPixmap bild(kSeite, kSeite);
+QPixmap zeichneDialogBild(DialogBild art, int seite, qreal pixelRatio) {
+    QPixmap bild(QSize(seite, seite) * pixelRatio);
+    bild.setDevicePixelRatio(pixelRatio);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the designed 45 pixels and scaled as vectors.
+    p.scale(static_cast<double>(seite) / kSeite, static_cast<double>(seite) / kSeite);
     switch (art) {
     case DialogBild::Sprechblase:
         zeichneSprechblase(p);
@@ -109,10 +113,12 @@ QPixmap zeichneDialogBild(DialogBild art) {
 }
 
 QLabel* erzeugeBildLabel(QWidget* dialog, DialogBild art, int links, int oben) {
-    auto* bild = new QLabel(dialog);
+    auto* bild = new BildLabel(dialog);
     bild->setObjectName(QStringLiteral("Image1"));
-    bild->setPixmap(zeichneDialogBild(art));
-    bild->setGeometry(twips(links), twips(oben), kSeite, kSeite);
+    bild->setGeometry(twips(links), twips(oben), twips(kSeite * 15), twips(kSeite * 15));
+    bild->setzeMaler([art](QSize groesse, qreal pixelRatio) {
+        return zeichneDialogBild(art, std::min(groesse.width(), groesse.height()), pixelRatio);
+    });
     return bild;
 }
 

@@ -11,8 +11,9 @@ namespace zafku {
 // mistake.
 enum class DialogBild { Sprechblase, Frage, Gluehbirne, Computer };
 
-// The 45 x 45 pixel picture at the left of each dialog, drawn in code.
-QPixmap zeichneDialogBild(DialogBild art);
+// The picture at the left of each dialog, drawn in code: seite pixels square (45 at the
+// designed size).
+QPixmap zeichneDialogBild(DialogBild art, int seite, qreal pixelRatio = 1.0);
 
 // A picture label named Image1 at the given twips position.
 QLabel* erzeugeBildLabel(QWidget* dialog, DialogBild art, int links, int oben);

@@ -3,25 +3,40 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zafku {
 
 namespace {
 
-double logischeDpi() {
+double faktor_ = 1.0;
+
+double pixelProTwip() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
+    return (screen ? screen->logicalDotsPerInch() : 96.0) * faktor_ / 1440.0;
 }
 
 } // namespace
 
 int twips(int t) {
-    return static_cast<int>(std::lround(t * logischeDpi() / 1440.0));
+    return static_cast<int>(std::lround(t * pixelProTwip()));
 }
 
 int pixelInTwips(int px) {
-    return static_cast<int>(std::lround(px * 1440.0 / logischeDpi()));
+    return static_cast<int>(std::lround(px / pixelProTwip()));
+}
+
+double punkte(double designPunkte) {
+    return designPunkte * faktor_;
+}
+
+double massstab() {
+    return faktor_;
+}
+
+void setzeMassstab(double faktor) {
+    faktor_ = std::max(1.0, faktor);
 }
 
 } // namespace zafku

@@ -3,8 +3,15 @@
 namespace zafku {
 
 // Window geometry is designed in twips (1/1440 inch): 15 twips are one pixel at 96 dpi.
-// Both conversions follow the screen's logical DPI so the layout scales with it.
+// Both conversions follow the screen's logical DPI and the game's size factor, so every
+// window scales as one drawing; fonts scale with them through punkte().
 int twips(int t);
 int pixelInTwips(int px);
+double punkte(double designPunkte);
+
+// The game's size factor (1 = the designed size). Set by the application at start and
+// when the adult changes the size; never below 1.
+double massstab();
+void setzeMassstab(double faktor);
 
 } // namespace zafku

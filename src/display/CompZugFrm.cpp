@@ -19,7 +19,7 @@ CompZugFrm::CompZugFrm(QWidget* parent)
     frame1->setGeometry(twips(120), twips(60), twips(3540), twips(1335));
     image1 = erzeugeBildLabel(frame1, DialogBild::Computer, 150, 330);
     QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSizeF(9.75);
+    schrift.setPointSizeF(punkte(9.75));
     schrift.setBold(true);
     label1 = new QLabel(QStringLiteral("Bitte warten!"), frame1);
     label1->setObjectName(QStringLiteral("Label1"));

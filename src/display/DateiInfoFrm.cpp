@@ -20,7 +20,7 @@ QRect tw(int links, int oben, int breite, int hoehe) {
 QFont sansSerif(double punkte, bool fett) {
     QFont f(QStringLiteral("Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punkte);
+    f.setPointSizeF(zafku::punkte(punkte));
     f.setBold(fett);
     return f;
 }
@@ -30,6 +30,9 @@ QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fet
     auto* label = new QLabel(text, eltern);
     label->setGeometry(ort);
     label->setFont(sansSerif(9.75, fett));
+    // Font hinting does not grow exactly with the size: grow rather than clip.
+    if (label->sizeHint().width() > ort.width())
+        label->resize(label->sizeHint().width(), ort.height());
     if (rechts)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;

@@ -1,5 +1,6 @@
 #include "InfoFrm.h"
 
+#include "dialogs/BildLabel.h"
 #include "dialogs/Twips.h"
 #include "platform/HelpViewer.h"
 
@@ -24,7 +25,7 @@ QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fet
     if (fett) {
         QFont f(QStringLiteral("Sans Serif"));
         f.setStyleHint(QFont::SansSerif);
-        f.setPointSizeF(8.25);
+        f.setPointSizeF(punkte(8.25));
         f.setBold(true);
         label->setFont(f);
     }
@@ -36,13 +37,14 @@ QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fet
 
 } // namespace
 
-QPixmap vokraSchriftzug(qreal pixelRatio) {
+QPixmap vokraSchriftzug(double faktor, qreal pixelRatio) {
     const QSize groesse(100, 37);
-    QPixmap bild(groesse * pixelRatio);
+    QPixmap bild(groesse * faktor * pixelRatio);
     bild.setDevicePixelRatio(pixelRatio);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(faktor, faktor);
     QFont schrift(QStringLiteral("Sans Serif"));
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPixelSize(28);
@@ -79,11 +81,11 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     setWindowTitle(QStringLiteral("Info über ..."));
     setFixedSize(twips(3405), twips(3795));
 
-    auto* bild = new QLabel(this);
+    auto* bild = new BildLabel(this);
     bild->setObjectName(QStringLiteral("Image1"));
     bild->setGeometry(tw(1770, 90, 1500, 555));
-    bild->setAlignment(Qt::AlignCenter);
-    bild->setPixmap(vokraSchriftzug(devicePixelRatioF()));
+    bild->setzeMaler(
+        [](QSize, qreal pixelRatio) { return vokraSchriftzug(massstab(), pixelRatio); });
 
     auto* rahmen = new QGroupBox(QStringLiteral("Zafku"), this);
     rahmen->setGeometry(tw(90, 720, 3195, 2535));

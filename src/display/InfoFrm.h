@@ -23,7 +23,7 @@ class InfoFrm : public HilfeDialog {
     QLabel* relLbl = nullptr;
 };
 
-// The framework's name in bright letters of different colours, 100 x 37 pixels.
-QPixmap vokraSchriftzug(qreal pixelRatio = 1.0);
+// The framework's name in bright letters of different colours, 100 x 37 pixels times faktor.
+QPixmap vokraSchriftzug(double faktor = 1.0, qreal pixelRatio = 1.0);
 
 } // namespace zafku

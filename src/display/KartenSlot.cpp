@@ -36,6 +36,12 @@ void KartenSlot::setzeBild(int index) {
     update();
 }
 
+void KartenSlot::resizeEvent(QResizeEvent*) {
+    bilder_ = {};
+    if (bild_ >= 0)
+        setzeBild(bild_);
+}
+
 QRect KartenSlot::feldRechteck(int feld) const {
     const int zeile = (feld - 1) / 5;
     const int spalte = (feld - 1) % 5;

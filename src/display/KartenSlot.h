@@ -36,6 +36,8 @@ class KartenSlot : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    // A new size draws the card pictures afresh rather than stretching the old ones.
+    void resizeEvent(QResizeEvent*) override;
 
   private:
     QRect feldRechteck(int feld) const;

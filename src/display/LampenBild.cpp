@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace zafku {
 
-QPixmap lampenBild(LampenFarbe farbe, qreal pixelRatio) {
+QPixmap lampenBild(LampenFarbe farbe, QSize groesse, qreal pixelRatio) {
     constexpr int kGroesse = 26;
     QColor kern;
     switch (farbe) {
@@ -22,11 +24,15 @@ QPixmap lampenBild(LampenFarbe farbe, qreal pixelRatio) {
         kern = QColor(90, 90, 90);
         break;
     }
-    QPixmap bild(QSize(kGroesse, kGroesse) * pixelRatio);
+    QPixmap bild(groesse * pixelRatio);
     bild.setDevicePixelRatio(pixelRatio);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the designed 26 pixels, scaled as vectors so the lamp stays sharp.
+    const double seite = std::min(groesse.width(), groesse.height());
+    p.translate((groesse.width() - seite) / 2, (groesse.height() - seite) / 2);
+    p.scale(seite / kGroesse, seite / kGroesse);
     QRadialGradient glanz(QPointF(9, 8), 16);
     glanz.setColorAt(0, kern.lighter(farbe == LampenFarbe::Aus ? 140 : 175));
     glanz.setColorAt(0.6, kern);

@@ -8,8 +8,10 @@
 #include "TextBreite.h"
 #include "ZeitBild.h"
 #include "dialogs/EndeFrm.h"
+#include "dialogs/Groesse.h"
 #include "dialogs/LoesTippFrm.h"
 #include "dialogs/MldFenster.h"
+#include "dialogs/Skalierung.h"
 #include "dialogs/Twips.h"
 #include "highscore/MeisterFrm.h"
 #include "platform/HostPath.h"
@@ -26,6 +28,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,7 +43,7 @@ QRect tw(int links, int oben, int breite, int hoehe) {
 
 QFont arial(double punkte, bool fett = true) {
     QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punkte);
+    f.setPointSizeF(zafku::punkte(punkte));
     f.setBold(fett);
     return f;
 }
@@ -48,7 +52,7 @@ QFont arial(double punkte, bool fett = true) {
 QFont sansSerif(double punkte) {
     QFont f(QStringLiteral("Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punkte);
+    f.setPointSizeF(zafku::punkte(punkte));
     f.setBold(true);
     return f;
 }
@@ -76,9 +80,9 @@ void faerbeText(QWidget* w, const QColor& farbe) {
 // the text is shortened with "…" between two letters. The full text stays as tool tip.
 void passeEin(QWidget* w, QFont schrift, const QString& text, int platz, double minimum,
               const std::function<void(const QString&)>& setze) {
-    while (schrift.pointSizeF() - 0.5 >= minimum &&
+    while (schrift.pointSizeF() - punkte(0.5) >= punkte(minimum) &&
            QFontMetrics(schrift).horizontalAdvance(text) > platz)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+        schrift.setPointSizeF(schrift.pointSizeF() - punkte(0.5));
     w->setFont(schrift);
     const QString gezeigt = QFontMetrics(schrift).elidedText(text, Qt::ElideRight, platz);
     w->setToolTip(gezeigt == text ? QString() : text);
@@ -143,7 +147,51 @@ MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
             zeigeMeldung(fehler, QStringLiteral("&OK"), QString(),
                          QStringLiteral("Laufzeitfehler"));
     };
+    // The adult's size keys; they stay out of the menus.
+    const auto taste = [this](QKeySequence folge, auto wahl) {
+        connect(new QShortcut(folge, this), &QShortcut::activated, this, wahl);
+    };
+    const auto groesser = [this] { setzeGroesse(naechsteStufe(massstab(), 1, groessteGroesse())); };
+    const auto kleiner = [this] { setzeGroesse(naechsteStufe(massstab(), -1, groessteGroesse())); };
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Plus), groesser);
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Equal), groesser);
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Minus), kleiner);
+    taste(QKeySequence(Qt::CTRL | Qt::Key_0), [this] {
+        setzeGroesse(passenderMassstab(entwurfsGroesse(), screen()->availableSize(), 0.85), false);
+        merkeGroesse(0);
+    });
     qApp->installEventFilter(this);
+}
+
+QSize MainFrm::entwurfsGroesse() {
+    // The drawing area and the menu bar at factor 1.
+    return {640, 442 + 24};
+}
+
+double MainFrm::groessteGroesse() const {
+    // The caption and borders come from the window manager and do not grow.
+    const QSize rand = frameGeometry().size() - size();
+    const QSize platz = screen()->availableSize() - rand;
+    const QSize jetzt = size().isEmpty() ? entwurfsGroesse() : size() / massstab();
+    return passenderMassstab(jetzt, platz, 1.0);
+}
+
+void MainFrm::setzeGroesse(double faktor, bool merken) {
+    const QPoint mitte = frameGeometry().center();
+    wechsleMassstab(faktor);
+    if (merken)
+        merkeGroesse(massstab());
+    layout()->activate();
+    zeigeRestZeitStand(restZeit_);
+    if (!lueckWortLbl->text().isEmpty())
+        ordneAufgabeAn();
+    // The window keeps its centre but stays on its screen.
+    QRect ort = frameGeometry();
+    ort.moveCenter(mitte);
+    const QRect platz = screen()->availableGeometry();
+    ort.moveLeft(std::max(platz.left(), std::min(ort.left(), platz.right() - ort.width())));
+    ort.moveTop(std::max(platz.top(), std::min(ort.top(), platz.bottom() - ort.height())));
+    move(ort.topLeft());
 }
 
 MainFrm::~MainFrm() {
@@ -233,8 +281,8 @@ void MainFrm::bauePunkte() {
 
 void MainFrm::baueLampen() {
     const auto lampe = [this](int oben) {
-        auto* bild = etikett(flaeche_, QString(), tw(7260, oben, 390, 390));
-        bild->setAlignment(Qt::AlignCenter);
+        auto* bild = new BildLabel(flaeche_);
+        bild->setGeometry(tw(7260, oben, 390, 390));
         return bild;
     };
     const auto schild = [this](const QString& text, int oben) {
@@ -255,8 +303,8 @@ void MainFrm::baueLampen() {
 }
 
 void MainFrm::baueKategorie() {
-    uebBausteinImage = etikett(flaeche_, QString(), tw(135, 5850, 825, 600));
-    uebBausteinImage->setAlignment(Qt::AlignCenter);
+    uebBausteinImage = new BildLabel(flaeche_);
+    uebBausteinImage->setGeometry(tw(135, 5850, 825, 600));
     auto* titelFrame = rahmen(flaeche_, QString(), tw(1200, 5790, 7305, 600));
     uebTitelLabel =
         etikett(titelFrame, QStringLiteral("[kein Übungsschwerpunkt]"), tw(120, 210, 7020, 315));
@@ -283,7 +331,15 @@ void MainFrm::zeigeNichtDruckbar() {
 
 void MainFrm::zeigeKategorie(const QString& bildName, const QString& titel) {
     const QPixmap bild(resolveHostPath(d_.daten.appPfad, QStringLiteral("Grafik/") + bildName));
-    uebBausteinImage->setPixmap(bild);
+    // Shown at its natural size times the game's size, smoothly scaled.
+    uebBausteinImage->setzeMaler([bild](QSize, qreal pixelRatio) {
+        if (bild.isNull())
+            return bild;
+        QPixmap gross = bild.scaled(bild.size() * massstab() * pixelRatio, Qt::KeepAspectRatio,
+                                    Qt::SmoothTransformation);
+        gross.setDevicePixelRatio(pixelRatio);
+        return gross;
+    });
     uebTitelLabel->setText(titel);
 }
 
@@ -326,19 +382,23 @@ void MainFrm::faerbeFeld(int slot, int feld, Farbe farbe) {
 void MainFrm::zeigeAufgabe(const QString& kontext, const QString& wortZeile, const QString& satz,
                            const QStringList& liste) {
     kontextLbl->setText(kontext);
-    kontextLbl->adjustSize();
     lueckWortLbl->setText(wortZeile);
     lueckSatzLbl->setText(satz);
-    lueckSatzLbl->resize(lueckSatzLbl->width(),
-                         lueckSatzLbl->heightForWidth(lueckSatzLbl->width()));
-    lueckSatzLbl->move(lueckSatzLbl->x(),
-                       (lueckSatzFrame->height() - lueckSatzLbl->height()) / 2 + twips(60));
-    zeigeKontext();
+    ordneAufgabeAn();
     const QSignalBlocker still(wLueckGrLst);
     wLueckGrLst->clear();
     wLueckGrLst->addItems(liste);
     wLueckGrLst->clearSelection();
     wLueckGrLst->setCurrentRow(-1);
+}
+
+void MainFrm::ordneAufgabeAn() {
+    kontextLbl->adjustSize();
+    lueckSatzLbl->resize(lueckSatzLbl->width(),
+                         lueckSatzLbl->heightForWidth(lueckSatzLbl->width()));
+    lueckSatzLbl->move(lueckSatzLbl->x(),
+                       (lueckSatzFrame->height() - lueckSatzLbl->height()) / 2 + twips(60));
+    zeigeKontext();
 }
 
 void MainFrm::zeigeKontext() {
@@ -393,16 +453,19 @@ void MainFrm::zeigeCompZug() {
 }
 
 void MainFrm::zeigeLampe(Lampe lampe, bool an) {
-    const qreal ratio = devicePixelRatioF();
+    const auto male = [](BildLabel* bild, LampenFarbe farbe) {
+        bild->setzeMaler(
+            [farbe](QSize groesse, qreal pixelRatio) { return lampenBild(farbe, groesse, pixelRatio); });
+    };
     switch (lampe) {
     case Lampe::Fehler:
-        falschImg->setPixmap(lampenBild(an ? LampenFarbe::Rot : LampenFarbe::Aus, ratio));
+        male(falschImg, an ? LampenFarbe::Rot : LampenFarbe::Aus);
         break;
     case Lampe::Zafku:
-        zafkuImg->setPixmap(lampenBild(an ? LampenFarbe::Gelb : LampenFarbe::Aus, ratio));
+        male(zafkuImg, an ? LampenFarbe::Gelb : LampenFarbe::Aus);
         break;
     case Lampe::Laden:
-        ladenImg->setPixmap(lampenBild(an ? LampenFarbe::Gruen : LampenFarbe::Aus, ratio));
+        male(ladenImg, an ? LampenFarbe::Gruen : LampenFarbe::Aus);
         break;
     }
 }

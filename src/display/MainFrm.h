@@ -6,6 +6,8 @@
 #include "game/SpielAnzeige.h"
 #include "game/ZeitAnzeige.h"
 
+#include "dialogs/BildLabel.h"
+
 #include <QDialog>
 
 #include <array>
@@ -115,23 +117,30 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     std::array<KartenSlot*, 4> karten{};
     std::array<QLabel*, 6> punkZiff{};
     std::array<QLabel*, 3> zafkZiff{};
-    QLabel* falschImg = nullptr;
+    BildLabel* falschImg = nullptr;
     QLabel* falschLbl = nullptr;
-    QLabel* zafkuImg = nullptr;
+    BildLabel* zafkuImg = nullptr;
     QLabel* zafkuLbl = nullptr;
-    QLabel* ladenImg = nullptr;
+    BildLabel* ladenImg = nullptr;
     QLabel* feldKennungLbl = nullptr;
-    QLabel* uebBausteinImage = nullptr;
+    BildLabel* uebBausteinImage = nullptr;
     QLabel* uebTitelLabel = nullptr;
     QTimer* lampenTimerObj = nullptr;
     CompZugFrm* compZugFrm = nullptr;
-    QLabel* vuRestZeitImage = nullptr;
+    BildLabel* vuRestZeitImage = nullptr;
     VuNadel* vuNadel = nullptr;
     QLabel* restZeitStand = nullptr;
-    QLabel* roehreImg = nullptr;
+    BildLabel* roehreImg = nullptr;
     QTimer* restZeitTimerObj = nullptr;
     QTimer* energTimerObj = nullptr;
     InfoFrm* infoFrm = nullptr;
+    // Lays the window out at another size factor (see groessenStufen) and keeps it on
+    // its screen; the choice is remembered when merken is set.
+    void setzeGroesse(double faktor, bool merken = true);
+    // The largest factor at which the window still fits its screen.
+    double groessteGroesse() const;
+    // The window at factor 1 in pixels, for choosing the size at start.
+    static QSize entwurfsGroesse();
     // The menu items by name (mnuDateiNeu …), each with its help topic as data.
     std::map<QString, QAction*> menue;
     // The program end; its high-score and settings steps are wired by their owners.
@@ -152,6 +161,8 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     void baueZeitAnzeigen();
     QMenuBar* baueMenues();
     void zeigeKontext();
+    // Places the task's labels and the gap mark after their texts.
+    void ordneAufgabeAn();
     void zeigeName(const QString& name);
     void zeigeRahmenTitel(QGroupBox* rahmen, const QString& name);
     // Runs a command; a failing host file ends the game with its message.
@@ -167,6 +178,8 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     SpielAblauf ablauf_;
     ProgrammEnde ende_;
     QString meisterFehler_;
+    RestZeitStand restZeit_;
+    QPixmap kategorieBild_;
     QWidget* flaeche_ = nullptr;
     std::unique_ptr<EndeFrm> endeFrm_;
     std::unique_ptr<LoesTippFrm> loesTippFrm_;

@@ -14,8 +14,8 @@ namespace zafku {
 
 namespace {
 
-// Pixels per twip on this screen.
-double massstab() {
+// Pixels per twip on this screen at the game's size.
+double pixelProTwip() {
     return twips(1440) / 1440.0;
 }
 
@@ -42,7 +42,7 @@ void VuNadel::setzeLinie(const VuLinie& linie) {
 }
 
 QPointF VuNadel::punkt(double x, double y) const {
-    return {(x - rahmen_.links) * massstab(), (y - rahmen_.oben) * massstab()};
+    return {(x - rahmen_.links) * pixelProTwip(), (y - rahmen_.oben) * pixelProTwip()};
 }
 
 void VuNadel::paintEvent(QPaintEvent*) {
@@ -52,7 +52,7 @@ void VuNadel::paintEvent(QPaintEvent*) {
     p.drawLine(punkt(linie_.x1, linie_.y1), punkt(linie_.x2, linie_.y2));
     // The axle: the smaller side of its box as diameter, centred in the box.
     const VuAchse achse = vuAchse(rahmen_);
-    const double d = std::min(achse.breite, achse.hoehe) * massstab();
+    const double d = std::min(achse.breite, achse.hoehe) * pixelProTwip();
     const QPointF mitte = punkt(achse.links + achse.breite / 2, achse.oben + achse.hoehe / 2);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     p.setBrush(QColor(255, 0, 0));
@@ -61,14 +61,17 @@ void VuNadel::paintEvent(QPaintEvent*) {
 
 void MainFrm::baueZeitAnzeigen() {
     const qreal ratio = devicePixelRatioF();
-    roehreImg = new QLabel(flaeche_);
+    roehreImg = new BildLabel(flaeche_);
     roehreImg->setObjectName(QStringLiteral("Image1"));
     roehreImg->setGeometry(tw(kRoehreLinks, kRoehreOben, kRoehreBreite, kRoehreHoehe));
     const RestZeitStand voll;
-    const QRectF balken((kBalkenLinks - kRoehreLinks) * massstab(),
-                        (voll.oben - kRoehreOben) * massstab(), kBalkenBreite * massstab(),
-                        voll.hoehe * massstab());
-    roehreImg->setPixmap(roehrenBild(roehreImg->size(), balken, ratio));
+    roehreImg->setzeMaler([voll](QSize groesse, qreal pixelRatio) {
+        // The tube is drawn for its box; the bar's place follows it in proportion.
+        const double s = groesse.height() / static_cast<double>(kRoehreHoehe);
+        const QRectF balken((kBalkenLinks - kRoehreLinks) * s, (voll.oben - kRoehreOben) * s,
+                            kBalkenBreite * s, voll.hoehe * s);
+        return roehrenBild(groesse, balken, pixelRatio);
+    });
 
     restZeitStand = new QLabel(flaeche_);
     restZeitStand->setObjectName(QStringLiteral("RestZeitStand"));
@@ -77,7 +80,7 @@ void MainFrm::baueZeitAnzeigen() {
     zeigeRestZeitStand(voll);
 
     const VuRahmen rahmen;
-    vuRestZeitImage = new QLabel(flaeche_);
+    vuRestZeitImage = new BildLabel(flaeche_);
     vuRestZeitImage->setObjectName(QStringLiteral("vuRestZeitImage"));
     vuRestZeitImage->setGeometry(tw(static_cast<int>(rahmen.links), static_cast<int>(rahmen.oben),
                                     static_cast<int>(rahmen.breite),
@@ -103,11 +106,14 @@ void MainFrm::zeigeVuZeiger(const VuLinie& linie) {
 }
 
 void MainFrm::zeigeVuSkala(bool ein) {
-    vuRestZeitImage->setPixmap(vuSkalaBild(ein, vuRestZeitImage->width(), devicePixelRatioF()));
+    vuRestZeitImage->setzeMaler([ein](QSize groesse, qreal pixelRatio) {
+        return vuSkalaBild(ein, groesse.width(), pixelRatio);
+    });
     vuRestZeitImage->setProperty("ein", ein);
 }
 
 void MainFrm::zeigeRestZeitStand(const RestZeitStand& stand) {
+    restZeit_ = stand;
     // The bar keeps its bottom edge; an empty bar is hidden rather than zero-sized.
     const int unten = twips(stand.oben + stand.hoehe);
     const int oben = twips(stand.oben);

@@ -1,5 +1,7 @@
 #include "TextBreite.h"
 
+#include "dialogs/Twips.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,7 +12,7 @@ namespace zafku {
 
 QFont aufgabenSchrift(bool gross) {
     QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSizeF(gross ? 21.75 : 12.0);
+    schrift.setPointSizeF(punkte(gross ? 21.75 : 12.0));
     schrift.setBold(true);
     return schrift;
 }
@@ -22,7 +24,7 @@ int textBreite(const QString& text, int von, int bis, bool gross) {
     const QFontMetricsF metrik(aufgabenSchrift(gross));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return static_cast<int>(std::nearbyint(metrik.horizontalAdvance(teil) * 1440.0 / dpi));
+    return static_cast<int>(std::nearbyint(metrik.horizontalAdvance(teil) * 1440.0 / (dpi * massstab())));
 }
 
 } // namespace zafku

@@ -2,11 +2,13 @@
 
 #include "HilfeQuelle.h"
 #include "HtmlHelpMod.h"
+#include "dialogs/Twips.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
 #include <QWindow>
@@ -19,6 +21,26 @@ HilfeFenster::HilfeFenster(const QString& ordner, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinMaxButtonsHint);
     setOpenLinks(true);
+}
+
+QVariant HilfeFenster::loadResource(int art, const QUrl& name) {
+    const QVariant inhalt = QTextBrowser::loadResource(art, name);
+    if (art != QTextDocument::HtmlResource || massstab() == 1.0 ||
+        inhalt.typeId() != QMetaType::QByteArray)
+        return inhalt;
+    // Byte for byte through Latin-1, so the page's own encoding stays untouched.
+    QString seite = QString::fromLatin1(inhalt.toByteArray());
+    static const QRegularExpression groesse(QStringLiteral("font-size:\\s*([0-9.]+)pt"));
+    QString neu;
+    qsizetype bis = 0;
+    for (auto it = groesse.globalMatch(seite); it.hasNext();) {
+        const auto treffer = it.next();
+        neu += seite.mid(bis, treffer.capturedStart(1) - bis) +
+               QString::number(punkte(treffer.captured(1).toDouble()), 'f', 1);
+        bis = treffer.capturedEnd(1);
+    }
+    neu += seite.mid(bis);
+    return neu.toLatin1();
 }
 
 void HilfeFenster::ueberModalemFenster() {
@@ -81,7 +103,8 @@ void HilfeBrowser::zeige(const QString& helpFile, long topic) {
         browser->setWindowTitle(hilfeTitel(helpFile));
         // Beside the game at the top right of the screen, as far as it has room.
         const QRect frei = QApplication::primaryScreen()->availableGeometry();
-        browser->resize(std::min(640, frei.width()), std::min(560, frei.height() - 60));
+        browser->resize(std::min(twips(9600), frei.width()),
+                        std::min(twips(8400), frei.height() - 60));
         browser->move(frei.right() - browser->width(), frei.top());
         // Belonging to the main window keeps the help above it when the game is clicked.
         QWidget* besitzer = besitzer_ ? besitzer_.data() : QApplication::activeModalWidget();

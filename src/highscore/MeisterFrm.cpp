@@ -32,7 +32,7 @@ MeisterFrm::MeisterFrm(MeisterListe& liste, HelpViewer* hilfe, QString hilfeDate
     setzeHilfe(hilfe, hilfeDatei);
     setWindowTitle(QStringLiteral("Meisterliste"));
     QFont schrift = font();
-    schrift.setPointSize(10);
+    schrift.setPointSizeF(punkte(10));
     setFont(schrift);
 
     auto* Frame1 = new QGroupBox(this);

@@ -3,12 +3,14 @@
 #include "bericht/Bericht.h"
 #include "bericht/BerichtHtml.h"
 #include "bericht/BerichtNamen.h"
+#include "dialogs/Groesse.h"
 #include "help/HtmlHelpMod.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
 #include "glob/GlobModul.h"
 #include "glob/SitzungsDaten.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -72,6 +74,15 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     anzahlZeile->addWidget(anzahlLbl);
     anzahlZeile->addWidget(anzahl_);
     anzahlZeile->addStretch();
+    // The game's window size, handed on through the game's own remembered setting.
+    groesse_ = new QComboBox;
+    groesse_->addItem(QStringLiteral("passend"), 0.0);
+    for (const double f : groessenStufen())
+        groesse_->addItem(QStringLiteral("%1 %").arg(qRound(f * 100)), f);
+    auto* groesseLbl = new QLabel(QStringLiteral("&Größe:"));
+    groesseLbl->setBuddy(groesse_);
+    anzahlZeile->addWidget(groesseLbl);
+    anzahlZeile->addWidget(groesse_);
     rechtsLayout->addLayout(anzahlZeile);
     auto* raster = new QGridLayout;
     raster->addWidget(new QLabel(QStringLiteral("Name")), 0, 1);
@@ -316,6 +327,7 @@ void StartFrm::ladeLetzteWahl() {
         if ((*it)->data(0, kCodeRolle).toString() == code && !code.isEmpty())
             liste_->setCurrentItem(*it);
     auswahlGeaendert();
+    groesse_->setCurrentIndex(std::max(0, groesse_->findData(gewaehlteGroesse())));
     zeilen_[0].name->setFocus();
 }
 
@@ -330,6 +342,7 @@ void StartFrm::merkeWahl() const {
     }
     for (const Spieler& sp : spieler())
         bericht::merkeName(sp.datei, sp.name);
+    merkeGroesse(groesse_->currentData().toDouble());
 }
 
 void StartFrm::melde(const QString& text) {

@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QComboBox;
 class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -67,6 +68,7 @@ class StartFrm : public QDialog {
     QLabel* titel_ = nullptr;
     QPushButton* hilfeBtn_ = nullptr;
     QSpinBox* anzahl_ = nullptr;
+    QComboBox* groesse_ = nullptr;
     std::array<Zeile, maxSpieler> zeilen_;
     QPushButton* spielenBtn_ = nullptr;
     QPushButton* berichtBtn_ = nullptr;

@@ -1,0 +1,178 @@
+#include "TestSpiel.h"
+#include "dialogs/BildLabel.h"
+#include "dialogs/EndeFrm.h"
+#include "dialogs/Groesse.h"
+#include "dialogs/LoesTippFrm.h"
+#include "dialogs/Skalierung.h"
+#include "dialogs/Twips.h"
+#include "display/CompZugFrm.h"
+#include "display/InfoFrm.h"
+#include "highscore/MeisterFrm.h"
+#include "highscore/MeisterListe.h"
+#include "support/FesteUhr.h"
+#include "support/TestHilfe.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+namespace {
+
+// The game at one size factor, back at the designed size afterwards.
+struct BeiMassstab {
+    explicit BeiMassstab(double f) { wechsleMassstab(f); }
+    ~BeiMassstab() { wechsleMassstab(1); }
+};
+
+struct Ort {
+    QRect rechteck;
+    double punkte; // 0 where the control takes its parent's font
+};
+
+// Every control of the main window's drawing area that the game places, in creation
+// order, relative to the area.
+std::vector<Ort> orte(const MainFrm& fenster) {
+    QWidget* flaeche = fenster.spFldFrame[0]->parentWidget();
+    std::vector<Ort> r{{flaeche->rect(), 0.0}};
+    for (QWidget* w : flaeche->findChildren<QWidget*>()) {
+        bool vonQt = false;
+        for (const QWidget* p = w; p != flaeche; p = p->parentWidget())
+            vonQt = vonQt || p->objectName().startsWith("qt_");
+        if (!vonQt)
+            r.push_back({QRect(w->mapTo(flaeche, QPoint()), w->size()),
+                         w->testAttribute(Qt::WA_SetFont) ? w->font().pointSizeF() : 0.0});
+    }
+    return r;
+}
+
+void erwarteMalFaktor(const std::vector<Ort>& ist, const std::vector<Ort>& basis, double f) {
+    ASSERT_EQ(ist.size(), basis.size());
+    for (size_t i = 0; i < ist.size(); ++i) {
+        const QRect& a = ist[i].rechteck;
+        const QRect& b = basis[i].rechteck;
+        EXPECT_NEAR(a.x(), b.x() * f, 1.01) << "control " << i << " at " << f;
+        EXPECT_NEAR(a.y(), b.y() * f, 1.01) << "control " << i << " at " << f;
+        EXPECT_NEAR(a.width(), b.width() * f, 1.01) << "control " << i << " at " << f;
+        EXPECT_NEAR(a.height(), b.height() * f, 1.01) << "control " << i << " at " << f;
+        EXPECT_NEAR(ist[i].punkte, basis[i].punkte * f, 0.01) << "control " << i << " at " << f;
+    }
+}
+
+// Texts wider than their control, and drawn pictures not drawn for their box.
+QStringList maengel(QWidget* fenster) {
+    QStringList m;
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(fenster) || w->window() != fenster)
+            continue;
+        const auto* label = qobject_cast<QLabel*>(w);
+        if (label && !label->text().isEmpty() && !label->wordWrap() &&
+            label->minimumSizeHint().width() > label->width())
+            m << "cut: " + label->text();
+        const auto* knopf = qobject_cast<QAbstractButton*>(w);
+        if (knopf && knopf->sizeHint().width() > knopf->width() &&
+            knopf->fontMetrics().horizontalAdvance(QString(knopf->text()).remove('&')) + 8 >
+                knopf->width())
+            m << "cut: " + knopf->text();
+        const auto* rahmen = qobject_cast<QGroupBox*>(w);
+        if (rahmen && rahmen->fontMetrics().horizontalAdvance(rahmen->title()) + 16 > w->width())
+            m << "cut: " + rahmen->title();
+        const auto* bild = dynamic_cast<const BildLabel*>(w);
+        if (bild && !bild->pixmap().isNull() &&
+            bild->pixmap().deviceIndependentSize().toSize() != bild->size())
+            m << "stretched: " + bild->objectName();
+    }
+    return m;
+}
+
+class Groesse : public ::testing::TestWithParam<double> {
+  protected:
+    TestHilfe hilfe;
+    test::TestAudio audio;
+    FesteUhr uhr;
+};
+
+} // namespace
+
+TEST_P(Groesse, EveryControlKeepsItsDesignedPlaceAndFontTimesTheFactor) {
+    const double f = GetParam();
+    TestSpiel eins{hilfe, audio, uhr};
+    eins.fenster.lade();
+    const auto basis = orte(eins.fenster);
+    {
+        // Built at the factor, and laid out again while open.
+        BeiMassstab m(f);
+        TestSpiel neu{hilfe, audio, uhr};
+        neu.fenster.lade();
+        erwarteMalFaktor(orte(neu.fenster), basis, f);
+        erwarteMalFaktor(orte(eins.fenster), basis, f);
+    }
+    const auto zurueck = orte(eins.fenster);
+    for (size_t i = 0; i < basis.size(); ++i)
+        EXPECT_EQ(zurueck[i].rechteck, basis[i].rechteck) << "control " << i << " drifted";
+}
+
+TEST_P(Groesse, TextsFitAndPicturesAreDrawnForTheirBoxInEveryWindow) {
+    BeiMassstab m(GetParam());
+    TestSpiel spiel{hilfe, audio, uhr};
+    spiel.fenster.lade();
+    spiel.fenster.zeigeAufgabe("die", "B    ne", "Die B__ne summt.", {"ie", "i"});
+    spiel.mld.bereiteVor("Leider falsch!\rVersuche es noch einmal.", "&OK", "", "Fehler");
+    EndeFrm ende(nullptr, {});
+    LoesTippFrm tipp;
+    tipp.setzeTipp("Sprichst du das i lang, schreibst du meistens ie.");
+    InfoFrm info(nullptr, {});
+    MeisterListe liste(oeffneMeisterSpeicher(spiel.host.path(), spiel.host.file("User")));
+    MeisterFrm meister(liste);
+    QWidget* fenster[] = {&spiel.fenster, &spiel.mld, &spiel.info,         &ende,
+                          &tipp,          &info,      spiel.fenster.compZugFrm, &meister};
+    for (QWidget* w : fenster)
+        EXPECT_EQ(maengel(w), QStringList()) << w->metaObject()->className();
+
+    // The gap mark lies over the blanks after "B", the word right after its context.
+    const auto* wort = spiel.fenster.lueckWortLbl;
+    const int kontextEnde = spiel.fenster.kontextLbl->x() +
+                            spiel.fenster.kontextLbl->fontMetrics().horizontalAdvance("die");
+    EXPECT_GT(wort->x(), kontextEnde);
+    EXPECT_LT(wort->x(), kontextEnde + 15 * GetParam());
+    EXPECT_NEAR(spiel.fenster.leseLupe->x(), wort->x() + wort->fontMetrics().horizontalAdvance("B"),
+                2);
+    EXPECT_NEAR(spiel.fenster.leseLupe->width(), wort->fontMetrics().horizontalAdvance("    "), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faktoren, Groesse, ::testing::Values(1.0, 1.5, 2.0));
+
+TEST(GroessenTasten, StepWithinTheScreenAndAreRemembered) {
+    QTemporaryDir ablage;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ablage.path());
+    TestHilfe hilfe;
+    test::TestAudio audio;
+    FesteUhr uhr;
+    TestSpiel spiel{hilfe, audio, uhr};
+    MainFrm& fenster = spiel.fenster;
+    fenster.lade();
+    fenster.show();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    const QRect platz = fenster.screen()->availableGeometry();
+    fenster.setzeGroesse(1.2, false);
+    QTest::keyClick(&fenster, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(massstab(), 1);
+    EXPECT_EQ(gewaehlteGroesse(), 1);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(&fenster, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_TRUE(platz.contains(fenster.frameGeometry())) << "the window stays on its screen";
+    EXPECT_EQ(gewaehlteGroesse(), massstab());
+    QTest::keyClick(&fenster, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(gewaehlteGroesse(), 0) << "the game picks the size again";
+    EXPECT_GT(massstab(), 1) << "on this screen a larger window fits";
+    EXPECT_LE(fenster.width(), 0.85 * platz.width() + 1);
+    EXPECT_LE(fenster.height(), 0.85 * platz.height() + 1);
+    wechsleMassstab(1);
+}
