@@ -22,14 +22,36 @@ QString PrtDatei::zeile(bool ok, const QString& text, const Aufgabe& aufgabe) {
            aufgabe.aktWort.mid(vor + aufgabe.aktLupLaenge);
 }
 
-void PrtDatei::melde(const QString& pfad) {
+namespace {
+
+const QString kNichtSchreibbar = QStringLiteral("kann nicht geschrieben werden.");
+
+// A protocol is only a regular file inside the user folder: opening a FIFO would stall
+// the game, and a link must not lead the lines out of the folder.
+bool istProtokollDatei(const QString& pfad, const QString& userOrdner) {
+    const QFileInfo info(pfad);
+    QString echt;
+    if (info.exists() || info.isSymLink()) {
+        if (!info.isFile())
+            return false;
+        echt = info.canonicalFilePath();
+    } else {
+        echt = QFileInfo(info.absolutePath()).canonicalFilePath() + u'/' + info.fileName();
+    }
+    const QString user = QFileInfo(userOrdner).canonicalFilePath();
+    return !user.isEmpty() && echt.startsWith(user + u'/');
+}
+
+} // namespace
+
+void PrtDatei::melde(const QString& pfad, const QString& grund) {
     if (gemeldet_.contains(pfad))
         return;
     gemeldet_.insert(pfad);
     if (meldeFehler_)
-        meldeFehler_(QStringLiteral("Die Protokolldatei\r%1\rkann nicht geschrieben werden.\r"
+        meldeFehler_(QStringLiteral("Die Protokolldatei\r%1\r%2\r"
                                     "Das Spiel geht ohne Protokoll weiter.")
-                         .arg(QDir::toNativeSeparators(pfad)));
+                         .arg(QDir::toNativeSeparators(pfad), grund));
 }
 
 bool PrtDatei::oeffne(QIODevice::OpenMode modus) {
@@ -43,8 +65,12 @@ bool PrtDatei::oeffne(QIODevice::OpenMode modus) {
     datei_.setFileName(pfad);
     if (modus & QIODevice::Append)
         QDir().mkpath(QFileInfo(pfad).path());
+    if (!istProtokollDatei(pfad, resolveHostPath(daten_.appPfad, QStringLiteral("User")))) {
+        melde(pfad, QStringLiteral("ist keine gewöhnliche Datei im Ordner User."));
+        return false;
+    }
     if (!datei_.open(modus)) {
-        melde(pfad);
+        melde(pfad, kNichtSchreibbar);
         return false;
     }
     daten_.prtDateiNr = 1;
@@ -65,7 +91,7 @@ void PrtDatei::addPrtEintrag(bool ok, const QString& text, const Aufgabe& aufgab
         return;
     const QByteArray bytes = encodeWindows1252(zeile(ok, text, aufgabe)) + "\r\n";
     if (datei_.write(bytes) != bytes.size() || !datei_.flush()) {
-        melde(datei_.fileName());
+        melde(datei_.fileName(), kNichtSchreibbar);
         schliessen();
     }
 }

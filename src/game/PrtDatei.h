@@ -29,7 +29,7 @@ class PrtDatei {
 
   private:
     bool oeffne(QIODevice::OpenMode modus);
-    void melde(const QString& pfad);
+    void melde(const QString& pfad, const QString& grund);
 
     SitzungsDaten& daten_;
     std::function<void(const QString&)> meldeFehler_;

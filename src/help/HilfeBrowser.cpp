@@ -23,13 +23,14 @@ HilfeFenster::HilfeFenster(const QString& ordner, QWidget* parent)
     setOpenLinks(true);
 }
 
-QVariant HilfeFenster::loadResource(int art, const QUrl& name) {
-    const QVariant inhalt = QTextBrowser::loadResource(art, name);
-    if (art != QTextDocument::HtmlResource || massstab() == 1.0 ||
-        inhalt.typeId() != QMetaType::QByteArray)
+namespace {
+
+// The pages give their font sizes in points; they grow with the game's size.
+QByteArray mitSchriftMassstab(const QByteArray& inhalt) {
+    if (massstab() == 1.0)
         return inhalt;
     // Byte for byte through Latin-1, so the page's own encoding stays untouched.
-    QString seite = QString::fromLatin1(inhalt.toByteArray());
+    QString seite = QString::fromLatin1(inhalt);
     static const QRegularExpression groesse(QStringLiteral("font-size:\\s*([0-9.]+)pt"));
     QString neu;
     qsizetype bis = 0;
@@ -42,6 +43,8 @@ QVariant HilfeFenster::loadResource(int art, const QUrl& name) {
     neu += seite.mid(bis);
     return neu.toLatin1();
 }
+
+} // namespace
 
 void HilfeFenster::ueberModalemFenster() {
     // Qt leaves a window usable beside a modal one only when it belongs to that window;
@@ -58,7 +61,7 @@ QVariant HilfeFenster::loadResource(int type, const QUrl& name) {
     const auto bytes =
         url.isLocalFile() ? leseHilfeQuelle(ordner_, url.toLocalFile(), seite) : std::nullopt;
     if (bytes)
-        return *bytes;
+        return seite ? mitSchriftMassstab(*bytes) : *bytes;
     return seite ? QVariant(hilfeErsatzSeite()) : QVariant();
 }
 

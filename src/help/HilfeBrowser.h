@@ -24,9 +24,6 @@ class HilfeFenster : public QTextBrowser {
   protected:
     bool event(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* taste) override;
-    // The pages give their font sizes in points; they grow with the game's size.
-    QVariant loadResource(int art, const QUrl& name) override;
-
   private:
     void ueberModalemFenster();
 

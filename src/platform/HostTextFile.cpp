@@ -102,7 +102,7 @@ QByteArray hostLinesBytes(const QStringList& lines) {
 }
 
 bool writeHostLinesAtomically(const QString& path, const QStringList& lines) {
-    return replaceFileAtomically(path, path + QStringLiteral(".tmp"), hostLinesBytes(lines)).ok;
+    return replaceFileAtomically(path, hostLinesBytes(lines)).ok;
 }
 
 } // namespace zafku

@@ -30,7 +30,7 @@ QStringList splitHostLines(const QString& text);
 // Encodes lines as Windows-1252, each ended by CR LF.
 QByteArray hostLinesBytes(const QStringList& lines);
 
-// Writes the lines to path + ".tmp" and renames that over path (see replaceFileAtomically),
+// Writes the lines to a temporary file and renames that over path (see replaceFileAtomically),
 // so the file is never left half written. False when any step fails.
 bool writeHostLinesAtomically(const QString& path, const QStringList& lines);
 

@@ -26,7 +26,7 @@ int AufgabenIndex::zaehle(RdbManager& rdb, bool liste2) {
     const Kategorie& kategorie = rdb.kategorie;
     Liste& liste = listen_[liste2];
     liste = {};
-    SqliteStatement s = wort.select(QStringLiteral("rowid, RefNr, Wort"),
+    SqliteStatement s = wort.select(QStringLiteral("rowid, RefNr, Wort, KomplexInd"),
                                     liste2 ? kategorie.kmpKriterium2 : kategorie.kmpKriterium1);
     while (s.step()) {
         liste.letzterTreffer = s.int64(0);
@@ -46,6 +46,7 @@ int AufgabenIndex::zaehle(RdbManager& rdb, bool liste2) {
         if (!fund)
             fund = pruefeOhneLupenStelle(kategorie, liste2, text);
         if (fund) {
+            rdb.pruefeAufgabe(refNr, s.value(3));
             naechsteAufgabenPos(int(liste.aufgaben.size()), kategorie);
             liste.aufgaben.append({liste.letzterTreffer, *fund});
         }

@@ -102,16 +102,27 @@ void RdbManager::readAufgabe(bool liste2, int pos, int paarNr) {
     a.aktKontext = wort.field(QStringLiteral("Kontext")).toString();
     a.aktKomplexInd = leseInt16(wort.field(QStringLiteral("KomplexInd")),
                                 QStringLiteral("KomplexInd"), wort, satz);
-    dbPhras->findFirst(refNrFeld, a.aktRefNr);
-    if (!dbPhras->noMatch())
-        a.aktSatzKontext = leseText(dbPhras->field(QStringLiteral("SatzKontext")),
-                                    QStringLiteral("SatzKontext"), *dbPhras, satz);
+    a.aktSatzKontext = satzKontext(a.aktRefNr);
     const SchreibPaar& paar = kategorie.schreibPaare.at(paarNr);
     a.aktPaarNr = paarNr;
     a.aktLupLaenge = int((liste2 ? paar.schreibung2 : paar.schreibung1).size());
     a.aktVonPos = pos;
     a.aktLueckWort = a.aktWort.left(pos - 1) + u'_' + a.aktWort.mid(pos - 1 + a.aktLupLaenge);
     aufgabe = a;
+}
+
+QString RdbManager::satzKontext(int refNr) {
+    const QString refNrFeld = QStringLiteral("RefNr");
+    dbPhras->findFirst(refNrFeld, refNr);
+    if (dbPhras->noMatch())
+        return QString();
+    return leseText(dbPhras->field(QStringLiteral("SatzKontext")), QStringLiteral("SatzKontext"),
+                    *dbPhras, satzMitRefNr(refNr));
+}
+
+void RdbManager::pruefeAufgabe(int refNr, const QVariant& komplexInd) {
+    leseInt16(komplexInd, QStringLiteral("KomplexInd"), *dbWort, satzMitRefNr(refNr));
+    satzKontext(refNr);
 }
 
 QString RdbManager::buildAuswahlListe(bool liste2) const {

@@ -40,6 +40,9 @@ class RdbManager {
     bool gotoAufgabe(int n, bool liste2);
     // Fills aufgabe from the word table's current record.
     void readAufgabe(bool liste2, int pos, int paarNr);
+    // Counting calls this for every task it finds, so that a row readAufgabe could not
+    // read stops the game at its start rather than in the middle of play.
+    void pruefeAufgabe(int refNr, const QVariant& komplexInd);
     QString buildAuswahlListe(bool liste2) const;
 
     static QString getListenEintrag(const QString& liste, int n);
@@ -60,6 +63,7 @@ class RdbManager {
     std::unique_ptr<SqliteRecordSet> dbWort, dbLup, dbPhras;
 
   private:
+    QString satzKontext(int refNr);
     void anzahlSetzen(bool liste2);
 
     ZufallsZahlen& zufall_;

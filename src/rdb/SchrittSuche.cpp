@@ -51,6 +51,8 @@ bool SchrittSuche::checkAufgabe(bool lesen, bool liste2) {
     if (!fund)
         return false;
     paarNr = fund->paarNr;
+    if (!lesen)
+        rdb_.pruefeAufgabe(refNr, wort.field(QStringLiteral("KomplexInd")));
     if (lesen)
         rdb_.readAufgabe(liste2, fund->vonPos, fund->paarNr);
     return true;

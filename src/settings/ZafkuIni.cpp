@@ -17,7 +17,6 @@ namespace zafku {
 namespace {
 
 const QString kIniName = QStringLiteral("Vokra.ini");
-const QString kTmpName = QStringLiteral("Vokra.tmp");
 const QString kAbschnitt = QStringLiteral("[Zafku]");
 
 bool hatComputer(const SitzungsDaten& daten) {
@@ -59,8 +58,8 @@ QString dateiFehler(const SitzungsDaten& daten, const QString& was) {
 } // namespace
 
 QStringList loadVokraIni(SitzungsDaten& daten, EinstellKontrollen& kontrollen) {
-    // Left behind only by a rewrite that was interrupted; Vokra.ini itself is whole.
-    QFile::remove(resolveHostPath(daten.appPfad, kTmpName));
+    // Left behind only by rewrites that were interrupted; Vokra.ini itself is whole.
+    removeStaleTempFiles(resolveHostPath(daten.appPfad, kIniName));
 
     QStringList meldungen;
     const int menschen = daten.nSpieler - (hatComputer(daten) ? 1 : 0);
@@ -178,10 +177,9 @@ QString saveVokraIni(const SitzungsDaten& daten, const EinstellKontrollen& kontr
     // Checked on the mode bits: a read-only file stays as it is, whoever runs the game.
     if (!(alt.permissions() & QFileDevice::WriteOwner))
         return dateiFehler(daten, QStringLiteral("Die Datei ist schreibgeschützt."));
-    const ReplaceResult r = replaceFileAtomically(pfad, resolveHostPath(daten.appPfad, kTmpName),
-                                                  vokraIniMitEinstellungen(inhalt, daten));
+    const ReplaceResult r = replaceFileAtomically(pfad, vokraIniMitEinstellungen(inhalt, daten));
     if (!r.ok)
-        return dateiFehler(daten, QStringLiteral("Schreiben nicht möglich (%1).").arg(r.error));
+        return dateiFehler(daten, QStringLiteral("Schreiben nicht möglich: %1").arg(r.error));
     return QString();
 }
 

@@ -13,6 +13,8 @@ namespace zafku {
 namespace {
 // Loading the file and opening a stream delay the first sample by about this much.
 constexpr qint64 kAnlaufMs = 150;
+// The end waits two seconds for its cue already; this keeps the whole end near three.
+constexpr qint64 kLaengstesNachklingenMs = 1000;
 } // namespace
 
 QtAudioOutput::QtAudioOutput(QObject* parent) : QObject(parent) {
@@ -35,13 +37,18 @@ void QtAudioOutput::play(const QString& wavPath) {
     s.endeMs = uhr_.elapsed() + *dauer + kAnlaufMs;
 }
 
-void QtAudioOutput::close() {
-    // The effects play on the event loop; the cue's own length bounds the wait, since
-    // without an audio server an effect never reports its end.
+qint64 QtAudioOutput::restMs() const {
     const qint64 ende =
         std::max_element(stimmen_.cbegin(), stimmen_.cend(), [](const Stimme& a, const Stimme& b) {
             return a.endeMs < b.endeMs;
         })->endeMs;
+    return std::clamp<qint64>(ende - uhr_.elapsed(), 0, kLaengstesNachklingenMs);
+}
+
+void QtAudioOutput::close() {
+    // The effects play on the event loop; the cue's own length bounds the wait, since
+    // without an audio server an effect never reports its end.
+    const qint64 ende = uhr_.elapsed() + restMs();
     while (uhr_.elapsed() < ende)
         pauseOhneEingabe(int(std::min<qint64>(ende - uhr_.elapsed(), 50)));
     for (Stimme& s : stimmen_) {

@@ -19,8 +19,11 @@ class QtAudioOutput : public QObject, public AudioOutput {
     explicit QtAudioOutput(QObject* parent = nullptr);
 
     void play(const QString& wavPath) override;
-    // Lets the cues that still sound play to their end, then closes the device.
+    // Lets the cues that still sound play on for restMs(), then closes the device.
     void close() override;
+    // How long the cues still sound, but never more than a second: the program end
+    // must not wait on a long cue.
+    qint64 restMs() const;
 
   private:
     struct Stimme {

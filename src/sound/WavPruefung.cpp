@@ -12,7 +12,7 @@ std::optional<qint64> wavDauerMs(const QString& pfad) {
     const QByteArray kopf = datei.read(12);
     if (kopf.size() < 12 || !kopf.startsWith("RIFF") || kopf.mid(8, 4) != "WAVE")
         return std::nullopt;
-    std::optional<quint32> bytesProSekunde;
+    std::optional<qint64> bytesProSekunde;
     for (;;) {
         const QByteArray block = datei.read(8);
         if (block.size() < 8)
@@ -27,8 +27,12 @@ std::optional<qint64> wavDauerMs(const QString& pfad) {
         if (block.startsWith("fmt ")) {
             if (laenge < 16 || laenge > rest)
                 return std::nullopt;
+            // The player goes by the sample rate and frame size; the header's own byte
+            // rate may say anything.
             const QByteArray format = datei.peek(16);
-            bytesProSekunde = qFromLittleEndian<quint32>(format.constData() + 8);
+            const quint32 rate = qFromLittleEndian<quint32>(format.constData() + 4);
+            const quint16 rahmen = qFromLittleEndian<quint16>(format.constData() + 12);
+            bytesProSekunde = qint64(rate) * rahmen;
         }
         if (!datei.seek(datei.pos() + laenge + (laenge & 1)))
             return std::nullopt;

@@ -5,6 +5,9 @@
 
 #include <QFile>
 
+#include <functional>
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace zafku;
@@ -50,22 +53,59 @@ TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
     EXPECT_EQ(host.readBytes("User/tim.tmp"), QByteArray("8= Flu\xDF\r\n"));
 }
 
-TEST(PrtDatei, UnwritableFileIsReportedOnceAndPlayGoesOn) {
-    TempHost host;
-    QDir(host.path()).mkpath("User/gesperrt.tmp"); // a folder where the file should be
-    SitzungsDaten daten;
-    daten.appPfad = host.path();
-    daten.nSpieler = 1;
-    daten.spielerDatei = {"gesperrt"};
-    QStringList meldungen;
-    PrtDatei prt(daten, [&](const QString& text) { meldungen.append(text); });
-    prt.oeffneErsteDatei();
-    prt.initPrtDatei();
-    prt.addPrtEintrag(true, {}, test::aufgabe(1, "Hut", 2, 1));
-    prt.initPrtDatei();
-    ASSERT_EQ(meldungen.size(), 1);
-    EXPECT_TRUE(meldungen[0].contains("gesperrt.tmp"));
-    EXPECT_EQ(daten.prtDateiNr, 0);
+// Only a regular file inside User/ takes the protocol: a FIFO would stall the game and a
+// link out of the folder would write elsewhere. Each is reported once; play goes on.
+TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
+    const struct {
+        const char* fall;
+        std::function<void(const TempHost&)> lege;
+        bool benutzt;
+    } faelle[] = {
+        {"folder", [](const TempHost& h) { QDir(h.path()).mkpath("User/kind.tmp"); }, false},
+        {"fifo",
+         [](const TempHost& h) {
+             QDir(h.path()).mkpath("User");
+             mkfifo(QFile::encodeName(h.file("User/kind.tmp")).constData(), 0600);
+         },
+         false},
+        {"link out",
+         [](const TempHost& h) {
+             h.writeBytes("draussen.txt", "");
+             QDir(h.path()).mkpath("User");
+             QFile::link(h.file("draussen.txt"), h.file("User/kind.tmp"));
+         },
+         false},
+        {"dangling link",
+         [](const TempHost& h) {
+             QDir(h.path()).mkpath("User");
+             QFile::link(h.file("neu.txt"), h.file("User/kind.tmp"));
+         },
+         false},
+        {"link inside",
+         [](const TempHost& h) {
+             h.writeBytes("User/echt.tmp", "");
+             QFile::link(h.file("User/echt.tmp"), h.file("User/kind.tmp"));
+         },
+         true},
+    };
+    for (const auto& f : faelle) {
+        TempHost host;
+        f.lege(host);
+        SitzungsDaten daten;
+        daten.appPfad = host.path();
+        daten.nSpieler = 1;
+        daten.spielerDatei = {"kind"};
+        QStringList meldungen;
+        PrtDatei prt(daten, [&](const QString& text) { meldungen.append(text); });
+        prt.oeffneErsteDatei();
+        prt.initPrtDatei();
+        prt.addPrtEintrag(true, {}, test::aufgabe(1, "Hut", 2, 1));
+        prt.initPrtDatei();
+        EXPECT_EQ(meldungen.size(), f.benutzt ? 0 : 1) << f.fall;
+        EXPECT_TRUE(meldungen.join("").contains(f.benutzt ? "" : "kind.tmp")) << f.fall;
+        EXPECT_EQ(daten.prtDateiNr, f.benutzt ? 1 : 0) << f.fall;
+        EXPECT_EQ(host.readBytes("draussen.txt") + host.readBytes("neu.txt"), QByteArray());
+    }
 }
 
 TEST(PrtDatei, PlayerWithoutFileNameKeepsNoProtocol) {

@@ -2,6 +2,7 @@
 #include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -125,9 +126,10 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     setrlimit(RLIMIT_FSIZE, &eng);
     const QString fehler = saveVokraIni(d, k);
     setrlimit(RLIMIT_FSIZE, &alt);
-    EXPECT_TRUE(fehler.contains("Vokra.ini")) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains("Vokra.ini") && fehler.contains(QString::fromUtf8("zu groß")))
+        << fehler.toStdString();
     EXPECT_EQ(host.readBytes("Vokra.ini"), vorher);
-    EXPECT_FALSE(QFile::exists(host.file("Vokra.tmp")));
+    EXPECT_EQ(QDir(host.path()).entryList({"Vokra.ini.*"}), QStringList());
     k.einstSaveOpt = false;
     EXPECT_EQ(saveVokraIni(d, k), QString());
     EXPECT_EQ(host.readBytes("Vokra.ini"), vorher);
@@ -156,4 +158,16 @@ TEST(VerwerfeEinstellungen, CancelShowsTheValuesInForceAgain) {
         for (const bool an : gezeigt)
             EXPECT_EQ(an, wert == 1) << "value " << wert;
     }
+}
+
+// A link in Vokra.ini's place stays a link; the settings land in the file it points at.
+TEST(SaveVokraIni, WritesThroughALinkToItsTarget) {
+    TempHost host;
+    host.writeHostFile("Ziel/Vokra.ini", {"[Zafku]", "TonEinschalten=1"});
+    ASSERT_TRUE(QFile::link(host.file("Ziel/Vokra.ini"), host.file("Vokra.ini")));
+    SitzungsDaten d = spieler(1, host.path());
+    d.tonEin = 0;
+    EXPECT_EQ(saveVokraIni(d, EinstellKontrollen()), QString());
+    EXPECT_TRUE(QFileInfo(host.file("Vokra.ini")).isSymLink());
+    EXPECT_TRUE(host.readBytes("Ziel/Vokra.ini").contains("TonEinschalten=0"));
 }

@@ -1,3 +1,4 @@
+#include "sound/QtAudioOutput.h"
 #include "sound/WavPruefung.h"
 #include "support/TempHost.h"
 
@@ -27,9 +28,23 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
     }
     EXPECT_FALSE(istVollstaendigesWav(host.file("fehlt.WAV")));
 
-    // 8000 samples a second, 16-bit mono: 16000 bytes make one second.
-    host.writeBytes("eins.WAV", wav.left(24) +
-                                    QByteArray("\x40\x1f\0\0\x80\x3e\0\0\2\0\x10\0", 12) + "data" +
-                                    QByteArray("\x80\x3e\0\0", 4) + QByteArray(16000, '\0'));
-    EXPECT_EQ(wavDauerMs(host.file("eins.WAV")), 1000);
+    // 8000 samples a second, 16-bit mono: 16000 bytes make one second, whatever byte rate
+    // the header claims.
+    for (const char* byteRate : {"\x80\x3e\0\0", "\1\0\0\0"}) {
+        host.writeBytes("eins.WAV", wav.left(24) + QByteArray("\x40\x1f\0\0", 4) +
+                                        QByteArray(byteRate, 4) + QByteArray("\2\0\x10\0", 4) +
+                                        "data" + QByteArray("\x80\x3e\0\0", 4) +
+                                        QByteArray(16000, '\0'));
+        EXPECT_EQ(wavDauerMs(host.file("eins.WAV")), 1000);
+    }
+
+    // A minute-long cue keeps the closing device waiting a second at most.
+    host.writeBytes("lang.WAV", wav.left(24) + QByteArray("\x40\x1f\0\0\x40\x1f\0\0\1\0\x08\0", 12) +
+                                    "data" + QByteArray("\0\x53\7\0", 4) +
+                                    QByteArray(480000, '\x80'));
+    ASSERT_EQ(wavDauerMs(host.file("lang.WAV")), 60000);
+    QtAudioOutput audio;
+    audio.play(host.file("lang.WAV"));
+    EXPECT_GT(audio.restMs(), 500);
+    EXPECT_LE(audio.restMs(), 1000);
 }

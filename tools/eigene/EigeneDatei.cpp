@@ -90,7 +90,7 @@ EigeneListe ladeEigeneListe(const QString& hostDir) {
 std::optional<QString> speichereEigeneListe(const QString& hostDir, const EigeneListe& liste) {
     const QString pfad = eigeneDateiPfad(hostDir);
     const ReplaceResult r =
-        replaceFileAtomically(pfad, pfad + QStringLiteral(".tmp"), eigeneListeText(liste).toUtf8());
+        replaceFileAtomically(pfad, eigeneListeText(liste).toUtf8());
     if (r.ok)
         return std::nullopt;
     return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(pfad, r.error);

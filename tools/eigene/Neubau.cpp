@@ -127,7 +127,7 @@ QString titelVon(const QStringList& tspZeilen, const QString& code) {
 }
 
 bool schreibe(const QString& pfad, const QByteArray& bytes, QString& fehler) {
-    const ReplaceResult r = replaceFileAtomically(pfad, pfad + QStringLiteral(".tmp"), bytes);
+    const ReplaceResult r = replaceFileAtomically(pfad, bytes);
     if (!r.ok)
         fehler = QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(pfad, r.error);
     return r.ok;
