@@ -68,7 +68,28 @@ void RdbManager::loadKategorie(const QString& kennung) {
         throw LaufzeitFehler(fehler.text() +
                              QStringLiteral("\rÜbung %1 in Vokra.kmp").arg(kategorie.kmpKennung));
     }
+    if (kategorie.anzahl1 + kategorie.anzahl2 == 0)
+        throw LaufzeitFehler(ohneAufgaben());
     aufgabenPos = keinePosition;
+}
+
+// Says why an exercise gives no task at all, so the teacher knows what to mend.
+QString RdbManager::ohneAufgaben() const {
+    bool treffer = false;
+    for (const QString& kriterium : {kategorie.kmpKriterium1, kategorie.kmpKriterium2})
+        treffer = treffer || dbWort->select(QStringLiteral("rowid"), kriterium).step();
+    QString grund;
+    if (kategorie.schreibPaare.isEmpty())
+        grund = QStringLiteral("Sie nennt keine Schreibungen (das sechste Feld ihres Blocks "
+                               "ist leer oder ohne Doppelpunkt).");
+    else if (!treffer)
+        grund = QStringLiteral("Kein Wort der Datenbank erfüllt ihre Auswahlbedingungen.");
+    else
+        grund = QStringLiteral("Kein Wort, das ihre Auswahlbedingungen erfüllt, enthält eine "
+                               "ihrer Schreibungen an einer erlaubten Stelle.");
+    return QStringLiteral("Die Übung %1 in Vokra.kmp ergibt keine einzige Aufgabe.\r%2\r"
+                          "Bitte die Übung in Vokra.kmp prüfen.")
+        .arg(kategorie.kmpKennung, grund);
 }
 
 void RdbManager::anzahlSetzen(bool liste2) {

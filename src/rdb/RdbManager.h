@@ -64,6 +64,7 @@ class RdbManager {
 
   private:
     QString satzKontext(int refNr);
+    QString ohneAufgaben() const;
     void anzahlSetzen(bool liste2);
 
     ZufallsZahlen& zufall_;

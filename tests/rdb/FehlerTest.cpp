@@ -115,6 +115,18 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
          laden,
          {"Feld SatzKontext der Tabelle SemSynt (RefNr 1)", "Null"},
          true},
+        {"exercise without spellings",
+         [](RdbTestHost& h) { h.kmp({R"(LIE_,"1",LIKU,"1",0:0,"",Tipp)"}); },
+         laden,
+         {"LIE_", "keine einzige Aufgabe", "keine Schreibungen"}},
+        {"no word meets the criteria",
+         [](RdbTestHost& h) { h.kmp({R"(LIE_,"0",LIKU,"0",0:0,"ie:i",Tipp)"}); },
+         laden,
+         {"keine einzige Aufgabe", "Kein Wort der Datenbank"}},
+        {"no word holds a spelling",
+         [](RdbTestHost& h) { h.kmp({R"(LIE_,"1",LIKU,"1",0:0,"x:y",Tipp)"}); },
+         laden,
+         {"keine einzige Aufgabe", "an einer erlaubten Stelle"}},
         {"odd marker rows only cost their own match",
          [](RdbTestHost& h) {
              aendereDatenbank(h, "INSERT INTO LupenStellen VALUES(1, NULL, 2), (1, 70000, 2), "
