@@ -22,6 +22,14 @@ QStringList tempDateien(const TempHost& host) {
     return QDir(host.path()).entryList({"Vokra.ini.*.tmp"}, QDir::Files | QDir::Hidden);
 }
 
+SitzungsDaten dreiEinstellungen(const QString& hostPfad) {
+    SitzungsDaten d;
+    d.appPfad = hostPfad;
+    d.einstAnzahl = 3;
+    d.einstSchluessel = {"GegenComputer", "Stufe", "TonEinschalten"};
+    return d;
+}
+
 } // namespace
 
 // A game killed while it rewrites Vokra.ini leaves the old or the new file, never a torn
@@ -36,10 +44,7 @@ TEST(VokraIniAbbruch, KilledAtAnyInstantLeavesAWholeFile) {
            << "TonEinschalten=1";
     host.writeHostFile("Vokra.ini", zeilen);
 
-    SitzungsDaten d;
-    d.appPfad = host.path();
-    d.einstAnzahl = 3;
-    d.einstSchluessel = {"GegenComputer", "Stufe", "TonEinschalten"};
+    SitzungsDaten d = dreiEinstellungen(host.path());
     const EinstellKontrollen k;
     const QByteArray alt = host.readBytes("Vokra.ini");
     d.tonEin = 0;
@@ -104,10 +109,7 @@ TEST(VokraIniAbbruch, ConcurrentGamesNeverLoseTheOtherSections) {
     host.writeHostFile("Vokra.ini", {"[Spiele]", "MaximaleSpielDauer=30", "[Sound]",
                                      "ProgrammEnde=Ende.wav", "[Zafku]", "TonEinschalten=1",
                                      "[Meisterliste]", "Anzahl=10"});
-    SitzungsDaten d;
-    d.appPfad = host.path();
-    d.einstAnzahl = 3;
-    d.einstSchluessel = {"GegenComputer", "Stufe", "TonEinschalten"};
+    SitzungsDaten d = dreiEinstellungen(host.path());
     const EinstellKontrollen k;
     const QByteArray alt = host.readBytes("Vokra.ini");
     QList<QByteArray> erlaubt;
