@@ -47,4 +47,5 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
     audio.play(host.file("lang.WAV"));
     EXPECT_GT(audio.restMs(), 500);
     EXPECT_LE(audio.restMs(), 1000);
+    audio.close();
 }
