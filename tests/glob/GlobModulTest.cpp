@@ -81,26 +81,11 @@ TEST(GlobModul, ZahlWertReadsTheLeadingNumberRoundingHalvesToEven) {
     const struct {
         const char* text;
         int wert;
-    } faelle[] = {{"3", 3},
-                  {" 3", 3},
-                  {"3x", 3},
-                  {"2.5", 2},
-                  {"3.5", 4},
-                  {"-1", -1},
-                  {"x3", 0},
-                  {"", 0},
-                  {"+7", 7},
-                  {"4.0", 4},
-                  {"1.2.3", 1},
-                  {"5.", 5},
-                  {"\t3", 0},
-                  {"-", 0},
-                  {"2147483647", INT_MAX},
-                  {"2147483646.5", 2147483646},
-                  {"2147483647.5", INT_MAX},
-                  {"99999999999", INT_MAX},
-                  {"-2147483648", INT_MIN},
-                  {"-99999999999", INT_MIN}};
+    } faelle[] = {{"3", 3}, {" 3", 3}, {"3x", 3}, {"2.5", 2}, {"3.5", 4}, {"-1", -1}, {"x3", 0},
+                  {"", 0}, {"+7", 7}, {"4.0", 4}, {"1.2.3", 1}, {"5.", 5}, {"\t3", 0}, {"-", 0},
+                  {"2147483647", INT_MAX}, {"2147483646.5", 2147483646},
+                  {"2147483647.5", INT_MAX}, {"99999999999", INT_MAX},
+                  {"-2147483648", INT_MIN}, {"-99999999999", INT_MIN}};
     for (const auto& f : faelle)
         EXPECT_EQ(zahlWert(QString::fromUtf8(f.text)), f.wert) << f.text;
     // More digits than a double holds.

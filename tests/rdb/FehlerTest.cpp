@@ -24,6 +24,14 @@ void aendereDatenbank(const RdbTestHost& host, const char* sql) {
     db.exec(sql);
 }
 
+using Vorbereitung = std::function<void(RdbTestHost&)>;
+Vorbereitung sql(const char* befehl) {
+    return [=](RdbTestHost& h) { aendereDatenbank(h, befehl); };
+}
+Vorbereitung uebung(const std::string& zeile) {
+    return [=](RdbTestHost& h) { h.kmp({QString::fromStdString(zeile)}); };
+}
+
 } // namespace
 
 // Both search modes must fail alike: same step, same message.
@@ -31,109 +39,57 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
     enum Schritt { oeffnen, laden, ziehen, keiner };
     const struct {
         const char* fall;
-        std::function<void(RdbTestHost&)> vorbereiten;
+        Vorbereitung vorbereiten;
         Schritt schritt;
         QStringList erwartet;
         bool datenFehler = false; // then the exercise is not blamed
     } faelle[] = {
-        {"no database",
-         [](RdbTestHost& h) { QFile::remove(h.file("Vokra-D.mdb")); },
-         oeffnen,
+        {"no database", [](RdbTestHost& h) { QFile::remove(h.file("Vokra-D.mdb")); }, oeffnen,
          {"Vokra-D.mdb", "fehlt"}},
         {"Access database",
          [](RdbTestHost& h) {
              QFile::remove(h.file("Vokra-D.mdb"));
              h.writeBytes("VOKRA-D.MDB", QByteArray("\0\x01\0\0Standard Jet DB\0\0", 21));
          },
-         oeffnen,
-         {"VOKRA-D.MDB", "Access"}},
-        {"no exercise file",
-         [](RdbTestHost& h) { QFile::remove(h.file("Vokra.kmp")); },
-         laden,
+         oeffnen, {"VOKRA-D.MDB", "Access"}},
+        {"no exercise file", [](RdbTestHost& h) { QFile::remove(h.file("Vokra.kmp")); }, laden,
          {"Vokra.kmp", "nicht gelesen"}},
-        {"partial block",
-         [](RdbTestHost& h) { h.kmp({"LIE_,1,LIKU"}); },
-         laden,
-         {"Vokra.kmp", "vollständigen Block"}},
+        {"partial block", uebung("LIE_,1,LIKU"), laden, {"Vokra.kmp", "vollständigen Block"}},
         {"file cut inside the last quoted field",
-         [](RdbTestHost& h) {
-             h.writeBytes("Vokra.kmp", "LIE_,\"1\",LIKU,\"1\",0:0,\"ie:i\",\"Tipp ohne En");
-         },
-         laden,
-         {"Vokra.kmp", "vollständigen Block"}},
+         [](RdbTestHost& h) { h.writeBytes("Vokra.kmp", "LIE_,\"1\",LIKU,\"1\",0:0,\"ie:i\",\"Tipp"); },
+         laden, {"Vokra.kmp", "vollständigen Block"}},
         {"criterion that never ends",
-         [](RdbTestHost& h) {
-             h.kmp({block("RefNr IN (WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 "
-                          "FROM c) SELECT x FROM c WHERE x < 0)")});
-         },
-         laden,
-         {"WITH RECURSIVE", "braucht zu lange", "Übung LIE_ in Vokra.kmp"}},
-        {"column Wort missing",
-         [](RdbTestHost& h) {
-             aendereDatenbank(h, "ALTER TABLE WortListe RENAME COLUMN Wort TO Wart");
-         },
-         oeffnen,
-         {"Vokra-D.mdb", "WortListe", "fehlt das Feld Wort"},
-         true},
+         uebung(block("RefNr IN (WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) "
+                      "SELECT x FROM c WHERE x < 0)")),
+         laden, {"WITH RECURSIVE", "braucht zu lange", "Übung LIE_ in Vokra.kmp"}},
+        {"column Wort missing", sql("ALTER TABLE WortListe RENAME COLUMN Wort TO Wart"), oeffnen,
+         {"Vokra-D.mdb", "WortListe", "fehlt das Feld Wort"}, true},
         {"database cut short",
-         [](RdbTestHost& h) {
-             QFile f(h.file("Vokra-D.mdb"));
-             ASSERT_TRUE(f.resize(2 * 4096));
-         },
-         oeffnen,
-         {"Vokra-D.mdb", "beschädigt"},
-         true},
-        {"rules without colon",
-         [](RdbTestHost& h) { h.kmp({block("1", "*1")}); },
-         laden,
-         {"LIE_", "»*1«", "Doppelpunkt"}},
-        {"criterion SQLite rejects",
-         [](RdbTestHost& h) { h.kmp({block("Wortt = 1")}); },
-         laden,
+         [](RdbTestHost& h) { ASSERT_TRUE(QFile(h.file("Vokra-D.mdb")).resize(2 * 4096)); },
+         oeffnen, {"Vokra-D.mdb", "beschädigt"}, true},
+        {"rules without colon", uebung(block("1", "*1")), laden, {"LIE_", "»*1«", "Doppelpunkt"}},
+        {"criterion SQLite rejects", uebung(block("Wortt = 1")), laden,
          {"Wortt = 1", "Das Feld »Wortt« gibt es nicht", "Übung LIE_ in Vokra.kmp"}},
-        {"second statement",
-         [](RdbTestHost& h) { h.kmp({block("1); DELETE FROM WortListe; SELECT (1")}); },
-         laden,
+        {"second statement", uebung(block("1); DELETE FROM WortListe; SELECT (1")), laden,
          {"DELETE FROM WortListe", "kein einzelner Ausdruck"}},
-        {"Null Wort",
-         [](RdbTestHost& h) { aendereDatenbank(h, "UPDATE WortListe SET Wort=NULL"); },
-         laden,
-         {"Feld Wort der Tabelle WortListe (RefNr 1)", "Null"},
-         true},
-        {"RefNr beyond 16 bits",
-         [](RdbTestHost& h) { aendereDatenbank(h, "UPDATE WortListe SET RefNr=32768"); },
-         laden,
-         {"Feld RefNr der Tabelle WortListe (Datensatz 1)", "32768", "16-Bit"},
-         true},
-        {"KomplexInd beyond 16 bits",
-         [](RdbTestHost& h) { aendereDatenbank(h, "UPDATE WortListe SET KomplexInd=-32769"); },
-         laden,
-         {"Feld KomplexInd der Tabelle WortListe (RefNr 1)", "-32769"},
-         true},
-        {"Null sentence",
-         [](RdbTestHost& h) { aendereDatenbank(h, "UPDATE SemSynt SET SatzKontext=NULL"); },
-         laden,
-         {"Feld SatzKontext der Tabelle SemSynt (RefNr 1)", "Null"},
-         true},
-        {"exercise without spellings",
-         [](RdbTestHost& h) { h.kmp({R"(LIE_,"1",LIKU,"1",0:0,"",Tipp)"}); },
-         laden,
+        {"Null Wort", sql("UPDATE WortListe SET Wort=NULL"), laden,
+         {"Feld Wort der Tabelle WortListe (RefNr 1)", "Null"}, true},
+        {"RefNr beyond 16 bits", sql("UPDATE WortListe SET RefNr=32768"), laden,
+         {"Feld RefNr der Tabelle WortListe (Datensatz 1)", "32768", "16-Bit"}, true},
+        {"KomplexInd beyond 16 bits", sql("UPDATE WortListe SET KomplexInd=-32769"), laden,
+         {"Feld KomplexInd der Tabelle WortListe (RefNr 1)", "-32769"}, true},
+        {"Null sentence", sql("UPDATE SemSynt SET SatzKontext=NULL"), laden,
+         {"Feld SatzKontext der Tabelle SemSynt (RefNr 1)", "Null"}, true},
+        {"exercise without spellings", uebung(R"(LIE_,"1",LIKU,"1",0:0,"",Tipp)"), laden,
          {"LIE_", "keine einzige Aufgabe", "keine Schreibungen"}},
-        {"no word meets the criteria",
-         [](RdbTestHost& h) { h.kmp({R"(LIE_,"0",LIKU,"0",0:0,"ie:i",Tipp)"}); },
-         laden,
+        {"no word meets the criteria", uebung(R"(LIE_,"0",LIKU,"0",0:0,"ie:i",Tipp)"), laden,
          {"keine einzige Aufgabe", "Kein Wort der Datenbank"}},
-        {"no word holds a spelling",
-         [](RdbTestHost& h) { h.kmp({R"(LIE_,"1",LIKU,"1",0:0,"x:y",Tipp)"}); },
-         laden,
+        {"no word holds a spelling", uebung(R"(LIE_,"1",LIKU,"1",0:0,"x:y",Tipp)"), laden,
          {"keine einzige Aufgabe", "an einer erlaubten Stelle"}},
         {"odd marker rows only cost their own match",
-         [](RdbTestHost& h) {
-             aendereDatenbank(h, "INSERT INTO LupenStellen VALUES(1, NULL, 2), (1, 70000, 2), "
-                                 "(1, 1, NULL), (1, 1, -40000), (999, 'x', 1), (NULL, 1, 2)");
-         },
-         keiner,
-         {}},
+         sql("INSERT INTO LupenStellen VALUES(1, NULL, 2), (1, 70000, 2), (1, 1, NULL), "
+             "(1, 1, -40000), (999, 'x', 1), (NULL, 1, 2)"),
+         keiner, {}},
     };
     for (const auto& f : faelle) {
         QString meldung[2];
