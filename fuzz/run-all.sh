@@ -34,6 +34,32 @@ seed() {
     esac
 }
 
+# libFuzzer keeps its own inputs small, so a reader's size limit is met only by a seed of
+# that size: copies of file, cut to exactly n bytes.
+gross() {
+    local datei=$1 n=$2 ziel=$3
+    [ -e "$ziel" ] && return
+    cp "$datei" "$ziel.tmp"
+    while [ "$(stat -c %s "$ziel.tmp")" -lt "$n" ]; do
+        cat "$ziel.tmp" "$ziel.tmp" >"$ziel.2" && mv "$ziel.2" "$ziel.tmp"
+    done
+    head -c "$n" "$ziel.tmp" >"$ziel" && rm "$ziel.tmp"
+}
+
+# Seeds just below and just past each reader's limit (1 MB host texts, 256 KB help pages,
+# 4 MB protocol files).
+grenzen() {
+    local name=$1 dir=$2 muster grenze
+    case $name in
+    hosttext) muster=$src/host/Vokra.ini grenze=$((1 << 20)) ;;
+    hilfe) muster=$(ls "$src"/host/hilfe/Zafku/*.html | head -1) grenze=$((256 << 10)) ;;
+    bericht) muster=$here/seeds/bericht/zwei grenze=$((4 << 20)) ;;
+    *) return ;;
+    esac
+    gross "$muster" $((grenze - 64)) "$dir/unter-der-grenze"
+    gross "$muster" $((grenze + 64)) "$dir/ueber-der-grenze"
+}
+
 status=0
 for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium wav ini bericht hilfe rdb}; do
     exe=$build/fuzz/fuzz_$name
@@ -41,9 +67,12 @@ for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium wav ini bericht hilfe r
     log=$corpora/$name.log
     mkdir -p "$corpus"
     seed "$name" "$corpus"
-    # Inputs up to just past the 1 MB limit of the host text readers.
+    grenzen "$name" "$corpus"
+    # Inputs up to just past the largest limit a target meets.
+    max_len=1050000
+    [ "$name" = bericht ] && max_len=$(((4 << 20) + 4096))
     if ! "$exe" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-30}" -rss_limit_mb=2048 \
-        -max_len=1050000 \
+        -max_len=$max_len \
         -print_final_stats=1 -artifact_prefix="$corpora/$name-" "$corpus" >"$log" 2>&1; then
         echo "fuzz_$name: FAILED, input and log in $corpora" >&2
         grep -B2 -A25 -m1 'ERROR\|property broken\|runtime error' "$log" >&2

@@ -23,9 +23,16 @@ constexpr int kBtn1Links = 120;
 constexpr int kKnopfBreite = 1215;
 constexpr int kKnopfHoehe = 405;
 
+// A word takes at most this many lines: the middle of a longer one (a name of thousands
+// of letters) is left out.
+constexpr int kWortZeilen = 6;
+
 // Breaks every line wider than breite at blanks, and a word wider than breite (a long
-// file name) between its characters, so that no text runs off the screen.
-QString umbrochen(const QString& text, const QFontMetrics& metrik, int breite) {
+// file name) between its characters, so that no text runs off the screen. Beyond
+// hoechstens lines the middle of the text gives way to "…", so that it fits in height too.
+QString umbrochen(const QString& text, const QFontMetrics& metrik, int breite,
+                  qsizetype hoechstens) {
+    const QString auslassung(QChar(0x2026));
     QStringList zeilen;
     for (const QString& zeile : text.split(u'\n')) {
         QString aktuell;
@@ -38,7 +45,11 @@ QString umbrochen(const QString& text, const QFontMetrics& metrik, int breite) {
             if (!aktuell.isEmpty())
                 zeilen.append(aktuell);
             aktuell.clear();
-            while (metrik.horizontalAdvance(wort) > breite) {
+            for (int teil = 1; metrik.horizontalAdvance(wort) > breite; ++teil) {
+                if (teil == kWortZeilen) {
+                    wort = metrik.elidedText(wort, Qt::ElideLeft, breite);
+                    break;
+                }
                 qsizetype n = 1;
                 while (n < wort.size() && metrik.horizontalAdvance(wort.left(n + 1)) <= breite)
                     ++n;
@@ -49,6 +60,9 @@ QString umbrochen(const QString& text, const QFontMetrics& metrik, int breite) {
         }
         zeilen.append(aktuell);
     }
+    hoechstens = std::max<qsizetype>(hoechstens, 3);
+    if (zeilen.size() > hoechstens)
+        zeilen = zeilen.first(hoechstens - 2) << auslassung << zeilen.last();
     return zeilen.join(u'\n');
 }
 
@@ -79,11 +93,14 @@ void MldFenster::bereiteVor(const QString& text, const QString& knopf1, const QS
     setWindowTitle(titel);
     // Everything outside the text: frame and window margins, plus room for the borders.
     const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
-    const int platz = bildschirm ? bildschirm->availableGeometry().width() : 1024;
-    const int textBreite =
-        std::max(twips(kKnopfBreite), platz - twips(kRahmenLinks + kMeldungLinks + 400) - 40);
-    meldung_->setText(
-        umbrochen(QString(text).replace(u'\r', u'\n'), meldung_->fontMetrics(), textBreite));
+    const QSize platz = bildschirm ? bildschirm->availableGeometry().size() : QSize(1024, 768);
+    const int textBreite = std::max(twips(kKnopfBreite),
+                                    platz.width() - twips(kRahmenLinks + kMeldungLinks + 400) - 40);
+    // Below the text: frame, buttons, margins and the caption bar.
+    const int textHoehe =
+        platz.height() - twips(kRahmenOben + kMeldungOben + 300 + kKnopfHoehe + 150) - 60;
+    meldung_->setText(umbrochen(QString(text).replace(u'\r', u'\n'), meldung_->fontMetrics(),
+                                textBreite, textHoehe / meldung_->fontMetrics().lineSpacing()));
     meldung_->adjustSize();
 
     const int rahmenBreite = kMeldungLinks + pixelInTwips(meldung_->width()) + 200;

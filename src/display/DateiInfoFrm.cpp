@@ -1,5 +1,6 @@
 #include "DateiInfoFrm.h"
 
+#include "dialogs/TextLabel.h"
 #include "dialogs/Twips.h"
 #include "platform/HelpViewer.h"
 #include "glob/SitzungsDaten.h"
@@ -27,7 +28,7 @@ QFont sansSerif(double punkte, bool fett) {
 
 QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fett,
                 bool rechts = false) {
-    auto* label = new QLabel(text, eltern);
+    auto* label = textLabel(eltern, text);
     label->setGeometry(ort);
     label->setFont(sansSerif(9.75, fett));
     // Font hinting does not grow exactly with the size: grow rather than clip.

@@ -12,6 +12,7 @@
 #include "dialogs/LoesTippFrm.h"
 #include "dialogs/MldFenster.h"
 #include "dialogs/Skalierung.h"
+#include "dialogs/TextLabel.h"
 #include "dialogs/Twips.h"
 #include "highscore/MeisterFrm.h"
 #include "platform/HostPath.h"
@@ -64,7 +65,7 @@ QGroupBox* rahmen(QWidget* eltern, const QString& titel, const QRect& ort) {
 }
 
 QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort) {
-    auto* label = new QLabel(text, eltern);
+    auto* label = textLabel(eltern, text);
     label->setGeometry(ort);
     return label;
 }
@@ -85,7 +86,7 @@ void passeEin(QWidget* w, QFont schrift, const QString& text, int platz, double 
         schrift.setPointSizeF(schrift.pointSizeF() - punkte(0.5));
     w->setFont(schrift);
     const QString gezeigt = QFontMetrics(schrift).elidedText(text, Qt::ElideRight, platz);
-    w->setToolTip(gezeigt == text ? QString() : text);
+    w->setToolTip(gezeigt == text ? QString() : textTipp(text));
     setze(gezeigt);
 }
 

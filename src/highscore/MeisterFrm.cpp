@@ -1,6 +1,7 @@
 #include "MeisterFrm.h"
 
 #include "MeisterListe.h"
+#include "dialogs/TextLabel.h"
 #include "dialogs/Twips.h"
 #include "platform/HelpViewer.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 QLabel* spalte(QWidget* eltern, int links, int oben, int breite, int hoehe,
                Qt::Alignment ausrichtung) {
-    auto* l = new QLabel(eltern);
+    auto* l = textLabel(eltern);
     l->setGeometry(twips(links), twips(oben), twips(breite), twips(hoehe));
     l->setAlignment(ausrichtung | Qt::AlignTop);
     return l;

@@ -21,6 +21,26 @@ QString SqliteMeisterSpeicher::bezeichnung() const {
     return QStringLiteral("Die Meisterliste %1").arg(pfad_);
 }
 
+namespace {
+
+const QString kErsetzen = QStringLiteral(" Bitte die Datei durch eine Sicherung ersetzen oder "
+                                         "löschen; dann wird eine neue, leere Liste angelegt.");
+
+} // namespace
+
+// A file made by another program may hold the table without all of its columns.
+QStringList SqliteMeisterSpeicher::fehlendeSpalten() const {
+    QStringList fehlend;
+    try {
+        const QStringList da = db_->spalten(QStringLiteral("Punkte"));
+        for (const char* spalte : {"Programm", "Name", "Datum", "Punkte"})
+            if (!da.contains(QLatin1String(spalte), Qt::CaseInsensitive))
+                fehlend.append(QLatin1String(spalte));
+    } catch (const LaufzeitFehler&) {
+    }
+    return fehlend;
+}
+
 void SqliteMeisterSpeicher::fehler(int code) const {
     QString was;
     switch (code & 0xff) {
@@ -31,8 +51,7 @@ void SqliteMeisterSpeicher::fehler(int code) const {
         break;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        was = QStringLiteral("ist beschädigt. Bitte die Datei durch eine Sicherung ersetzen "
-                             "oder löschen; dann wird eine neue, leere Liste angelegt.");
+        was = QStringLiteral("ist beschädigt.") + kErsetzen;
         break;
     case SQLITE_READONLY:
     case SQLITE_PERM:
@@ -45,6 +64,18 @@ void SqliteMeisterSpeicher::fehler(int code) const {
         was = QStringLiteral("kann nicht geschrieben werden: Der Datenträger ist voll oder "
                              "nicht erreichbar.");
         break;
+    case SQLITE_ERROR:
+        if (const QStringList fehlend = fehlendeSpalten(); !fehlend.isEmpty()) {
+            was = (fehlend.size() == 1
+                       ? QStringLiteral("passt nicht zu Zafku: Der Tabelle Punkte fehlt die "
+                                        "Spalte %1.")
+                       : QStringLiteral("passt nicht zu Zafku: Der Tabelle Punkte fehlen die "
+                                        "Spalten %1."))
+                      .arg(fehlend.join(QStringLiteral(", "))) +
+                  kErsetzen;
+            break;
+        }
+        [[fallthrough]];
     default:
         was = QStringLiteral("kann nicht benutzt werden (SQLite-Fehler %1).").arg(code);
     }

@@ -2,6 +2,8 @@
 
 #include "MeisterSpeicher.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <memory>
 
@@ -34,6 +36,7 @@ class SqliteMeisterSpeicher : public MeisterSpeicher {
     void fuehreAus(const char* sql, const QVariantList& werte,
                    const std::function<void(sqlite3_stmt*)>& zeile = {});
     [[noreturn]] void fehler(int code) const;
+    QStringList fehlendeSpalten() const;
 
     QString pfad_;
     int wartezeitMs_;

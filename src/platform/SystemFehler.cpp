@@ -37,4 +37,18 @@ QString systemFehlerText(int fehlerNummer) {
     }
 }
 
+QString startFehlerText(QProcess::ProcessError fehler) {
+    switch (fehler) {
+    case QProcess::FailedToStart:
+        return QStringLiteral("Die Datei lässt sich nicht als Programm ausführen; sie ist wohl "
+                              "beschädigt oder gehört zu einem anderen Rechner.");
+    case QProcess::Timedout:
+        return QStringLiteral("Das Programm meldet sich nicht.");
+    case QProcess::Crashed:
+        return QStringLiteral("Das Programm ist gleich beim Start abgestürzt.");
+    default:
+        return QStringLiteral("Das Betriebssystem verweigert den Start.");
+    }
+}
+
 } // namespace zafku

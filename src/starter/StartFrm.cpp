@@ -4,11 +4,13 @@
 #include "bericht/BerichtHtml.h"
 #include "bericht/BerichtNamen.h"
 #include "dialogs/Groesse.h"
+#include "dialogs/TextLabel.h"
+#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
 #include "help/HtmlHelpMod.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
-#include "glob/GlobModul.h"
-#include "glob/SitzungsDaten.h"
+#include "platform/SystemFehler.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -120,7 +122,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     bild_ = new QLabel;
     bild_->setAlignment(Qt::AlignCenter);
     bild_->setMinimumHeight(90);
-    titel_ = new QLabel;
+    titel_ = textLabel(nullptr);
     titel_->setWordWrap(true);
     titel_->setAlignment(Qt::AlignCenter);
     QFont gross = titel_->font();
@@ -144,7 +146,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     spielenBtn_ = new QPushButton(QStringLiteral("&Spielen"));
     spielenBtn_->setDefault(true);
     auto* beendenBtn = new QPushButton(QStringLiteral("Be&enden"));
-    status_ = new QLabel;
+    status_ = textLabel(nullptr);
     status_->setWordWrap(true);
     auto* unten = new QHBoxLayout;
     unten->addWidget(berichtBtn_);
@@ -195,7 +197,7 @@ void StartFrm::eigeneWoerter() {
                    {QStringLiteral("--host"), appPfad_});
     if (!woerter_.waitForStarted()) {
         melde(QStringLiteral("Das Fenster für eigene Wörter lässt sich nicht öffnen: %1")
-                  .arg(woerter_.errorString()));
+                  .arg(startFehlerText(woerter_.error())));
         return;
     }
     woerterBtn_->setEnabled(false);
@@ -346,7 +348,9 @@ void StartFrm::merkeWahl() const {
 }
 
 void StartFrm::melde(const QString& text) {
-    QMessageBox::warning(this, QStringLiteral("Zafku"), text);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zafku"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool StartFrm::spielStarten() {
@@ -377,7 +381,8 @@ bool StartFrm::spielStarten() {
     spiel_.setWorkingDirectory(appPfad_);
     spiel_.start(programm, {startBlock(code, wahl)});
     if (!spiel_.waitForStarted(5000)) {
-        melde(QStringLiteral("Zafku lässt sich nicht starten: %1").arg(spiel_.errorString()));
+        melde(QStringLiteral("Zafku lässt sich nicht starten: %1")
+                  .arg(startFehlerText(spiel_.error())));
         return false;
     }
     spielenBtn_->setEnabled(false);

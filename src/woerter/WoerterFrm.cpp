@@ -28,6 +28,7 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     ergebnis_ = new QTreeWidget;
     ergebnis_->setHeaderLabels({QStringLiteral("Wort und Stellen zum Üben (Haken weg: nicht üben)")});
     status_ = new QLabel;
+    status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
 
     auto* knoepfe = new QHBoxLayout;

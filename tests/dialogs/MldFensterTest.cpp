@@ -62,6 +62,22 @@ TEST(MldFenster, ATextWiderThanTheScreenWrapsAndKeepsItsButtonInside) {
     }
 }
 
+TEST(MldFenster, AHugeNameIsShortenedSoTheWindowFitsTheScreen) {
+    MldFenster f;
+    const QSize bildschirm = f.screen()->availableGeometry().size();
+    for (const QString& text : {"Die Datei " + QString(100000, u'A') + ".tmp fehlt.",
+                                "Die Datei " + QString("Anna ").repeated(20000) + "fehlt."}) {
+        f.bereiteVor(text, "&OK", "", "Meldung");
+        const QString gezeigt = f.findChild<QLabel*>("Meldung")->text();
+        EXPECT_LE(f.width(), bildschirm.width());
+        EXPECT_LE(f.height(), bildschirm.height() - 30); // room for the caption bar
+        EXPECT_LE(knopf(&f, "Btn1")->geometry().bottom(), f.height());
+        EXPECT_TRUE(gezeigt.startsWith("Die Datei")) << qPrintable(gezeigt.left(40));
+        EXPECT_TRUE(gezeigt.endsWith("fehlt.")) << qPrintable(gezeigt.right(40));
+        EXPECT_TRUE(gezeigt.contains(QChar(0x2026)));
+    }
+}
+
 TEST(MldFenster, PlacesOneButtonCentredAndTwoAtTheirPlaces) {
     MldFenster f;
     f.bereiteVor("Bist du sicher, dass du das\rwirklich willst?", "&ja", "&nein", "Neues Spiel");

@@ -161,6 +161,20 @@ TEST_F(MainFrmTest, LongNamesShrinkThenEndInAnEllipsis) {
     EXPECT_EQ(fenster.spNameLbl->font().pointSizeF(), 14.25);
 }
 
+TEST_F(MainFrmTest, NamesAndWordsAreShownAsTheyAreNeverAsMarkup) {
+    const QString roh = "<u>Anna</u>";
+    daten.spielerName[0] = roh;
+    info.zeigeSpieler(daten);
+    fenster.zeigeSlot(0, 0, roh, {});
+    fenster.zeigeAufgabe(roh, roh, roh, {});
+    fenster.zeigeKategorie(QString(), roh);
+    for (const QLabel* l : {fenster.spNameLbl, fenster.kontextLbl, fenster.lueckWortLbl,
+                            fenster.lueckSatzLbl, fenster.uebTitelLabel, info.spName[0]})
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << qPrintable(l->text());
+    fenster.zeigeSlot(0, 0, roh.repeated(9), {}); // too long: the full name is the tool tip
+    EXPECT_TRUE(fenster.spNameLbl->toolTip().contains("&lt;u&gt;Anna"));
+}
+
 TEST_F(MainFrmTest, LampsFollowTheGame) {
     ModalBeantworter beantworter;
     fenster.ablauf().checkBstWahl(0); // "s" is wrong for Fluss

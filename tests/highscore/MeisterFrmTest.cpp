@@ -41,6 +41,7 @@ TEST(MeisterFrm, ShowsTheListAsAtItsFirstShowingOrWhyItCannot) {
                   frm.PunkteLbl->text(),
               "1.\n2.\nTim\nAnna\n05.12.2026\n05.12.2026\n75\n40\n");
     EXPECT_TRUE(frm.fehlerLbl->isHidden());
+    EXPECT_EQ(frm.MstNameLbl->textFormat(), Qt::PlainText); // names are never markup
 
     trageEin("Ida", 90);
     zeigeUndSchliesse(frm);

@@ -96,11 +96,41 @@ TEST_F(StartFrmTest, RefusesANameTheGameCannotTakeBeforeStarting) {
     tippe(feld(fenster, "filter"), "ck");
     tippe(feld(fenster, "name0"), "Anna;Tim");
     QString meldung;
+    Qt::TextFormat format = Qt::AutoText;
     beiModalemDialog([&](QDialog* d) {
         meldung = static_cast<QMessageBox*>(d)->text();
+        format = static_cast<QMessageBox*>(d)->textFormat();
         d->accept();
     });
     EXPECT_FALSE(fenster.spielStarten());
     EXPECT_TRUE(meldung.contains("Semikolon")) << qPrintable(meldung);
+    EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(gestartet(300).isEmpty());
+}
+
+// A program that exists but cannot run (a script whose interpreter is missing) is reported
+// in German; QProcess would say "execve: No such file or directory".
+TEST_F(StartFrmTest, AProgramThatCannotRunIsReportedInGerman) {
+    const struct {
+        const char* datei;
+        std::function<void(StartFrm&)> starte;
+    } faelle[] = {{"zafku",
+                   [&](StartFrm& f) {
+                       tippe(feld(f, "filter"), "ck");
+                       tippe(feld(f, "name0"), "Anna");
+                       EXPECT_FALSE(f.spielStarten());
+                   }},
+                  {"zafku-woerter", [](StartFrm& f) { f.eigeneWoerter(); }}};
+    for (const auto& fall : faelle) {
+        host_.writeBytes(fall.datei, "#!/gibt/es/nicht\n");
+        QFile(host_.file(fall.datei)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        StartFrm fenster(host_.path());
+        QString meldung;
+        beiModalemDialog([&](QDialog* d) {
+            meldung = static_cast<QMessageBox*>(d)->text();
+            d->accept();
+        });
+        fall.starte(fenster);
+        EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << qPrintable(meldung);
+    }
 }
