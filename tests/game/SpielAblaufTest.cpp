@@ -88,6 +88,7 @@ TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
     daten.punkte[0][0] = 20;
     ablauf.checkBstWahl(index("i"));
     EXPECT_EQ(daten.punkte[0][0], 12);
+    EXPECT_EQ(anzeige.punkte, "000012");
     EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray("11= Bihne\r\n11= Bine\r\n"));
 }
 

@@ -8,8 +8,8 @@
 using namespace zafku;
 
 TEST(Windows1252, MapsGermanLettersAndTheHighControlRange) {
-    const QByteArray bytes("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80\x84\x93", 10);
-    const QString text = QString::fromUtf8("äöüÄÖÜß€„“");
+    const QByteArray bytes("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80\x84\x93\x9F", 11);
+    const QString text = QString::fromUtf8("äöüÄÖÜß€„“Ÿ");
     EXPECT_EQ(decodeWindows1252(bytes), text);
     EXPECT_EQ(encodeWindows1252(text), bytes);
     EXPECT_EQ(encodeWindows1252(QString::fromUtf8("a→b")), QByteArray("a?b"));
@@ -22,6 +22,7 @@ TEST(HostTextFile, WritesCrLfAndReadsAnyLineEnd) {
     EXPECT_EQ(host.readBytes("x.ini"), QByteArray("St\xE4rke=1\r\n \r\n\r\n"));
     EXPECT_EQ(splitHostLines(QStringLiteral("a\r\nb\nc\rd")), QStringList({"a", "b", "c", "d"}));
     EXPECT_EQ(splitHostLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));
+    EXPECT_EQ(splitHostLines(QStringLiteral("\r\na")), QStringList({"", "a"}));
     EXPECT_EQ(*readHostText(host.file("x.ini")), QString::fromUtf8("Stärke=1\r\n \r\n\r\n"));
     EXPECT_FALSE(readHostText(host.file("fehlt.ini")).has_value());
 }

@@ -78,6 +78,8 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
          {"Feld RefNr der Tabelle WortListe (Datensatz 1)", "32768", "16-Bit"}, true},
         {"KomplexInd beyond 16 bits", sql("UPDATE WortListe SET KomplexInd=-32769"), laden,
          {"Feld KomplexInd der Tabelle WortListe (RefNr 1)", "-32769"}, true},
+        {"numbers at the 16-bit edges", sql("UPDATE WortListe SET KomplexInd=-32768, RefNr=32767"),
+         keiner, {}},
         {"Null sentence", sql("UPDATE SemSynt SET SatzKontext=NULL"), laden,
          {"Feld SatzKontext der Tabelle SemSynt (RefNr 1)", "Null"}, true},
         {"exercise without spellings", uebung(R"(LIE_,"1",LIKU,"1",0:0,"",Tipp)"), laden,
