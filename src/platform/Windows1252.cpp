@@ -39,7 +39,7 @@ QByteArray encodeWindows1252(const QString& text) {
         }
         char out = '?';
         for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-            if (kHighControls[i] == u && u != 0) {
+            if (kHighControls[i] == u) {
                 out = static_cast<char>(0x80 + i);
                 break;
             }

@@ -66,7 +66,8 @@ TEST(Deutung, FindsTheConfusedSpotOnTheDemoMaterial) {
             << f.geschrieben;
     }
     // A change away from every marked spot is left to the plain comparison.
-    EXPECT_FALSE(beste(material, "Biene", "Biena"));
+    for (const char* geschrieben : {"Biena", "Kine"})
+        EXPECT_FALSE(beste(material, "Biene", geschrieben)) << geschrieben;
     const Deutung d = unterschied("Biene", "Biena");
     EXPECT_EQ(verwechslungsText(d.richtig, d.geschrieben), "e → a");
 }
@@ -193,6 +194,9 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
     EXPECT_EQ(seite.texte("//section[@id='kind-anna01']//td[@class='verwechslung']"),
               (QStringList{"ie → i", "ck → k"}));
     EXPECT_EQ(seite.texte("//section[@id='kind-anna01']//td[@class='anzahl']").value(0), "3 ×");
+    EXPECT_EQ(seite.text("//section[@id='kind-anna01']//tr[td[@class='geschrieben']='Bine']"
+                         "/td[@class='anzahl']"),
+              "2 ×");
     EXPECT_EQ(seite
                   .texte("//section[@id='kind-anna01']//*[local-name()='rect' and "
                          "@class='falsch']")
