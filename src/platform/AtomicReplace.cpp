@@ -10,9 +10,7 @@
 #include <QSysInfo>
 
 #include <cerrno>
-#include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,12 +47,8 @@ ReplaceResult fehlschlag(const QByteArray& tmp, int fd) {
 // The file a link points at, so that the rename replaces the target and not the link.
 QString zielDatei(const QString& path) {
     const QFileInfo info(path);
-    if (!info.isSymLink())
-        return path;
-    char echt[PATH_MAX];
-    if (::realpath(QFile::encodeName(path).constData(), echt))
-        return QFile::decodeName(echt);
-    return path;
+    const QString echt = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return echt.isEmpty() ? path : echt;
 }
 
 } // namespace

@@ -51,10 +51,10 @@ bool SchrittSuche::checkAufgabe(bool lesen, bool liste2) {
     if (!fund)
         return false;
     paarNr = fund->paarNr;
-    if (!lesen)
-        rdb_.pruefeAufgabe(refNr, wort.field(QStringLiteral("KomplexInd")));
     if (lesen)
         rdb_.readAufgabe(liste2, fund->vonPos, fund->paarNr);
+    else
+        rdb_.pruefeAufgabe(refNr, wort.field(QStringLiteral("KomplexInd")));
     return true;
 }
 
