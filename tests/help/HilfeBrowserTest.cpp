@@ -49,7 +49,7 @@ TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {
     QFile::link("/dev/zero", host.file("Zafku/null.png"));
     QFile::link(host.file("geheim.html"), host.file("Zafku/2001.html"));
     host.writeBytes("Zafku/2002.html", "<p>" + QByteArray(kMaxHilfeSeite, 'x') + "</p>");
-    host.writeBytes("Zafku/2003.html", QByteArray("<b>").repeated(100000));
+    host.writeBytes("Zafku/2003.html", QByteArray("<b>").repeated(1000));
     host.writeBytes("Zafku/2005.html", QByteArray("<table><tr><td>").repeated(20));
     host.writeBytes("Zafku/2004.html", "<p>Gut<br><img src=\"a.png\"/></p>");
     HilfeFenster fenster(host.file("Zafku"));
