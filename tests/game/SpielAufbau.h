@@ -27,6 +27,19 @@ struct SpielAufbau {
             daten.spielerDatei[i] = namen[i].section(' ', 0, 0).toLower();
         }
     }
+    QString gespielt() const {
+        return audio.gespielt.isEmpty() ? QString() : audio.gespielt.last().section('/', -1);
+    }
+    // What the children see: the name on the big card, the word line, the field, the points,
+    // the lit lamps and the last sound.
+    std::string sicht() const {
+        const QString lampe = QString(lampen.rot ? "r" : "") + (lampen.gelb ? "g" : "") +
+                              (lampen.gruen ? "G" : "");
+        return QStringList{anzeige.karten[0].name, anzeige.wortZeile, anzeige.feldKennung,
+                           anzeige.punkte, lampe, gespielt()}
+            .join(" | ")
+            .toStdString();
+    }
     int index(const QString& eintrag) const {
         return static_cast<int>(ablauf.liste().indexOf(eintrag));
     }

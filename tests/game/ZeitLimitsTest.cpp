@@ -82,7 +82,6 @@ class ZeitTest : public ::testing::Test, protected test::SpielAufbau {
 TEST_F(ZeitTest, TwentiethTickPassesTheTurnWithTheSameTask) {
     starte(1, 0);
     EXPECT_TRUE(zeit.skalaEin);
-    EXPECT_TRUE(zeit.restZeitLaeuft);
     ticks(19);
     EXPECT_EQ(ablauf.rateZeit, 950);
     EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(950).x2);
@@ -93,12 +92,10 @@ TEST_F(ZeitTest, TwentiethTickPassesTheTurnWithTheSameTask) {
     ticks(1);
     EXPECT_EQ(anzeige.meldungen, QStringList({"Ende der Ratezeit: Die Ratezeit ist leider\r"
                                               "abgelaufen, Veze."}));
-    ASSERT_EQ(audio.gespielt.size(), 1);
-    EXPECT_TRUE(audio.gespielt[0].endsWith("ding.WAV"));
+    EXPECT_EQ(audio.gespielt.size(), 1);
     EXPECT_EQ(daten.aktSpieler, 1);
-    EXPECT_EQ(anzeige.karten[0].name, "Tim");
-    EXPECT_EQ(anzeige.feldKennung, "K1") << "a new field";
-    EXPECT_EQ(anzeige.wortZeile, "B    ne") << "the same task";
+    // A new field, the same task.
+    EXPECT_EQ(sicht(), "Tim | B    ne | K1 | 000000 | G | ding.WAV");
     EXPECT_EQ(quelle.gezogen, 1);
     EXPECT_EQ(ablauf.rateZeit, 0);
     EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(0).x2);
