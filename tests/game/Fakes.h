@@ -4,30 +4,19 @@
 #include "game/Lampen.h"
 #include "game/SpielAnzeige.h"
 #include "game/ZeitAnzeige.h"
+#include "glob/GlobModul.h"
 #include "platform/AudioOutput.h"
 #include "rdb/Aufgabe.h"
-#include "glob/GlobModul.h"
+#include "support/SkriptZufall.h"
 
 #include <QStringList>
 
 #include <deque>
 #include <functional>
-#include <stdexcept>
 
 namespace zafku::test {
 
-// Hands out scripted numbers: "draws 7, 8, 9".
-class SkriptZufall : public ZufallsZahlen {
-  public:
-    std::deque<int> werte;
-    int zufallsZahl(int lo, int hi) override {
-        if (werte.empty())
-            return lo;
-        const int x = werte.front();
-        werte.pop_front();
-        return x;
-    }
-};
+using SkriptZufall = ::SkriptZufall;
 
 class TestQuelle : public AufgabenQuelle {
   public:
@@ -131,19 +120,13 @@ class TestLampen : public LampenAnzeige {
   public:
     bool rot = false, gelb = false, gruen = false, rotLabel = false, gelbLabel = false,
          timer = false;
-    int aufrufe = 0;
     void zeigeLampe(Lampe l, bool an) override {
-        ++aufrufe;
         (l == Lampe::Fehler ? rot : l == Lampe::Zafku ? gelb : gruen) = an;
     }
     void faerbeLabel(Lampe l, bool aktiv) override {
-        ++aufrufe;
         (l == Lampe::Fehler ? rotLabel : gelbLabel) = aktiv;
     }
-    void lampenTimer(bool laeuft) override {
-        ++aufrufe;
-        timer = laeuft;
-    }
+    void lampenTimer(bool laeuft) override { timer = laeuft; }
 };
 
 class TestAudio : public AudioOutput {

@@ -12,24 +12,6 @@
 
 using namespace zafku;
 
-TEST(PrtDatei, LinesForRightAndWrongAnswers) {
-    const struct {
-        Aufgabe aufgabe;
-        bool ok;
-        const char* wahl;
-        const char* zeile;
-    } faelle[] = {
-        {test::aufgabe(57, "Straße", 5, 1), true, "", "57= OK"},
-        {test::aufgabe(57, "Straße", 5, 1), false, "ss", "57= Strasse"},
-        {test::aufgabe(3, "Zucker", 3, 2), false, "k", "3= Zuker"},
-        {test::aufgabe(9, "Vogel", 1, 1), false, "F", "9= Fogel"},
-        {test::aufgabe(-4, "Biene", 2, 2), false, "ih", "-4= Bihne"},
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(PrtDatei::zeile(f.ok, QString::fromUtf8(f.wahl), f.aufgabe),
-                  QString::fromUtf8(f.zeile));
-}
-
 TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
     TempHost host;
     host.writeBytes("User/anna.tmp", "1= OK\r\n");
@@ -44,13 +26,16 @@ TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
     const Aufgabe strasse = test::aufgabe(57, QString::fromUtf8("Straße"), 5, 1);
     prt.addPrtEintrag(false, "ss", strasse);
     prt.addPrtEintrag(true, {}, strasse);
+    prt.addPrtEintrag(false, "F", test::aufgabe(-4, "Vogel", 1, 1));
     daten.aktSpieler = 1;
     prt.initPrtDatei();
     prt.addPrtEintrag(false, QString::fromUtf8("ß"), test::aufgabe(8, "Fluss", 4, 2));
+    prt.addPrtEintrag(false, "k", test::aufgabe(3, "Zucker", 3, 2));
     prt.schliessen();
     EXPECT_EQ(daten.prtDateiNr, 0);
-    EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray("1= OK\r\n57= Strasse\r\n57= OK\r\n"));
-    EXPECT_EQ(host.readBytes("User/tim.tmp"), QByteArray("8= Flu\xDF\r\n"));
+    EXPECT_EQ(host.readBytes("User/anna.tmp"),
+              QByteArray("1= OK\r\n57= Strasse\r\n57= OK\r\n-4= Fogel\r\n"));
+    EXPECT_EQ(host.readBytes("User/tim.tmp"), QByteArray("8= Flu\xDF\r\n3= Zuker\r\n"));
 }
 
 // Only a regular file inside User/ takes the protocol: a FIFO would stall the game and a

@@ -152,7 +152,8 @@ TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
     for (int p = 0; p < 2; ++p)
         for (int f = 1; f <= 25; ++f) {
             ASSERT_EQ(ablauf.karte[p][f], 0) << p << "/" << f;
-            ASSERT_EQ(anzeige.karten[p].felder[f - 1], anzeige.karten[p].felder[1]) << p << "/" << f;
+            ASSERT_EQ(anzeige.karten[p].felder[f - 1], anzeige.karten[p].felder[1])
+                << p << "/" << f;
         }
     EXPECT_EQ(daten.aktSpieler, 1);
 }

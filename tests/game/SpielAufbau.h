@@ -2,8 +2,8 @@
 
 #include "Fakes.h"
 #include "game/SpielAblauf.h"
-#include "sound/SoundMod.h"
 #include "glob/SitzungsDaten.h"
+#include "sound/SoundMod.h"
 #include "support/FesteUhr.h"
 #include "support/TempHost.h"
 
@@ -33,10 +33,14 @@ struct SpielAufbau {
     // What the children see: the name on the big card, the word line, the field, the points,
     // the lit lamps and the last sound.
     std::string sicht() const {
-        const QString lampe = QString(lampen.rot ? "r" : "") + (lampen.gelb ? "g" : "") +
-                              (lampen.gruen ? "G" : "");
-        return QStringList{anzeige.karten[0].name, anzeige.wortZeile, anzeige.feldKennung,
-                           anzeige.punkte, lampe, gespielt()}
+        const QString lampe =
+            QString(lampen.rot ? "r" : "") + (lampen.gelb ? "g" : "") + (lampen.gruen ? "G" : "");
+        return QStringList{anzeige.karten[0].name,
+                           anzeige.wortZeile,
+                           anzeige.feldKennung,
+                           anzeige.punkte,
+                           lampe,
+                           gespielt()}
             .join(" | ")
             .toStdString();
     }

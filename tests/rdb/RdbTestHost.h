@@ -1,7 +1,8 @@
 #pragma once
 
-#include "rdb/KategorienTabelle.h"
 #include "glob/GlobModul.h"
+#include "rdb/KategorienTabelle.h"
+#include "support/SkriptZufall.h"
 #include "support/TempHost.h"
 #include "vokradb/DatenbankBau.h"
 
@@ -23,13 +24,6 @@ class RdbTestHost : public TempHost {
     void kmp(const QStringList& bloecke) const {
         writeHostFile(QStringLiteral("Vokra.kmp"), bloecke);
     }
-};
-
-// Yields the scripted values in turn; past the script, lo.
-class SkriptZufall : public zafku::ZufallsZahlen {
-  public:
-    QList<int> werte;
-    int zufallsZahl(int lo, int hi) override { return werte.isEmpty() ? lo : werte.takeFirst(); }
 };
 
 // Reproducible uniform draws for comparing two managers.

@@ -50,20 +50,3 @@ TEST(VokraDb, WritesTheThreeTables) {
     EXPECT_EQ(zeilen(db, "SELECT * FROM SemSynt"), (QStringList{"1|Die @ fliegt."}));
     EXPECT_FALSE(QFile::exists(host.file("out.mdb.tmp")));
 }
-
-TEST(VokraDb, FaultsNameFileAndLineAndLeaveNoDatabase) {
-    const struct {
-        const char* zeile;
-        const char* fehler;
-    } faelle[] = {{"Biene | die | 1 | Die @ fliegt. | LIEX:2", "a.txt:2: unbekannter Code"},
-                  {"Biene | die | 1 | Die @ fliegt. | LIE_:6", "a.txt:2: Position 6"},
-                  {"Biene | die | 1 | Die @ fliegt.", "a.txt:2: 4 Felder"}};
-    for (const auto& f : faelle) {
-        RdbTestHost host;
-        const Lauf lauf = vokradb(host, {"Tier | das | 1 | Das @ ist da. | LIE_:2", f.zeile});
-        EXPECT_NE(lauf.code, 0) << f.zeile;
-        EXPECT_TRUE(lauf.fehler.contains(f.fehler)) << qPrintable(lauf.fehler);
-        EXPECT_FALSE(QFile::exists(host.file("out.mdb"))) << f.zeile;
-        EXPECT_FALSE(QFile::exists(host.file("out.mdb.tmp"))) << f.zeile;
-    }
-}
