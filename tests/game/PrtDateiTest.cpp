@@ -92,15 +92,3 @@ TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
         EXPECT_EQ(host.readBytes("draussen.txt") + host.readBytes("neu.txt"), QByteArray());
     }
 }
-
-TEST(PrtDatei, PlayerWithoutFileNameKeepsNoProtocol) {
-    TempHost host;
-    SitzungsDaten daten;
-    daten.appPfad = host.path();
-    QStringList meldungen;
-    PrtDatei prt(daten, [&](const QString& text) { meldungen.append(text); });
-    prt.initPrtDatei();
-    prt.addPrtEintrag(true, {}, test::aufgabe(1, "Hut", 2, 1));
-    EXPECT_TRUE(meldungen.isEmpty());
-    EXPECT_FALSE(QDir(host.path()).exists("User"));
-}

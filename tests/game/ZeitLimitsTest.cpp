@@ -34,25 +34,6 @@ TEST(VuMeter, NeedleSweepsTheDialFromLeftThroughUpToRight) {
     EXPECT_EQ(polarPunkt(247.5, 90).y, 248);
 }
 
-TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
-    const struct {
-        int hoehe;
-        long d;
-        int neu;
-        bool ende;
-    } faelle[] = {{4605, 15, 4590, false}, {120, 25, 95, true},   {125, 25, 100, false},
-                  {300, 301, 0, true},     {300, 40000, 0, true}, {300, -50, 300, false}};
-    for (const auto& f : faelle) {
-        RestZeitStand s;
-        s.oben = 4935 - f.hoehe;
-        s.hoehe = f.hoehe;
-        s.schrumpfe(f.d);
-        EXPECT_EQ(s.hoehe, f.neu) << f.hoehe << " - " << f.d;
-        EXPECT_EQ(s.oben + s.hoehe, 4935) << "the bottom edge stays";
-        EXPECT_EQ(s.abgelaufen(), f.ende);
-    }
-}
-
 namespace {
 
 class ZeitTest : public ::testing::Test, protected test::SpielAufbau {

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "glob/GlobModul.h"
 #include "rdb/KategorienTabelle.h"
 #include "support/SkriptZufall.h"
 #include "support/TempHost.h"
 #include "vokradb/DatenbankBau.h"
-
-#include <QList>
 
 #include <gtest/gtest.h>
 
@@ -24,17 +21,4 @@ class RdbTestHost : public TempHost {
     void kmp(const QStringList& bloecke) const {
         writeHostFile(QStringLiteral("Vokra.kmp"), bloecke);
     }
-};
-
-// Reproducible uniform draws for comparing two managers.
-class FolgeZufall : public zafku::ZufallsZahlen {
-  public:
-    explicit FolgeZufall(quint32 start) : zustand_(start) {}
-    int zufallsZahl(int lo, int hi) override {
-        zustand_ = zustand_ * 1664525u + 1013904223u;
-        return hi < lo ? lo : lo + int((zustand_ >> 8) % quint32(hi - lo + 1));
-    }
-
-  private:
-    quint32 zustand_;
 };
