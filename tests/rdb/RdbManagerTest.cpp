@@ -20,9 +20,9 @@ const QStringList kmp = {
 
 class ProtokollZufall : public SkriptZufall {
   public:
-    QList<int> obergrenzen;
+    QStringList bereiche;
     int zufallsZahl(int lo, int hi) override {
-        obergrenzen.append(hi);
+        bereiche.append(QString("%1-%2").arg(lo).arg(hi));
         return SkriptZufall::zufallsZahl(lo, hi);
     }
 };
@@ -43,7 +43,7 @@ class RdbManagerTest : public ::testing::Test {
     // Draws with the scripted numbers in both managers; the index's result.
     QString ziehe(const QList<int>& werte) {
         zufall.werte = schrittZufall.werte = werte;
-        zufall.obergrenzen.clear();
+        zufall.bereiche.clear();
         const QString liste = rdb.getNextAufgabe();
         EXPECT_EQ(schritte.getNextAufgabe(), liste);
         EXPECT_EQ(schritte.aufgabe, rdb.aufgabe);
@@ -91,7 +91,7 @@ TEST_F(RdbManagerTest, DrawsPositionTheRecordSetLikeStepping) {
             rdb.aufgabe.aktKontext = schritte.aufgabe.aktKontext = "x";
         const bool liste2 = z.r > 50;
         EXPECT_EQ(ziehe({z.r, z.n}), liste2 ? "ie,i" : "ie,i,ih");
-        EXPECT_EQ(zufall.obergrenzen, (QList<int>{100, liste2 ? 3 : 4}));
+        EXPECT_EQ(zufall.bereiche, QStringList({"1-100", liste2 ? "1-3" : "1-4"}));
         EXPECT_EQ(rdb.aufgabe.aktWort, z.wort);
         EXPECT_EQ(rdb.aufgabe.aktKontext, z.kontext);
         EXPECT_EQ(rdb.aufgabenPos, z.pos);
