@@ -2,8 +2,8 @@
 #include "ModalAntwort.h"
 #include "dialogs/LoesTippFrm.h"
 #include "dialogs/Twips.h"
-#include "platform/HelpViewer.h"
 #include "glob/SitzungsDaten.h"
+#include "support/TestHilfe.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -15,15 +15,6 @@
 using namespace zafku;
 
 namespace {
-
-struct HilfeMerker : HelpViewer {
-    QStringList aufrufe;
-    void showTopic(const QString& datei, long thema) override {
-        aufrufe << datei + "#" + QString::number(thema);
-    }
-    void showDefault(const QString& datei) override { aufrufe << datei; }
-    void closeAll(const QString&) override {}
-};
 
 void klicke(QDialog* d, const char* name) {
     d->findChild<QPushButton*>(name)->click();
@@ -41,7 +32,7 @@ TEST(FrageBeenden, AsksTheHumanPlayersAndReportsTheAnswer) {
         {3, 1, mehrere, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, "nein"},
         {1, 0, einer, [](QDialog* d) { QTest::keyClick(d, Qt::Key_F1), d->close(); }, ""},
     };
-    HilfeMerker hilfe;
+    TestHilfe hilfe;
     EndeFrm frage(&hilfe, "/host/Zafku.chm");
     for (const auto& [nSpieler, gegenComputer, text, aktion, antwort] : faelle) {
         SitzungsDaten daten;
@@ -57,7 +48,7 @@ TEST(FrageBeenden, AsksTheHumanPlayersAndReportsTheAnswer) {
         EXPECT_EQ(gezeigt, text);
         EXPECT_EQ(frage.antwort(), antwort) << antwort.toStdString();
     }
-    EXPECT_EQ(hilfe.aufrufe, QStringList{"/host/Zafku.chm#3009"});
+    EXPECT_EQ(hilfe.aufrufe, QStringList{"Zafku.chm:3009"});
 }
 
 TEST(LoesTippFrm, WrapsTipAndCentresItInTheFrame) {
