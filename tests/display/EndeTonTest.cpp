@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QDataStream>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -58,14 +57,6 @@ int lauteMs(const QByteArray& pcm) {
     return laut;
 }
 
-bool warteBis(const std::function<bool()>& bedingung) {
-    QElapsedTimer t;
-    t.start();
-    while (!bedingung() && t.elapsed() < 10000)
-        QTest::qWait(20);
-    return bedingung();
-}
-
 // A PulseAudio daemon of this test alone, in its own runtime folder (also as root), with
 // a null sink whose monitor is recorded until stoppe().
 class PulseAufnahme {
@@ -85,15 +76,16 @@ class PulseAufnahme {
              "--load=module-null-sink sink_name=zafku_test",
              "--load=module-native-protocol-unix auth-anonymous=1 socket=" + datei("native")});
         laeuft_ = daemon_.waitForStarted(5000) &&
-                  warteBis([this] { return QFileInfo::exists(datei("native")); });
+                  QTest::qWaitFor([this] { return QFileInfo::exists(datei("native")); }, 10000);
         qputenv("PULSE_SERVER", adresse().toUtf8());
         parec_.setStandardOutputFile(datei("aufnahme.raw"));
         parec_.start("parec", {"--server=" + adresse(), "--device=zafku_test.monitor", "--raw",
                                "--format=s16le", "--rate=" + QString::number(kRate), "--channels=1",
                                "--latency-msec=20"});
         // The null sink runs in real time, so a working recording grows at once.
-        nimmtAuf_ = laeuft_ && parec_.waitForStarted(5000) &&
-                    warteBis([this] { return QFileInfo(datei("aufnahme.raw")).size() > 0; });
+        nimmtAuf_ =
+            laeuft_ && parec_.waitForStarted(5000) &&
+            QTest::qWaitFor([this] { return QFileInfo(datei("aufnahme.raw")).size() > 0; }, 5000);
     }
     ~PulseAufnahme() {
         for (QProcess* p : {&parec_, &daemon_}) {
