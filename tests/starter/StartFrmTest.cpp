@@ -13,10 +13,12 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace zafku;
 using namespace zafku::starter;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -49,6 +51,18 @@ class StartFrmTest : public ::testing::Test {
             QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(feld, &druck);
         }
+    }
+
+    // The text of the message box that tat opens, which must show it as plain text.
+    static std::string meldungBei(const std::function<void()>& tat) {
+        QString meldung;
+        beiModalemDialog([&](QDialog* d) {
+            const auto* box = static_cast<QMessageBox*>(d);
+            meldung = box->textFormat() == Qt::PlainText ? box->text() : "(not plain text)";
+            d->accept();
+        });
+        tat();
+        return meldung.toStdString();
     }
 
     static QLineEdit* feld(StartFrm& fenster, const QString& name) {
@@ -89,42 +103,26 @@ TEST_F(StartFrmTest, RefusesANameTheGameCannotTakeBeforeStarting) {
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "ck");
     tippe(feld(fenster, "name0"), "Anna;Tim");
-    QString meldung;
-    Qt::TextFormat format = Qt::AutoText;
-    beiModalemDialog([&](QDialog* d) {
-        meldung = static_cast<QMessageBox*>(d)->text();
-        format = static_cast<QMessageBox*>(d)->textFormat();
-        d->accept();
-    });
-    EXPECT_FALSE(fenster.spielStarten());
-    EXPECT_TRUE(meldung.contains("Semikolon")) << qPrintable(meldung);
-    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_THAT(meldungBei([&] { EXPECT_FALSE(fenster.spielStarten()); }), HasSubstr("Semikolon"));
     EXPECT_TRUE(gestartet(300).isEmpty());
 }
 
 // A program that exists but cannot run (a script whose interpreter is missing) is reported
 // in German; QProcess would say "execve: No such file or directory".
 TEST_F(StartFrmTest, AProgramThatCannotRunIsReportedInGerman) {
-    const struct {
-        const char* datei;
-        std::function<void(StartFrm&)> starte;
-    } faelle[] = {{"zafku",
-                   [&](StartFrm& f) {
-                       tippe(feld(f, "filter"), "ck");
-                       tippe(feld(f, "name0"), "Anna");
-                       EXPECT_FALSE(f.spielStarten());
-                   }},
-                  {"zafku-woerter", [](StartFrm& f) { f.eigeneWoerter(); }}};
-    for (const auto& fall : faelle) {
-        host_.writeBytes(fall.datei, "#!/gibt/es/nicht\n");
-        QFile(host_.file(fall.datei)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const std::pair<const char*, std::function<void(StartFrm&)>> faelle[] = {
+        {"zafku",
+         [&](StartFrm& f) {
+             tippe(feld(f, "filter"), "ck");
+             tippe(feld(f, "name0"), "Anna");
+             EXPECT_FALSE(f.spielStarten());
+         }},
+        {"zafku-woerter", [](StartFrm& f) { f.eigeneWoerter(); }}};
+    for (const auto& [datei, starte] : faelle) {
+        host_.writeBytes(datei, "#!/gibt/es/nicht\n");
+        QFile(host_.file(datei)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         StartFrm fenster(host_.path());
-        QString meldung;
-        beiModalemDialog([&](QDialog* d) {
-            meldung = static_cast<QMessageBox*>(d)->text();
-            d->accept();
-        });
-        fall.starte(fenster);
-        EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << qPrintable(meldung);
+        EXPECT_THAT(meldungBei([&] { starte(fenster); }),
+                    HasSubstr("nicht als Programm ausführen"));
     }
 }
