@@ -103,9 +103,8 @@ TEST_F(MainFrmTest, MenusSwitchTogetherAndOpenTheirHelp) {
         }
     }
     daten.katHilfeNr = 1305;
-    fenster.menue.at("mnuHilfeSpielregeln")->trigger();
-    fenster.menue.at("mnuHilfeAktKat")->trigger();
-    fenster.menue.at("mnuHilfeBedienung")->trigger();
+    for (const char* punkt : {"mnuHilfeSpielregeln", "mnuHilfeAktKat", "mnuHilfeBedienung"})
+        fenster.menue.at(punkt)->trigger();
     EXPECT_EQ(hilfe.aufrufe, QStringList({"Zafku.chm:2000", "Vesk.chm:1305", "Zafku.chm"}));
 }
 
