@@ -8,7 +8,8 @@ TEST(RdbAufgabenQuelle, CountsTheTasksOfBothLists) {
     RdbTestHost host;
     host.woerter({"Biene | die | 1 | Die @ fliegt. | LIE_:2", "Tier | das | 1 | | LIE_:2",
                   "Kind | das | 2 | | LIKU:2"});
-    host.kmp({R"(LIE_,"Schwerpunkte LIKE '%;LIE_;%'",LIKU,"Schwerpunkte LIKE '%;LIKU;%'",0:0,"ie:i",Merk dir das)"});
+    host.kmp(
+        {R"(LIE_,"Schwerpunkte LIKE '%;LIE_;%'",LIKU,"Schwerpunkte LIKE '%;LIKU;%'",0:0,"ie:i",Merk dir das)"});
     SkriptZufall zufall;
     RdbAufgabenQuelle quelle(zufall);
     quelle.oeffne(host.path(), "LIE_");

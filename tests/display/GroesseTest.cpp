@@ -1,7 +1,7 @@
+#include "dialogs/Groesse.h"
 #include "TestSpiel.h"
 #include "dialogs/BildLabel.h"
 #include "dialogs/EndeFrm.h"
-#include "dialogs/Groesse.h"
 #include "dialogs/LoesTippFrm.h"
 #include "dialogs/Skalierung.h"
 #include "dialogs/Twips.h"
@@ -9,8 +9,6 @@
 #include "display/InfoFrm.h"
 #include "highscore/MeisterFrm.h"
 #include "highscore/MeisterListe.h"
-#include "support/FesteUhr.h"
-#include "support/TestHilfe.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -57,18 +55,13 @@ QStringList maengel(QWidget* fenster) {
     return m;
 }
 
-class Groesse : public ::testing::TestWithParam<double> {
-  protected:
-    TestHilfe hilfe;
-    test::TestAudio audio;
-    FesteUhr uhr;
-};
+class Groesse : public ::testing::TestWithParam<double> {};
 
 } // namespace
 
 TEST_P(Groesse, TextsFitAndPicturesAreDrawnForTheirBoxInEveryWindow) {
     BeiMassstab m(GetParam());
-    TestSpiel spiel{hilfe, audio, uhr};
+    SpielMitAttrappen spiel;
     spiel.fenster.lade();
     spiel.fenster.zeigeAufgabe("die", "B    ne", "Die B__ne summt.", {"ie", "i"});
     spiel.mld.bereiteVor("Leider falsch!\rVersuche es noch einmal.", "&OK", "", "Fehler");
@@ -78,8 +71,8 @@ TEST_P(Groesse, TextsFitAndPicturesAreDrawnForTheirBoxInEveryWindow) {
     InfoFrm info(nullptr, {});
     MeisterListe liste(oeffneMeisterSpeicher(spiel.host.path(), spiel.host.file("User")));
     MeisterFrm meister(liste);
-    QWidget* fenster[] = {&spiel.fenster, &spiel.mld, &spiel.info,         &ende,
-                          &tipp,          &info,      spiel.fenster.compZugFrm, &meister};
+    QWidget* fenster[] = {&spiel.fenster,           &spiel.mld, &spiel.info, &ende, &tipp, &info,
+                          spiel.fenster.compZugFrm, &meister};
     for (QWidget* w : fenster)
         EXPECT_EQ(maengel(w), QStringList()) << w->metaObject()->className();
 
@@ -99,10 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Faktoren, Groesse, ::testing::Values(1.0, 1.5, 2.0));
 TEST(GroessenTasten, StepWithinTheScreenAndAreRemembered) {
     QTemporaryDir ablage;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ablage.path());
-    TestHilfe hilfe;
-    test::TestAudio audio;
-    FesteUhr uhr;
-    TestSpiel spiel{hilfe, audio, uhr};
+    SpielMitAttrappen spiel;
     MainFrm& fenster = spiel.fenster;
     fenster.lade();
     fenster.show();

@@ -1,16 +1,8 @@
 #include "TestSpiel.h"
-#include "dialogs/MldFenster.h"
 #include "display/CompZugFrm.h"
-#include "display/DateiInfoFrm.h"
 #include "display/InfoFrm.h"
 #include "display/VuNadel.h"
-#include "game/Fakes.h"
-#include "platform/Clock.h"
 #include "settings/EinstellFrm.h"
-#include "sound/SoundMod.h"
-#include "glob/SitzungsDaten.h"
-#include "support/TempHost.h"
-#include "support/TestHilfe.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,12 +12,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-#include "support/FesteUhr.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -34,43 +23,27 @@ using namespace zafku;
 
 namespace {
 
-// Presses the default button of every modal window that opens, and counts them.
-class ModalBeantworter {
-  public:
+// Notes the caption of every modal window that opens and presses Return in it, unless
+// eigene has dealt with the window.
+struct ModalBeantworter {
     ModalBeantworter() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (QWidget* w = QApplication::activeModalWidget(); w && w != erlaubt) {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
                 titel.append(w->windowTitle());
-                for (auto* b : w->findChildren<QAbstractButton*>())
-                    if (b->text() == knopf && b->isVisible()) {
-                        b->click();
-                        return;
-                    }
-                QTest::keyClick(w, Qt::Key_Return);
+                if (!eigene(w))
+                    QTest::keyClick(w, Qt::Key_Return);
             }
         });
-        timer_.start();
+        timer.start(20);
     }
-    QWidget* erlaubt = nullptr;
-    QString knopf; // pressed when the window has it; otherwise Return
+    std::function<bool(QWidget*)> eigene = [](QWidget*) { return false; };
     QStringList titel;
-
-  private:
-    QTimer timer_;
+    QTimer timer;
 };
 
-class MainFrmTest : public ::testing::Test {
+class MainFrmTest : public ::testing::Test, protected SpielMitAttrappen {
   protected:
     MainFrmTest() { fenster.lade(); }
-    TestHilfe hilfe;
-    test::TestAudio audio;
-    FesteUhr uhr;
-    TestSpiel spiel{hilfe, audio, uhr};
-    SitzungsDaten& daten = spiel.daten;
-    test::TestQuelle& quelle = spiel.quelle;
-    DateiInfoFrm& info = spiel.info;
-    MainFrm& fenster = spiel.fenster;
 };
 
 QStringList eintraege(const QListWidget* liste) {
@@ -130,9 +103,8 @@ TEST_F(MainFrmTest, MenusSwitchTogetherAndOpenTheirHelp) {
         }
     }
     daten.katHilfeNr = 1305;
-    fenster.menue.at("mnuHilfeSpielregeln")->trigger();
-    fenster.menue.at("mnuHilfeAktKat")->trigger();
-    fenster.menue.at("mnuHilfeBedienung")->trigger();
+    for (const char* punkt : {"mnuHilfeSpielregeln", "mnuHilfeAktKat", "mnuHilfeBedienung"})
+        fenster.menue.at(punkt)->trigger();
     EXPECT_EQ(hilfe.aufrufe, QStringList({"Zafku.chm:2000", "Vesk.chm:1305", "Zafku.chm"}));
 }
 
@@ -141,20 +113,17 @@ TEST_F(MainFrmTest, LongNamesShrinkThenEndInAnEllipsis) {
     const std::array<Farbe, 25> felder{};
     fenster.zeigeSlot(0, 0, lang, felder);
     fenster.zeigeSlot(1, 1, lang, felder);
-    const struct {
-        QWidget* w;
-        QString text;
-        int platz;
-    } orte[] = {{fenster.spNameLbl, fenster.spNameLbl->text(), fenster.spNameLbl->width()},
-                {fenster.spFldFrame[1], fenster.spFldFrame[1]->title(),
-                 fenster.spFldFrame[1]->width() - 8}};
-    for (const auto& o : orte) {
-        EXPECT_TRUE(o.text.endsWith(QChar(0x2026))) << o.text.toStdString();
-        EXPECT_TRUE(lang.startsWith(o.text.chopped(1))) << o.text.toStdString();
-        EXPECT_GT(o.text.size(), 5);
-        EXPECT_LE(QFontMetrics(o.w->font()).horizontalAdvance(o.text), o.platz);
-        EXPECT_GE(o.w->font().pointSizeF(), 7);
-        EXPECT_EQ(o.w->toolTip(), lang);
+    const std::tuple<QWidget*, QString, int> orte[] = {
+        {fenster.spNameLbl, fenster.spNameLbl->text(), fenster.spNameLbl->width()},
+        {fenster.spFldFrame[1], fenster.spFldFrame[1]->title(),
+         fenster.spFldFrame[1]->width() - 8}};
+    for (const auto& [w, text, platz] : orte) {
+        EXPECT_TRUE(text.endsWith(QChar(0x2026)) && lang.startsWith(text.chopped(1)))
+            << text.toStdString();
+        EXPECT_GT(text.size(), 5);
+        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), platz);
+        EXPECT_GE(w->font().pointSizeF(), 7);
+        EXPECT_EQ(w->toolTip(), lang);
     }
     fenster.zeigeSlot(0, 0, "Tim", felder);
     EXPECT_EQ(fenster.spNameLbl->text(), "Tim");
@@ -191,20 +160,16 @@ TEST_F(MainFrmTest, LampsFollowTheGame) {
 TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {
     fenster.show();
     QStringList gesehen;
-    QTimer wache;
-    wache.setInterval(20);
-    QObject::connect(&wache, &QTimer::timeout, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (auto* einst = qobject_cast<EinstellFrm*>(w)) {
+    ModalBeantworter beantworter;
+    beantworter.eigene = [&](QWidget* w) {
+        if (auto* einst = qobject_cast<EinstellFrm*>(w))
             einst->gegenComp->setChecked(true);
-            QTest::keyClick(einst, Qt::Key_Return);
-        } else if (w == fenster.compZugFrm && gesehen.isEmpty()) {
+        else if (w == fenster.compZugFrm && gesehen.isEmpty())
             gesehen << fenster.compZugFrm->label2->text()
                     << QString::number(fenster.menue.at("mnuDateiEnde")->isEnabled())
                     << QString::number(fenster.menue.at("mnuHilfeBedienung")->isEnabled());
-        }
-    });
-    wache.start();
+        return w == fenster.compZugFrm;
+    };
     daten.aktSpieler = 1;
     fenster.menue.at("mnuBearbEinstell")->trigger();
     EXPECT_EQ(daten.nSpieler, 3);
@@ -227,25 +192,17 @@ TEST_F(MainFrmTest, InfoDialogsShowWordsPointsAndTheVersion) {
     daten.punkte[0][0] = 120;
     ModalBeantworter beantworter;
     fenster.menue.at("mnuDateiInfo")->trigger();
-    const struct {
-        const char* name;
-        const char* punkte;
-    } zeilen[] = {{"Anna", "120"}, {"Tim", "0"}};
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(info.spName[i]->text(), zeilen[i].name);
-        EXPECT_EQ(info.spPunkte[i]->text(), zeilen[i].punkte);
-        EXPECT_FALSE(info.spPunkte[i]->isHidden());
-    }
+    EXPECT_EQ(QStringList({info.spName[0]->text(), info.spPunkte[0]->text(), info.spName[1]->text(),
+                           info.spPunkte[1]->text()}),
+              QStringList({"Anna", "120", "Tim", "0"}));
+    EXPECT_FALSE(info.spPunkte[0]->isHidden() || info.spPunkte[1]->isHidden());
     EXPECT_TRUE(info.spName[2]->isHidden() && info.spPunkte[3]->isHidden());
     EXPECT_EQ(info.datInfLbl[1]->text(), "nein");
     EXPECT_FALSE(info.isVisible()) << "OK hides it";
 
     fenster.menue.at("mnuHilfeInfo")->trigger();
-    InfoFrm* erstes = fenster.infoFrm;
-    fenster.menue.at("mnuHilfeInfo")->trigger();
-    EXPECT_EQ(fenster.infoFrm, erstes) << "created once";
     EXPECT_EQ(fenster.infoFrm->relLbl->text(), ZAFKU_VERSION_TEXT);
-    EXPECT_EQ(beantworter.titel, QStringList({" Datei-Info", "Info über ...", "Info über ..."}));
+    EXPECT_EQ(beantworter.titel, QStringList({" Datei-Info", "Info über ..."}));
 }
 
 TEST_F(MainFrmTest, DialAndBarFollowTheClocks) {
@@ -276,35 +233,30 @@ TEST_F(MainFrmTest, DialAndBarFollowTheClocks) {
 
 TEST_F(MainFrmTest, AnExpiryShowsOnTopOfAnOpenMessage) {
     fenster.ablauf().switchVuRestZeit(true);
-    QStringList titel;
-    QTimer beobachter;
+    ModalBeantworter beantworter;
     bool abgelaufen = false;
-    // A timer does not fire again while its own handler runs: the tick gets its own.
-    QObject::connect(&beobachter, &QTimer::timeout, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        titel.append(w->windowTitle());
-        if (w->windowTitle() == QLatin1String("Fehler") && !abgelaufen) {
-            abgelaufen = true;
-            QTimer::singleShot(0, [&] {
-                fenster.ablauf().rateZeit = 950;
-                fenster.ablauf().restZeitTick();
-            });
-            return;
-        }
-        QTest::keyClick(w, Qt::Key_Return);
-    });
-    beobachter.start(20);
+    beantworter.eigene = [&](QWidget* w) {
+        if (w->windowTitle() != QLatin1String("Fehler") || std::exchange(abgelaufen, true))
+            return false;
+        // A timer does not fire again while its own handler runs: the tick gets its own.
+        QTimer::singleShot(0, [&] {
+            fenster.ablauf().rateZeit = 950;
+            fenster.ablauf().restZeitTick();
+        });
+        return true;
+    };
     fenster.ablauf().checkBstWahl(0); // "s" is wrong for Fluss
-    EXPECT_EQ(titel, QStringList({"Fehler", "Ende der Ratezeit", "Fehler"}));
+    EXPECT_EQ(beantworter.titel, QStringList({"Fehler", "Ende der Ratezeit", "Fehler"}));
     EXPECT_EQ(daten.aktSpieler, 1);
     EXPECT_EQ(fenster.spNameLbl->text(), "Tim");
 }
 
 TEST_F(MainFrmTest, ClosingAsksUnlessThePlayTimeIsOver) {
     ModalBeantworter beantworter;
-    beantworter.knopf = "&nein";
+    beantworter.eigene = [](QWidget* w) {
+        w->findChild<QPushButton*>("neinBtn")->click();
+        return true;
+    };
     fenster.show();
     fenster.close();
     EXPECT_EQ(beantworter.titel.size(), 1);
@@ -315,43 +267,37 @@ TEST_F(MainFrmTest, ClosingAsksUnlessThePlayTimeIsOver) {
 // nested modal windows, without any window after it.
 TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const struct {
-        const char* fall;
-        bool schliessen; // close the window instead of waiting for the game-time tick
-        const char* ende;
-    } faelle[] = {
-        {"game time over", false, "Lösungstipp|Ende des Spiels|Meister|Einstellungen|"},
-        {"window closed", true, "Lösungstipp|Meister|Einstellungen|"},
+    // Either the game time runs out, or the window is closed.
+    const std::pair<bool, const char*> faelle[] = {
+        {false, "Lösungstipp|Ende des Spiels|Meister|Einstellungen|"},
+        {true, "Lösungstipp|Meister|Einstellungen|"},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [schliessen, ende] : faelle) {
         const auto kind = [&] {
             daten.spielZeitFaktor = 15;
             fenster.ende().schlafe = [&] { uhr.sekunden += 0.5; };
             fenster.ende().updateMeister = [] { std::fputs("> Meister\n", stderr); };
             fenster.ende().saveVokraIni = [] { std::fputs("> Einstellungen\n", stderr); };
             // Every modal window is named and then left open, except the end message.
-            QTimer beobachter;
+            ModalBeantworter beantworter;
             QWidget* gesehen = nullptr;
-            QObject::connect(&beobachter, &QTimer::timeout, [&] {
-                QWidget* w = QApplication::activeModalWidget();
-                if (!w || w == gesehen || w == &fenster)
-                    return;
-                gesehen = w;
+            beantworter.eigene = [&](QWidget* w) {
+                if (w == &fenster || std::exchange(gesehen, w) == w)
+                    return true;
                 std::fprintf(stderr, "> %s\n", qPrintable(w->windowTitle()));
                 if (w->windowTitle() == QLatin1String("Ende des Spiels"))
-                    QTest::keyClick(w, Qt::Key_Return);
-                else if (f.schliessen)
-                    QTimer::singleShot(0, [&] { fenster.close(); });
-                else
-                    QTimer::singleShot(0, [&] {
-                        uhr.sekunden += 300;
-                        fenster.ablauf().energTick();
-                    });
-            });
-            beobachter.start(20);
+                    return false;
+                QTimer::singleShot(0, [&, schliessen = schliessen] {
+                    if (schliessen)
+                        fenster.close();
+                    else
+                        uhr.sekunden += 300, fenster.ablauf().energTick();
+                });
+                return true;
+            };
             QTimer::singleShot(0, &fenster, [&] { fenster.loesTippBtn->click(); });
             // One step of the game time ends the game; a closed window ends it at once.
-            fenster.ablauf().restZeitStand.hoehe = f.schliessen ? 50 : 400;
+            fenster.ablauf().restZeitStand.hoehe = schliessen ? 50 : 400;
             fenster.exec();
             std::fputs("> zurück\n", stderr);
             std::exit(3);
@@ -365,7 +311,7 @@ TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
             return folge;
         };
         EXPECT_EXIT(kind(), ::testing::ExitedWithCode(0),
-                    ::testing::ResultOf(schritte, ::testing::Eq(f.ende)))
-            << f.fall;
+                    ::testing::ResultOf(schritte, ::testing::Eq(ende)))
+            << ende;
     }
 }

@@ -4,9 +4,11 @@
 #include "display/DateiInfoFrm.h"
 #include "display/MainFrm.h"
 #include "game/Fakes.h"
-#include "sound/SoundMod.h"
 #include "glob/SitzungsDaten.h"
+#include "sound/SoundMod.h"
+#include "support/FesteUhr.h"
 #include "support/TempHost.h"
+#include "support/TestHilfe.h"
 
 // The main window on a temporary host with two players and two scripted tasks; help,
 // audio and clock are the test's choice.
@@ -32,4 +34,14 @@ struct TestSpiel {
     zafku::MldFenster mld;
     zafku::DateiInfoFrm info;
     zafku::MainFrm fenster;
+};
+
+// The usual fakes, made before the game that uses them.
+struct Attrappen {
+    TestHilfe hilfe;
+    zafku::test::TestAudio audio;
+    FesteUhr uhr;
+};
+struct SpielMitAttrappen : Attrappen, TestSpiel {
+    SpielMitAttrappen() : TestSpiel(hilfe, audio, uhr) {}
 };

@@ -1,7 +1,6 @@
 #include "starter/StartFrm.h"
 #include "dialogs/ModalAntwort.h"
-#include "glob/SitzungsDaten.h"
-#include "glob/StartParameter.h"
+#include "starter/StartWahl.h"
 #include "support/TempHost.h"
 
 #include <QCoreApplication>
@@ -14,10 +13,12 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace zafku;
 using namespace zafku::starter;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -52,6 +53,18 @@ class StartFrmTest : public ::testing::Test {
         }
     }
 
+    // The text of the message box that tat opens, which must show it as plain text.
+    static std::string meldungBei(const std::function<void()>& tat) {
+        QString meldung;
+        beiModalemDialog([&](QDialog* d) {
+            const auto* box = static_cast<QMessageBox*>(d);
+            meldung = box->textFormat() == Qt::PlainText ? box->text() : "(not plain text)";
+            d->accept();
+        });
+        tat();
+        return meldung.toStdString();
+    }
+
     static QLineEdit* feld(StartFrm& fenster, const QString& name) {
         return fenster.findChild<QLineEdit*>(name);
     }
@@ -75,14 +88,9 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     EXPECT_EQ(feld(fenster, "datei1")->text(), "joerg");
 
     ASSERT_TRUE(fenster.spielStarten());
-    const QString aufruf = gestartet();
-    ASSERT_TRUE(aufruf.endsWith("|1")) << qPrintable(aufruf); // one argument
-    SitzungsDaten daten;
-    ASSERT_TRUE(leseStartParameter(aufruf.chopped(2), daten, nullptr));
-    EXPECT_EQ(daten.feldName, "LIE_");
-    EXPECT_EQ(daten.nSpieler, 2);
-    EXPECT_EQ(daten.spielerName[1], "Jörg");
-    EXPECT_EQ(daten.spielerDatei[0], "anna_sommer");
+    // As one argument; that the game reads such a block as chosen is shown on its own.
+    EXPECT_EQ(gestartet(),
+              startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg"}}) + "|1");
 
     // The next start offers the same choice.
     StartFrm wieder(host_.path());
@@ -95,42 +103,26 @@ TEST_F(StartFrmTest, RefusesANameTheGameCannotTakeBeforeStarting) {
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "ck");
     tippe(feld(fenster, "name0"), "Anna;Tim");
-    QString meldung;
-    Qt::TextFormat format = Qt::AutoText;
-    beiModalemDialog([&](QDialog* d) {
-        meldung = static_cast<QMessageBox*>(d)->text();
-        format = static_cast<QMessageBox*>(d)->textFormat();
-        d->accept();
-    });
-    EXPECT_FALSE(fenster.spielStarten());
-    EXPECT_TRUE(meldung.contains("Semikolon")) << qPrintable(meldung);
-    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_THAT(meldungBei([&] { EXPECT_FALSE(fenster.spielStarten()); }), HasSubstr("Semikolon"));
     EXPECT_TRUE(gestartet(300).isEmpty());
 }
 
 // A program that exists but cannot run (a script whose interpreter is missing) is reported
 // in German; QProcess would say "execve: No such file or directory".
 TEST_F(StartFrmTest, AProgramThatCannotRunIsReportedInGerman) {
-    const struct {
-        const char* datei;
-        std::function<void(StartFrm&)> starte;
-    } faelle[] = {{"zafku",
-                   [&](StartFrm& f) {
-                       tippe(feld(f, "filter"), "ck");
-                       tippe(feld(f, "name0"), "Anna");
-                       EXPECT_FALSE(f.spielStarten());
-                   }},
-                  {"zafku-woerter", [](StartFrm& f) { f.eigeneWoerter(); }}};
-    for (const auto& fall : faelle) {
-        host_.writeBytes(fall.datei, "#!/gibt/es/nicht\n");
-        QFile(host_.file(fall.datei)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const std::pair<const char*, std::function<void(StartFrm&)>> faelle[] = {
+        {"zafku",
+         [&](StartFrm& f) {
+             tippe(feld(f, "filter"), "ck");
+             tippe(feld(f, "name0"), "Anna");
+             EXPECT_FALSE(f.spielStarten());
+         }},
+        {"zafku-woerter", [](StartFrm& f) { f.eigeneWoerter(); }}};
+    for (const auto& [datei, starte] : faelle) {
+        host_.writeBytes(datei, "#!/gibt/es/nicht\n");
+        QFile(host_.file(datei)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         StartFrm fenster(host_.path());
-        QString meldung;
-        beiModalemDialog([&](QDialog* d) {
-            meldung = static_cast<QMessageBox*>(d)->text();
-            d->accept();
-        });
-        fall.starte(fenster);
-        EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << qPrintable(meldung);
+        EXPECT_THAT(meldungBei([&] { starte(fenster); }),
+                    HasSubstr("nicht als Programm ausführen"));
     }
 }

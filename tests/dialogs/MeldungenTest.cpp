@@ -1,5 +1,12 @@
-#include "dialogs/MldFenster.h"
+// The game's message windows: the general one, the exit question and the solution tip.
+
 #include "ModalAntwort.h"
+#include "dialogs/EndeFrm.h"
+#include "dialogs/LoesTippFrm.h"
+#include "dialogs/MldFenster.h"
+#include "dialogs/Twips.h"
+#include "glob/SitzungsDaten.h"
+#include "support/TestHilfe.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -44,37 +51,33 @@ TEST(MldFenster, SizesItselfToTheText) {
     EXPECT_GT(f.width(), einzeilig.width());
 }
 
-TEST(MldFenster, ATextWiderThanTheScreenWrapsAndKeepsItsButtonInside) {
-    MldFenster f;
+// A text wider than the screen wraps and keeps every character; a huge name is shortened
+// in its middle.
+TEST(MldFenster, ATextTooWideForTheScreenWrapsOrIsShortened) {
     const QString pfad = "/host/" + QString(300, u'x') + "/Vokra.ini";
-    const int bildschirm = f.screen()->availableGeometry().width();
-    for (const QString& text :
-         {"Die Datei " + pfad + " fehlt.", QString(60, u'a').append(" b").repeated(8)}) {
+    const std::pair<QString, bool> faelle[] = {
+        {"Die Datei " + pfad + " fehlt.", false},
+        {QString(60, u'a').append(" b").repeated(8), false},
+        {"Die Datei " + QString(100000, u'A') + ".tmp fehlt.", true},
+        {"Die Datei " + QString("Anna ").repeated(20000) + "fehlt.", true},
+    };
+    MldFenster f;
+    const QSize schirm = f.screen()->availableGeometry().size();
+    for (const auto& [text, gekuerzt] : faelle) {
         f.bereiteVor(text, "&OK", "", "Laufzeitfehler");
         const auto* meldung = f.findChild<QLabel*>("Meldung");
-        EXPECT_LE(f.width(), bildschirm);
-        EXPECT_LE(rechts(meldung, &f), f.width());
         const QPushButton* ok = knopf(&f, "Btn1");
-        EXPECT_LE(rechts(ok, &f), f.width());
+        EXPECT_LE(f.width(), schirm.width());
+        EXPECT_LE(f.height(), schirm.height() - 30); // room for the caption bar
+        EXPECT_TRUE(rechts(meldung, &f) <= f.width() && rechts(ok, &f) <= f.width());
         EXPECT_LE(ok->geometry().bottom(), f.height());
-        // Only line breaks were added; every character is still shown.
-        EXPECT_EQ(meldung->text().remove(u'\n').remove(u' '), QString(text).remove(u' '));
-    }
-}
-
-TEST(MldFenster, AHugeNameIsShortenedSoTheWindowFitsTheScreen) {
-    MldFenster f;
-    const QSize bildschirm = f.screen()->availableGeometry().size();
-    for (const QString& text : {"Die Datei " + QString(100000, u'A') + ".tmp fehlt.",
-                                "Die Datei " + QString("Anna ").repeated(20000) + "fehlt."}) {
-        f.bereiteVor(text, "&OK", "", "Meldung");
-        const QString gezeigt = f.findChild<QLabel*>("Meldung")->text();
-        EXPECT_LE(f.width(), bildschirm.width());
-        EXPECT_LE(f.height(), bildschirm.height() - 30); // room for the caption bar
-        EXPECT_LE(knopf(&f, "Btn1")->geometry().bottom(), f.height());
-        EXPECT_TRUE(gezeigt.startsWith("Die Datei")) << qPrintable(gezeigt.left(40));
-        EXPECT_TRUE(gezeigt.endsWith("fehlt.")) << qPrintable(gezeigt.right(40));
-        EXPECT_TRUE(gezeigt.contains(QChar(0x2026)));
+        QString gezeigt = meldung->text();
+        if (gekuerzt)
+            EXPECT_TRUE(gezeigt.startsWith("Die Datei") && gezeigt.endsWith("fehlt.") &&
+                        gezeigt.contains(QChar(0x2026)))
+                << qPrintable(gezeigt.left(40));
+        else // only line breaks were added
+            EXPECT_EQ(gezeigt.remove(u'\n').remove(u' '), QString(text).remove(u' '));
     }
 }
 
@@ -126,4 +129,46 @@ TEST(MldFenster, ModalQuestionReportsPressedButton) {
         EXPECT_EQ(f.antwort(), antwort);
         EXPECT_FALSE(f.isVisible());
     }
+}
+
+TEST(FrageBeenden, AsksTheHumanPlayersAndReportsTheAnswer) {
+    const QString einer = "Bist du wirklich sicher, dass du Zafku beenden willst?";
+    const QString mehrere = "Seid ihr wirklich sicher, dass ihr Zafku beenden wollt?";
+    const std::tuple<int, int, QString, std::function<void(QDialog*)>, QString> faelle[] = {
+        {1, 0, einer, [](QDialog* d) { knopf(d, "jaBtn")->click(); }, "ja"},
+        {2, 0, mehrere, [](QDialog* d) { knopf(d, "neinBtn")->click(); }, "nein"},
+        {2, 1, einer, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, "ja"},
+        {3, 1, mehrere, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, "nein"},
+        {1, 0, einer, [](QDialog* d) { QTest::keyClick(d, Qt::Key_F1), d->close(); }, ""},
+    };
+    TestHilfe hilfe;
+    EndeFrm frage(&hilfe, "/host/Zafku.chm");
+    for (const auto& [nSpieler, gegenComputer, text, aktion, antwort] : faelle) {
+        SitzungsDaten daten;
+        daten.nSpieler = nSpieler;
+        daten.gegenComputer = gegenComputer;
+        QString gezeigt;
+        beiModalemDialog([&, aktion = aktion](QDialog* d) {
+            gezeigt = d->findChild<QLabel*>("Meldung")->text();
+            aktion(d);
+        });
+        frageBeenden(daten, frage);
+        EXPECT_EQ(daten.meldungsText, text) << nSpieler << " " << gegenComputer;
+        EXPECT_EQ(gezeigt, text);
+        EXPECT_EQ(frage.antwort(), antwort) << antwort.toStdString();
+    }
+    EXPECT_EQ(hilfe.aufrufe, QStringList{"Zafku.chm:3009"});
+}
+
+TEST(LoesTippFrm, WrapsTipAndCentresItInTheFrame) {
+    LoesTippFrm tipp;
+    const auto* rahmen = tipp.findChild<QGroupBox*>("TippFrame");
+    const auto* text = tipp.findChild<QLabel*>("KatKurzHilfeLbl");
+    const QString satz = "Sprichst du das i lang, schreibst du meistens ie. ";
+    for (const QString& tippText : {satz, satz.repeated(3)}) {
+        tipp.setzeTipp(tippText);
+        EXPECT_LE(text->geometry().right(), rahmen->width());
+        EXPECT_NEAR(text->y() + text->height() / 2.0, rahmen->height() / 2.0 + twips(60), 1.5);
+    }
+    EXPECT_GE(text->height(), 2 * text->fontMetrics().lineSpacing());
 }
