@@ -1,11 +1,17 @@
-#include "MeisterTestStore.h"
-#include "platform/LaufzeitFehler.h"
+#include "highscore/MeisterListe.h"
 #include "glob/SitzungsDaten.h"
+#include "highscore/PgMeisterSpeicher.h"
+#include "highscore/SqliteMeisterSpeicher.h"
+#include "platform/LaufzeitFehler.h"
+#include "support/PgWegwerfServer.h"
 #include "support/TempHost.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
+#include <gtest/gtest.h>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -14,6 +20,60 @@
 using namespace zafku;
 
 namespace {
+
+// The server all tests of this binary share; started on first use.
+PgWegwerfServer& pgServer() {
+    static PgWegwerfServer server;
+    return server;
+}
+
+// Runs one statement on the test server; the result's first value, or "" on failure.
+QString pgWert(const QString& sql) {
+    PGconn* c = PQconnectdb(pgServer().verbindung().toUtf8().constData());
+    PQsetNoticeProcessor(
+        c, [](void*, const char*) {}, nullptr);
+    PGresult* r = PQexec(c, sql.toUtf8().constData());
+    const QString wert = PQntuples(r) > 0 ? QString::fromUtf8(PQgetvalue(r, 0, 0)) : QString();
+    PQclear(r);
+    PQfinish(c);
+    return wert;
+}
+
+// A fresh, empty store of either kind for one test. The PostgreSQL server cannot be
+// missing in CI: there the test fails instead of being skipped.
+class FrischerSpeicher {
+  public:
+    explicit FrischerSpeicher(const std::string& art) : art_(art) {}
+
+    // Call through ASSERT_NO_FATAL_FAILURE; skips or fails when no server runs.
+    void bereite() {
+        if (art_ != "PostgreSQL")
+            return;
+        if (!pgServer().laeuft()) {
+            if (qEnvironmentVariable("CI") == QLatin1String("true"))
+                FAIL() << "PostgreSQL test server: " << pgServer().fehler().toStdString();
+            GTEST_SKIP() << "PostgreSQL test server: " << pgServer().fehler().toStdString();
+        }
+        pgWert(QStringLiteral("DROP TABLE IF EXISTS Punkte"));
+    }
+
+    QString art() const {
+        return art_ == "PostgreSQL" ? QStringLiteral("pg") : QStringLiteral("sqlite");
+    }
+    QString ort() const {
+        return art_ == "PostgreSQL" ? pgServer().verbindung()
+                                    : dir_.filePath(QStringLiteral("Meister.mdb"));
+    }
+    std::unique_ptr<zafku::MeisterSpeicher> neu() const {
+        if (art_ == "PostgreSQL")
+            return std::make_unique<zafku::PgMeisterSpeicher>(ort());
+        return std::make_unique<zafku::SqliteMeisterSpeicher>(ort());
+    }
+
+  private:
+    std::string art_;
+    QTemporaryDir dir_;
+};
 
 using Punkte = std::vector<int>;
 const QString kZafku = MeisterListe::programm();
@@ -55,6 +115,7 @@ TEST_P(MeisterListeTest, KeepsTheTenBestRowsOfThisGameAndLeavesOtherGamesAlone) 
         int angebot;
         Punkte nachher;
     } faelle[] = {
+        // clang-format off
         {"nine rows take any entry", {10, 20, 30, 40, 50, 60, 70, 80, 90}, 1,
          {90, 80, 70, 60, 50, 40, 30, 20, 10, 1}},
         {"an entry equal to the smallest stays out", {50, 60, 70, 80, 90, 100, 110, 120, 130, 140},
@@ -68,6 +129,7 @@ TEST_P(MeisterListeTest, KeepsTheTenBestRowsOfThisGameAndLeavesOtherGamesAlone) 
         {"rows above where the minimum search starts are never replaced",
          {100001, 100002, 100003, 100004, 100005, 100006, 100007, 100008, 100009, 100010}, 200000,
          {200000, 100010, 100009, 100008, 100007, 100006, 100005, 100004, 100003, 100002, 100001}},
+        // clang-format on
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);

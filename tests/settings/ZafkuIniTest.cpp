@@ -8,7 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <random>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zafku;
 
@@ -39,6 +43,20 @@ QString zustand(const SitzungsDaten& d, const EinstellKontrollen& k, qsizetype m
         .arg(k.gegenComp)
         .arg(k.tonEin)
         .arg(meldungen);
+}
+
+// The temporary files of rewrites that are under way or were cut short.
+QStringList tempDateien(const TempHost& host) {
+    return QDir(host.path()).entryList({"Vokra.ini.*.tmp"}, QDir::Files | QDir::Hidden);
+}
+
+// Vokra.ini as a rewrite of d leaves it, with the sound off and on.
+QList<QByteArray> mitTonAusUndAn(const TempHost& host, SitzungsDaten d) {
+    const QByteArray alt = host.readBytes("Vokra.ini");
+    QList<QByteArray> erlaubt;
+    for (d.tonEin = 0; d.tonEin < 2; ++d.tonEin)
+        erlaubt << vokraIniMitEinstellungen(alt, d);
+    return erlaubt;
 }
 
 } // namespace
@@ -170,4 +188,108 @@ TEST(SaveVokraIni, WritesThroughALinkToItsTarget) {
     EXPECT_EQ(saveVokraIni(d, EinstellKontrollen()), QString());
     EXPECT_TRUE(QFileInfo(host.file("Vokra.ini")).isSymLink());
     EXPECT_TRUE(host.readBytes("Ziel/Vokra.ini").contains("TonEinschalten=0"));
+}
+
+// A game killed while it rewrites Vokra.ini leaves the old or the new file, never a torn
+// or missing one, and the next start clears away its temporary file.
+TEST(VokraIniAbbruch, KilledAtAnyInstantLeavesAWholeFile) {
+    TempHost host;
+    QStringList zeilen = {"; Konfiguration, \"Demo\"", "[Spiele]", "MaximaleSpielDauer=30"};
+    // Big enough that a write takes a while to finish.
+    for (int i = 0; i < 2000; ++i)
+        zeilen << QStringLiteral("Eintrag%1=Wert %1, mit Komma").arg(i);
+    zeilen << "[Zafku]"
+           << "TonEinschalten=1";
+    host.writeHostFile("Vokra.ini", zeilen);
+
+    SitzungsDaten d = spieler(1, host.path());
+    const EinstellKontrollen k;
+    const QList<QByteArray> erlaubt = mitTonAusUndAn(host, d);
+    ASSERT_EQ(saveVokraIni(d, k), QString());
+
+    std::mt19937 zufall(9);
+    std::uniform_int_distribution<int> mikrosekunden(0, 4000);
+    int tmpGesehen = 0;
+    for (int runde = 0; runde < 300; ++runde) {
+        int bereit[2];
+        ASSERT_EQ(pipe(bereit), 0);
+        const pid_t kind = fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            SitzungsDaten eigene = d;
+            for (int n = 0;; ++n) {
+                eigene.tonEin = n % 2;
+                saveVokraIni(eigene, k);
+                // From the first finished rewrite on the child rewrites without pause, so
+                // the kill below lands at a random point of a rewrite however busy the
+                // machine is.
+                if (n == 0 && write(bereit[1], "x", 1) != 1)
+                    _exit(1);
+            }
+        }
+        close(bereit[1]);
+        char zeichen;
+        ASSERT_EQ(read(bereit[0], &zeichen, 1), 1);
+        close(bereit[0]);
+        usleep(static_cast<useconds_t>(mikrosekunden(zufall)));
+        kill(kind, SIGKILL);
+        waitpid(kind, nullptr, 0);
+
+        const QByteArray jetzt = host.readBytes("Vokra.ini");
+        ASSERT_TRUE(erlaubt.contains(jetzt))
+            << "round " << runde << ": " << jetzt.size() << " bytes";
+        if (!tempDateien(host).isEmpty()) {
+            ++tmpGesehen;
+            SitzungsDaten start = d;
+            EinstellKontrollen kontrollen;
+            loadVokraIni(start, kontrollen);
+            ASSERT_EQ(tempDateien(host), QStringList()) << "round " << runde;
+            ASSERT_EQ(host.readBytes("Vokra.ini"), jetzt);
+        }
+    }
+    // Otherwise no kill hit a rewrite in progress and the test proved nothing.
+    EXPECT_GT(tmpGesehen, 0);
+    RecordProperty("kills_during_rewrite", tmpGesehen);
+}
+
+// Games of a classroom ending together on one shared folder: every rewrite succeeds and
+// Vokra.ini is always the whole file of one of them. ZAFKU_GLEICHZEITIG=20x100 runs the
+// full classroom; CI keeps it short.
+TEST(VokraIniAbbruch, ConcurrentGamesNeverLoseTheOtherSections) {
+    int prozesse = 6, runden = 20;
+    if (const char* wert = std::getenv("ZAFKU_GLEICHZEITIG"))
+        std::sscanf(wert, "%dx%d", &prozesse, &runden);
+    TempHost host;
+    host.writeHostFile("Vokra.ini",
+                       {"[Spiele]", "MaximaleSpielDauer=30", "[Sound]", "ProgrammEnde=Ende.wav",
+                        "[Zafku]", "TonEinschalten=1", "[Meisterliste]", "Anzahl=10"});
+    const SitzungsDaten d = spieler(1, host.path());
+    const EinstellKontrollen k;
+    const QList<QByteArray> erlaubt = mitTonAusUndAn(host, d);
+
+    std::vector<pid_t> kinder;
+    for (int p = 0; p < prozesse; ++p) {
+        const pid_t kind = fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            SitzungsDaten eigene = d;
+            int fehler = 0;
+            for (int n = 0; n < runden; ++n) {
+                eigene.tonEin = (p + n) % 2;
+                fehler += !saveVokraIni(eigene, k).isEmpty();
+                fehler += !erlaubt.contains(host.readBytes("Vokra.ini"));
+            }
+            _exit(std::min(fehler, 100));
+        }
+        kinder.push_back(kind);
+    }
+    int fehler = 0;
+    for (const pid_t kind : kinder) {
+        int status = 0;
+        waitpid(kind, &status, 0);
+        fehler += WIFEXITED(status) ? WEXITSTATUS(status) : 1000;
+    }
+    EXPECT_EQ(fehler, 0);
+    EXPECT_TRUE(erlaubt.contains(host.readBytes("Vokra.ini")));
+    EXPECT_EQ(tempDateien(host), QStringList());
 }
