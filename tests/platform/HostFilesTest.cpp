@@ -13,6 +13,7 @@ TEST(Windows1252, MapsGermanLettersAndTheHighControlRange) {
     EXPECT_EQ(decodeWindows1252(bytes), text);
     EXPECT_EQ(encodeWindows1252(text), bytes);
     EXPECT_EQ(encodeWindows1252(QString::fromUtf8("a→b")), QByteArray("a?b"));
+    EXPECT_EQ(decodeWindows1252("\x81\x8D\x8F\x90\x9D"), QString(5, QChar(0xFFFD))) << "unassigned";
 }
 
 TEST(HostTextFile, WritesCrLfAndReadsAnyLineEnd) {
