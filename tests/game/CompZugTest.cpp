@@ -129,8 +129,10 @@ TEST(CompZug, OnlySwitchingTheComputerRestartsTheTurnOrder) {
     EXPECT_EQ(s.quelle.gezogen, gezogen) << "the task stays";
     EXPECT_EQ(s.ablauf.karte[2][3], 0);
 
+    s.ablauf.karte[1][5] = kMarkiert;
     s.ablauf.einstellungen.gegenComp = false;
     uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
     s.ablauf.nachEinstellungen(1);
     EXPECT_EQ(s.anzeige.karten[2].bild, 4) << "its slot is grey again";
+    EXPECT_EQ(s.ablauf.karte[1][5], kMarkiert) << "Tim keeps his card";
 }
