@@ -272,7 +272,9 @@ TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
         {false, "Lösungstipp|Ende des Spiels|Meister|Einstellungen|"},
         {true, "Lösungstipp|Meister|Einstellungen|"},
     };
-    for (const auto& [schliessen, ende] : faelle) {
+    for (const auto& fall : faelle) {
+        const bool schliessen = fall.first;
+        const char* const ende = fall.second;
         const auto kind = [&] {
             daten.spielZeitFaktor = 15;
             fenster.ende().schlafe = [&] { uhr.sekunden += 0.5; };
@@ -287,7 +289,7 @@ TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
                 std::fprintf(stderr, "> %s\n", qPrintable(w->windowTitle()));
                 if (w->windowTitle() == QLatin1String("Ende des Spiels"))
                     return false;
-                QTimer::singleShot(0, [&, schliessen = schliessen] {
+                QTimer::singleShot(0, [&, schliessen] {
                     if (schliessen)
                         fenster.close();
                     else
