@@ -31,7 +31,8 @@ TEST(KmpDatei, FieldsOfTheBlock) {
     } regelFaelle[] = {{"*1:*1", {1, true}, {1, true}},
                        {"0:0", {0, false}, {0, false}},
                        {"*2:-1", {2, true}, {-1, false}},
-                       {" 3.5:*x", {4, false}, {0, true}}};
+                       {" 3.5:*x", {4, false}, {0, true}},
+                       {":*1", {0, false}, {1, true}}};
     for (const auto& f : regelFaelle) {
         Kategorie k;
         readLupenPositionen(f.regeln, k, "B");
