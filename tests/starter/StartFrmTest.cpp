@@ -118,11 +118,12 @@ TEST_F(StartFrmTest, AProgramThatCannotRunIsReportedInGerman) {
              EXPECT_FALSE(f.spielStarten());
          }},
         {"zafku-woerter", [](StartFrm& f) { f.eigeneWoerter(); }}};
-    for (const auto& [datei, starte] : faelle) {
+    for (const auto& fall : faelle) {
+        const char* datei = fall.first;
         host_.writeBytes(datei, "#!/gibt/es/nicht\n");
         QFile(host_.file(datei)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         StartFrm fenster(host_.path());
-        EXPECT_THAT(meldungBei([&] { starte(fenster); }),
+        EXPECT_THAT(meldungBei([&] { fall.second(fenster); }),
                     HasSubstr("nicht als Programm ausführen"));
     }
 }
