@@ -65,6 +65,8 @@ TEST(Deutung, FindsTheConfusedSpotOnTheDemoMaterial) {
         EXPECT_EQ(verwechslungsText(d->richtig, d->geschrieben), QString::fromUtf8(f.verwechslung))
             << f.geschrieben;
     }
+    EXPECT_EQ(material.uebungen()[beste(material, "Biene", "Bine")->uebung].kmpKennung, "LIE_")
+        << "its own exercise, not one that asks for it in its second list";
     // A change away from every marked spot is left to the plain comparison.
     for (const char* geschrieben : {"Biena", "Kine"})
         EXPECT_FALSE(beste(material, "Biene", geschrieben)) << geschrieben;
