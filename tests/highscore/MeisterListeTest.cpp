@@ -152,6 +152,8 @@ TEST_P(MeisterListeTest, OffersPlayersWithPointsAndShowsTheListNumbered) {
     daten.punkte[1][0] = 0;
     daten.punkte[2][0] = 1;
     daten.punkte[3][0] = 120;
+    daten.spielerName[4] = "Weg"; // a seat no longer in the game keeps its points
+    daten.punkte[4][0] = 99;
     schreibe(kZafku, {0});
     EXPECT_EQ(liste->updateMeister(daten, "06.12.2026"), QString());
 
