@@ -8,6 +8,7 @@
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
+#include "support/TestZufall.h"
 
 #include <QVariant>
 
@@ -27,19 +28,6 @@ struct Eingabe {
     template <typename T> T wahl(std::initializer_list<T> werte) {
         return werte.begin()[byte() % werte.size()];
     }
-};
-
-// The same uniform draws for both managers.
-class Folge : public ZufallsZahlen {
-  public:
-    explicit Folge(quint32 start) : zustand_(start) {}
-    int zufallsZahl(int lo, int hi) override {
-        zustand_ = zustand_ * 1664525u + 1013904223u;
-        return hi < lo ? lo : lo + int((zustand_ >> 8) % quint32(hi - lo + 1));
-    }
-
-  private:
-    quint32 zustand_;
 };
 
 QString wort(Eingabe& e) {
@@ -106,7 +94,7 @@ struct Lauf {
 
 Lauf spiele(const FuzzHost& host, Suchart art, const QString& uebung, quint32 start) {
     Lauf lauf;
-    Folge zufall(start);
+    FolgeZufall zufall(start);
     RdbManager rdb(zufall, art);
     try {
         rdb.openRdb(host.path());

@@ -7,7 +7,7 @@
 #include "glob/GlobModul.h"
 #include "platform/AudioOutput.h"
 #include "rdb/Aufgabe.h"
-#include "support/SkriptZufall.h"
+#include "support/TestZufall.h"
 
 #include <QStringList>
 

@@ -6,18 +6,6 @@
 #include <random>
 
 using namespace zafku;
-// Reproducible uniform draws for comparing two managers.
-class FolgeZufall : public ZufallsZahlen {
-  public:
-    explicit FolgeZufall(quint32 start) : zustand_(start) {}
-    int zufallsZahl(int lo, int hi) override {
-        zustand_ = zustand_ * 1664525u + 1013904223u;
-        return hi < lo ? lo : lo + int((zustand_ >> 8) % quint32(hi - lo + 1));
-    }
-
-  private:
-    quint32 zustand_;
-};
 
 namespace {
 

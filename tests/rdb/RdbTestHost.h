@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rdb/KategorienTabelle.h"
-#include "support/SkriptZufall.h"
+#include "support/TestZufall.h"
 #include "support/TempHost.h"
 #include "vokradb/DatenbankBau.h"
 
