@@ -195,7 +195,6 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
         {anna + "//tr[td[@class='geschrieben']='Bine']/td[@class='anzahl']", "2 ×"},
         {anna + "//span[@class='unbrauchbar-anzahl']", "2"},
         {"contains(" + anna + "//ul[@class='unbrauchbar'], '30999 fehlt')", "true"},
-        {"contains(" + anna + "//ul[@class='unbrauchbar'], 'kaputt')", "true"},
         {"contains(//section[@id='kind-lea03'], 'UTF-8')", "true"},
         {"//ol[@class='zuerst']/li/a", "Anna Sommer | ole05 | tim02"},
         // Self-contained: nothing is fetched from elsewhere.
@@ -229,7 +228,6 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
     EXPECT_EQ(anna.unbrauchbar[0].zeile, 2);
     EXPECT_LT(anna.unbrauchbar[0].text.size(), 120);
     EXPECT_TRUE(anna.unbrauchbar[0].text.contains("4920 weitere Zeichen"));
-    EXPECT_TRUE(b.kinder[1].gelesen);
     EXPECT_TRUE(b.kinder[1].hinweise.value(0).contains("größer als 4 MB"));
     EXPECT_EQ(b.kinder[2].datei, "Müller");
     EXPECT_TRUE(b.kinder[2].hinweise.value(0).contains("nicht in UTF-8"));

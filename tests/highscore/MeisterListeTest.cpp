@@ -208,6 +208,16 @@ TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
              return std::make_unique<SqliteMeisterSpeicher>(mdb);
          },
          "beschädigt", mdb},
+        {"table from another program",
+         [&] {
+             sqlite3* db = nullptr;
+             sqlite3_open(QFile::encodeName(mdb).constData(), &db);
+             sqlite3_exec(db, "CREATE TABLE punkte (name TEXT, Wert INTEGER)", nullptr, nullptr,
+                          nullptr);
+             sqlite3_close(db);
+             return std::make_unique<SqliteMeisterSpeicher>(mdb);
+         },
+         "Tabelle Punkte fehlen die Spalten Programm, Datum, Punkte.", mdb},
         {"server not running",
          [&] { return std::make_unique<PgMeisterSpeicher>("host=" + leer + " user=zafku"); },
          "nicht erreichbar", "host=" + leer + " user=zafku"},

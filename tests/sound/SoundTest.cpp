@@ -42,7 +42,6 @@ struct SoundTest : ::testing::Test {
 TEST_F(SoundTest, LoadsOnlyExactEntriesOfTheSoundSection) {
     const std::tuple<const char*, QStringList, QString, QString> faelle[] = {
         {"VOKRA.INI", {"[Spiele]", "[Sound]", "Gratulation1= Applaus "}, "Gratulation1", "Applaus"},
-        {"VOKRA.INI", {"[Sound]", "LeichterFehler=<NULL>"}, "LeichterFehler", "<NULL>"},
         {"VOKRA.INI", {"[Sound]", "Glückstreffer=Glueck"}, "Glückstreffer", "Glueck"},
         {"VOKRA.INI", {"[Sound]", "[Zafku]", "Annahme1=A"}, "Annahme1", "<NULL>"},
         {"VOKRA.INI", {"Annahme1=A", "[Sound]"}, "Annahme1", "<NULL>"},
@@ -71,7 +70,6 @@ TEST_F(SoundTest, PlaysTheConfiguredFileOnlyWhenItCan) {
         {0, "Gratulation1", ""},
         {-1, "LeichterFehler", ""},
         {-1, "ProgrammEnde", ""},
-        {-1, "Achtung", ""},
     };
     for (const auto& [tonEin, ereignis, datei] : faelle) {
         ausgabe.gespielt.clear();
