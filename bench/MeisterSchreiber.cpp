@@ -1,5 +1,5 @@
-// One game ending: waits until the start file exists, then offers its entries. Used to
-// run many writers against one store at the same instant.
+// One game ending: waits until the start file exists, then offers its entries. The benchmark
+// runs many of them against one store at the same instant.
 #include "highscore/MeisterListe.h"
 #include "highscore/PgMeisterSpeicher.h"
 #include "highscore/SqliteMeisterSpeicher.h"
