@@ -37,11 +37,9 @@ TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
     EXPECT_EQ(anzeige.satz, "Die B__ne summt.");
     EXPECT_EQ(anzeige.liste, QStringList({"i", "ie", "ih"}));
     EXPECT_EQ(ablauf.zeitMarke, 3601);
-    EXPECT_EQ(daten.tonEin, 1);
     EXPECT_EQ(anzeige.karten[1].name, "Tim");
     EXPECT_EQ(anzeige.karten[2].bild, 4);
     EXPECT_EQ(anzeige.karten[2].felder[0], (Farbe{223, 223, 222}));
-    EXPECT_TRUE(QFile::exists(host.file("User/anna.tmp")));
 
     ablauf.waehleEintrag(index("ie"));
     ablauf.einsetzen();
@@ -101,7 +99,6 @@ TEST_F(SpielAblaufTest, JudgingIsCaseSensitive) {
 
 TEST_F(SpielAblaufTest, EmptyChoiceListJudgesNothing) {
     starte({"Anna"}, {{aufgabe(3, "Biene", 2, 2), ""}});
-    EXPECT_TRUE(anzeige.liste.isEmpty());
     ablauf.taste(u'i');
     EXPECT_EQ(anzeige.auswahl, -1);
     ablauf.einsetzen();

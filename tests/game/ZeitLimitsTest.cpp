@@ -6,17 +6,6 @@
 
 using namespace zafku;
 
-TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
-    // Height, time passed, new height.
-    const int faelle[][3] = {{4605, 15, 4590}, {300, 301, 0}, {300, 40000, 0}, {300, -50, 300}};
-    for (const auto& [hoehe, d, neu] : faelle) {
-        RestZeitStand s{4935 - hoehe, hoehe};
-        s.schrumpfe(d);
-        EXPECT_EQ(s.hoehe, neu) << hoehe << " - " << d;
-        EXPECT_EQ(s.oben + s.hoehe, 4935) << "the bottom edge stays";
-    }
-}
-
 namespace {
 
 class ZeitTest : public ::testing::Test, protected test::SpielAufbau {
