@@ -1,5 +1,4 @@
-// The end cue against a real audio server: a private PulseAudio daemon with a null
-// sink, its monitor recorded while the game ends.
+// The end cue against a real audio server, recorded while the game ends.
 
 #include "TestSpiel.h"
 

@@ -1,7 +1,6 @@
 #include "TestSpiel.h"
 
 #include "help/HilfeBrowser.h"
-#include "support/FesteUhr.h"
 
 #include <QApplication>
 #include <QScrollBar>

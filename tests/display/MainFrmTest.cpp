@@ -1,6 +1,5 @@
 #include "TestSpiel.h"
 #include "display/CompZugFrm.h"
-#include "display/InfoFrm.h"
 #include "settings/EinstellFrm.h"
 
 #include <QAction>
@@ -99,6 +98,15 @@ TEST_F(MainFrmTest, HelpMenusOpenTheirPages) {
     for (const char* punkt : {"mnuHilfeSpielregeln", "mnuHilfeAktKat", "mnuHilfeBedienung"})
         fenster.menue.at(punkt)->trigger();
     EXPECT_EQ(hilfe.aufrufe, QStringList({"Zafku.chm:2000", "Vesk.chm:1305", "Zafku.chm"}));
+}
+
+TEST_F(MainFrmTest, AWrongAnswerBlinksTheErrorLampAWhile) {
+    ModalBeantworter beantworter;
+    fenster.ablauf().checkBstWahl(0); // "s" is wrong for Fluss
+    EXPECT_TRUE(fenster.lampenTimerObj->isActive());
+    for (int i = 0; i < 12; ++i)
+        fenster.ablauf().lampen.timerTick();
+    EXPECT_FALSE(fenster.lampenTimerObj->isActive());
 }
 
 TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {
