@@ -1,7 +1,6 @@
 #include "TestSpiel.h"
 
 #include "help/HilfeBrowser.h"
-#include "support/FesteUhr.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -35,10 +34,7 @@ TEST(HilfeImSpiel, HelpTakesInputBesideTheModalGameAndItsMessages) {
     test::TestAudio audio;
     FesteUhr uhr;
     TestSpiel spiel(hilfe, audio, uhr);
-    QString lang;
-    for (int i = 0; i < 200; ++i)
-        lang += QString("<p>Regel %1</p>").arg(i);
-    spiel.host.writeBytes("Zafku/2000.html", lang.toUtf8());
+    spiel.host.writeBytes("Zafku/2000.html", QByteArray("<p>Regel</p>").repeated(200));
     spiel.host.writeBytes("Zafku/index.html", "<p>Start</p>");
     spiel.fenster.lade();
     const QString datei = spiel.daten.hilfeDatei;

@@ -12,16 +12,9 @@ TEST(DateiNameAus, IsSafeAndReadable) {
         const char* name;
         const char* datei;
     } faelle[] = {
-        {"Anna Sommer", "anna_sommer"},
         {"Jörg Müßig", "joerg_muessig"},
-        {"ÄÖÜ", "aeoeue"},
         {"Renée-Çelik", "renee_celik"},
-        {"  Lea  ", "lea"},
-        {"Tim 2", "tim_2"},
         {"../../etc/passwd", "etc_passwd"},
-        {"Anna;Tim\\x", "anna_tim_x"},
-        {".versteckt", "versteckt"},
-        {";;;", "kind"},
         {"李", "kind"},
         {"Maximiliane Wilhelmine von Hohenberg", "maximiliane_wilhelmine_v"},
     };
@@ -38,8 +31,6 @@ TEST(DateiNameAus, RepeatsGetANumber) {
 // The game's own parser must read back exactly what the window chose.
 TEST(StartBlock, IsReadByTheGameAsChosen) {
     const QList<QList<Spieler>> faelle = {
-        {{"Anna", "anna"}},
-        {{"Anna Sommer", "anna_sommer"}, {"Tim", "tim"}},
         {{"Jörg Müßig", "joerg"}, {"Lea = Leonie", "lea"}, {" Ben", "ben"}, {"Zoë", "zoe2"}},
     };
     for (const auto& spieler : faelle) {
@@ -65,34 +56,11 @@ TEST(PruefeWahl, RefusesWhatTheGameCannotServe) {
         {"LIE_", fuenf, "höchstens 4"},
         {"LIE_", {{"Anna;Tim", "anna"}}, "Semikolon"},
         {"LIE_", {{"Anna", "../anna"}}, "nicht erlaubt"},
-        {"LIE_", {{"Anna", ".anna"}}, "nicht erlaubt"},
-        {"LIE_", {{"Anna", ""}}, "nicht erlaubt"},
-        {"LIE_", {{"Anna", "Anna"}}, "nicht erlaubt"},
         {"LIE_", {{"Anna", "kind"}, {"Anne", "kind"}}, "den Dateinamen"},
         {"LIE_", {{"  ", "kind"}}, "einen Namen"},
-        {"LIE_", {}, "mindestens einem"},
         {"", {{"Anna", "anna"}}, "zuerst"},
     };
     for (const auto& f : faelle)
         EXPECT_TRUE(pruefeWahl(f.code, f.spieler).contains(QString::fromUtf8(f.meldung)))
             << qPrintable(pruefeWahl(f.code, f.spieler));
-}
-
-TEST(PasstZuFilter, MatchesEveryTypedWord) {
-    const bericht::TspEintrag lie{"Langes i wird ie geschrieben (Biene, spielen)", "LIE_", false,
-                                  1};
-    const bericht::TspEintrag ck{"ck nach kurzem Selbstlaut (Zucker, backen)", "CK__", false, 18};
-    const QString gruppe = "Lange und kurze Selbstlaute";
-    const struct {
-        const char* filter;
-        bool lie, ck;
-    } faelle[] = {
-        {"", true, true},      {"langes i: ie", true, false}, {"LANGES", true, false},
-        {"ck", false, true},   {"zucker", false, true},       {"lie_", true, false},
-        {"kurze", true, true}, {"ß", false, false},
-    };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(passtZuFilter(lie, gruppe, QString::fromUtf8(f.filter)), f.lie) << f.filter;
-        EXPECT_EQ(passtZuFilter(ck, "ck und tz", QString::fromUtf8(f.filter)), f.ck) << f.filter;
-    }
 }
