@@ -48,15 +48,6 @@ QStringList tempDateien(const TempHost& host) {
     return QDir(host.path()).entryList({"Vokra.ini.*.tmp"}, QDir::Files | QDir::Hidden);
 }
 
-// Vokra.ini as a rewrite of d leaves it, with the sound off and on.
-QList<QByteArray> mitTonAusUndAn(const TempHost& host, SitzungsDaten d) {
-    const QByteArray alt = host.readBytes("Vokra.ini");
-    QList<QByteArray> erlaubt;
-    for (d.tonEin = 0; d.tonEin < 2; ++d.tonEin)
-        erlaubt << vokraIniMitEinstellungen(alt, d);
-    return erlaubt;
-}
-
 } // namespace
 
 TEST(LoadVokraIni, ReadsTheSectionAsTheHostWritesIt) {
@@ -177,7 +168,9 @@ TEST(VokraIniAbbruch, ConcurrentGamesNeverLoseTheOtherSections) {
                         "[Zafku]", "TonEinschalten=1", "[Meisterliste]", "Anzahl=10"});
     const SitzungsDaten d = spieler(1, host.path());
     const EinstellKontrollen k;
-    const QList<QByteArray> erlaubt = mitTonAusUndAn(host, d);
+    QList<QByteArray> erlaubt; // Vokra.ini as a rewrite leaves it, with the sound off and on
+    for (SitzungsDaten e = d; e.tonEin < 2; ++e.tonEin)
+        erlaubt << vokraIniMitEinstellungen(host.readBytes("Vokra.ini"), e);
 
     std::vector<pid_t> kinder;
     for (int p = 0; p < prozesse; ++p) {
