@@ -1,6 +1,3 @@
-// The executable itself, started the way a shell hands over a launch block it split at
-// blanks.
-
 #include "support/TempHost.h"
 
 #include <QProcess>

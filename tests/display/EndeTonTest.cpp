@@ -87,8 +87,7 @@ class PulseAufnahme {
     ~PulseAufnahme() {
         for (QProcess* p : {&parec_, &daemon_}) {
             p->terminate();
-            if (!p->waitForFinished(3000))
-                p->kill();
+            p->waitForFinished(3000); // QProcess kills what is left
         }
     }
     bool bereit() const { return bereit_; }

@@ -19,11 +19,10 @@ void pruefeBedienbar(HilfeBrowser& hilfe, const QString& datei, const char* wann
     SCOPED_TRACE(wann);
     HilfeFenster* f = hilfe.fenster(datei);
     ASSERT_TRUE(f && f->isVisible());
-    QWindow* w = f->windowHandle();
     f->verticalScrollBar()->setValue(0);
-    QTest::keyClick(w, Qt::Key_PageDown);
+    QTest::keyClick(f->windowHandle(), Qt::Key_PageDown);
     EXPECT_GT(f->verticalScrollBar()->value(), 0) << "keys scroll the page";
-    QTest::keyClick(w, Qt::Key_Escape);
+    QTest::keyClick(f->windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(f->isVisible()) << "Esc closes the help window";
 }
 

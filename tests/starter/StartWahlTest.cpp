@@ -8,51 +8,40 @@ using namespace zafku;
 using namespace zafku::starter;
 
 TEST(DateiNameAus, IsSafeAndReadable) {
-    const struct {
-        const char* name;
-        const char* datei;
-    } faelle[] = {
+    const std::pair<const char*, const char*> faelle[] = {
         {"Jörg Müßig", "joerg_muessig"},
         {"Renée-Çelik", "renee_celik"},
         {"../../etc/passwd", "etc_passwd"},
         {"李", "kind"},
         {"Maximiliane Wilhelmine von Hohenberg", "maximiliane_wilhelmine_v"},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(dateiNameAus(QString::fromUtf8(f.name)), QString::fromUtf8(f.datei)) << f.name;
+    for (const auto& [name, datei] : faelle)
+        EXPECT_EQ(dateiNameAus(QString::fromUtf8(name)), QString::fromUtf8(datei)) << name;
 }
 
 TEST(DateiNameAus, RepeatsGetANumber) {
-    EXPECT_EQ(eindeutig("anna", {}), "anna");
     EXPECT_EQ(eindeutig("tim", {"tim", "tim2", "lea"}), "tim3");
     EXPECT_EQ(eindeutig("tim", {"TIM"}), "tim2");
 }
 
 // The game's own parser must read back exactly what the window chose.
 TEST(StartBlock, IsReadByTheGameAsChosen) {
-    const QList<QList<Spieler>> faelle = {
-        {{"Jörg Müßig", "joerg"}, {"Lea = Leonie", "lea"}, {" Ben", "ben"}, {"Zoë", "zoe2"}},
-    };
-    for (const auto& spieler : faelle) {
-        ASSERT_EQ(pruefeWahl("LIE_", spieler), "");
-        SitzungsDaten daten;
-        ASSERT_TRUE(leseStartParameter(startBlock("LIE_", spieler), daten, nullptr));
-        EXPECT_EQ(daten.feldName, "LIE_");
-        ASSERT_EQ(daten.nSpieler, spieler.size());
-        for (int i = 0; i < spieler.size(); ++i) {
-            EXPECT_EQ(daten.spielerName[i], spieler[i].name);
-            EXPECT_EQ(daten.spielerDatei[i], spieler[i].datei);
-        }
+    const QList<Spieler> spieler = {
+        {"Jörg Müßig", "joerg"}, {"Lea = Leonie", "lea"}, {" Ben", "ben"}, {"Zoë", "zoe2"}};
+    ASSERT_EQ(pruefeWahl("LIE_", spieler), "");
+    SitzungsDaten daten;
+    ASSERT_TRUE(leseStartParameter(startBlock("LIE_", spieler), daten, nullptr));
+    EXPECT_EQ(daten.feldName, "LIE_");
+    ASSERT_EQ(daten.nSpieler, spieler.size());
+    for (int i = 0; i < spieler.size(); ++i) {
+        EXPECT_EQ(daten.spielerName[i], spieler[i].name);
+        EXPECT_EQ(daten.spielerDatei[i], spieler[i].datei);
     }
 }
 
 TEST(PruefeWahl, RefusesWhatTheGameCannotServe) {
     const QList<Spieler> fuenf = {{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}, {"E", "e"}};
-    const struct {
-        QString code;
-        QList<Spieler> spieler;
-        const char* meldung;
-    } faelle[] = {
+    const std::tuple<QString, QList<Spieler>, const char*> faelle[] = {
         {"LIE_", fuenf, "höchstens 4"},
         {"LIE_", {{"Anna;Tim", "anna"}}, "Semikolon"},
         {"LIE_", {{"Anna", "../anna"}}, "nicht erlaubt"},
@@ -60,7 +49,7 @@ TEST(PruefeWahl, RefusesWhatTheGameCannotServe) {
         {"LIE_", {{"  ", "kind"}}, "einen Namen"},
         {"", {{"Anna", "anna"}}, "zuerst"},
     };
-    for (const auto& f : faelle)
-        EXPECT_TRUE(pruefeWahl(f.code, f.spieler).contains(QString::fromUtf8(f.meldung)))
-            << qPrintable(pruefeWahl(f.code, f.spieler));
+    for (const auto& [code, spieler, meldung] : faelle)
+        EXPECT_TRUE(pruefeWahl(code, spieler).contains(QString::fromUtf8(meldung)))
+            << qPrintable(pruefeWahl(code, spieler));
 }
