@@ -144,7 +144,8 @@ TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
         {false, "Lösungstipp|Ende des Spiels|Meister|Einstellungen|"},
         {true, "Lösungstipp|Meister|Einstellungen|"},
     };
-    for (const auto& [schliessen, ende] : faelle) {
+    for (const auto& [zu, ende] : faelle) {
+        const bool schliessen = zu; // a lambda may not capture a structured binding
         const auto kind = [&] {
             daten.spielZeitFaktor = 15;
             fenster.ende().schlafe = [&] { uhr.sekunden += 0.5; };
@@ -159,7 +160,7 @@ TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
                 std::fprintf(stderr, "> %s\n", qPrintable(w->windowTitle()));
                 if (w->windowTitle() == QLatin1String("Ende des Spiels"))
                     return false;
-                QTimer::singleShot(0, [&, schliessen = schliessen] {
+                QTimer::singleShot(0, [&] {
                     if (schliessen)
                         fenster.close();
                     else
