@@ -125,8 +125,16 @@ class TestLampen : public LampenAnzeige {
 class TestAudio : public AudioOutput {
   public:
     QStringList gespielt;
-    void play(const QString& pfad) override { gespielt.append(pfad); }
-    void close() override {}
+    QStringList* log = nullptr; // notes "play file" and "close sound" in a shared log
+    void play(const QString& pfad) override {
+        gespielt.append(pfad);
+        if (log)
+            log->append("play " + pfad.section('/', -1));
+    }
+    void close() override {
+        if (log)
+            log->append("close sound");
+    }
 };
 
 class TestZeit : public ZeitAnzeige {

@@ -73,10 +73,8 @@ TEST(WaehleFeld, PrefersFreeFieldsAndNeverRepeatsOwnField) {
 
     // Every field held by somebody: player 0 holds 1 to 20, player 1 holds 21 to 25.
     Karten voll{};
-    for (int f = 1; f <= 20; ++f)
-        voll[0][f] = kMarkiert;
-    for (int f = 21; f <= 25; ++f)
-        voll[1][f] = kMarkiert;
+    for (int f = 1; f <= 25; ++f)
+        voll[f > 20][f] = kMarkiert;
     zufall.werte = {3, 18};
     EXPECT_EQ(waehleFeld(voll, 2, 0, zufall), 21);
     zufall.werte = {3, 23};

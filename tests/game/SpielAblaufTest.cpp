@@ -22,32 +22,24 @@ class SpielAblaufTest : public ::testing::Test, protected test::SpielAufbau {
     }
 };
 
-test::TestQuelle::Eintrag biene() {
-    return {aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i,ih"};
-}
-test::TestQuelle::Eintrag kind() {
-    return {aufgabe(12, "Kind", 2, 1, 2, "Das @ lacht."), "ie,i"};
-}
+const test::TestQuelle::Eintrag biene{aufgabe(11, "Biene", 2, 2, 1, "Die @ summt."), "ie,i,ih"};
+const test::TestQuelle::Eintrag kind{aufgabe(12, "Kind", 2, 1, 2, "Das @ lacht."), "ie,i"};
 
 } // namespace
 
 TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
-    starte({"Anna Sommer", "Tim"}, {biene(), kind()}, {13, 4});
+    starte({"Anna Sommer", "Tim"}, {biene, kind}, {13, 4});
     EXPECT_EQ(sicht(), "Anna Sommer | B    ne | F3 |  | G | los.WAV");
     EXPECT_EQ(anzeige.satz, "Die B__ne summt.");
     EXPECT_EQ(anzeige.liste, QStringList({"i", "ie", "ih"}));
     EXPECT_EQ(ablauf.zeitMarke, 3601);
-    EXPECT_EQ(anzeige.karten[1].name, "Tim");
-    EXPECT_EQ(anzeige.karten[2].bild, 4);
     EXPECT_EQ(anzeige.karten[2].felder[0], (Farbe{223, 223, 222}));
 
     ablauf.waehleEintrag(index("ie"));
     ablauf.einsetzen();
     EXPECT_EQ(ablauf.karte[0][13], kMarkiert);
     EXPECT_EQ(daten.punkte[0][0], 2 * (1 + 3));
-    EXPECT_EQ(daten.aktSpieler, 1);
     EXPECT_EQ(sicht(), "Tim | K    nd | K1 | 000000 | G | ja.WAV") << "Tim's points now";
-    EXPECT_EQ(anzeige.karten[1].name, "Anna Sommer");
     EXPECT_EQ(anzeige.karten[1].felder[12], (Farbe{255, 153, 51}))
         << "Anna's won field, strong colour";
     EXPECT_TRUE(anzeige.meldungen.isEmpty());
@@ -55,7 +47,7 @@ TEST_F(SpielAblaufTest, RightAnswerMarksScoresAndPassesTheTurn) {
 }
 
 TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
-    starte({"Anna Sommer", "Tim"}, {biene(), kind()}, {13});
+    starte({"Anna Sommer", "Tim"}, {biene, kind}, {13});
     daten.punkte[0][0] = 5;
     ablauf.waehleEintrag(index("ih"));
     ablauf.einsetzen();
@@ -63,17 +55,16 @@ TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
     EXPECT_EQ(anzeige.meldungen, QStringList({"Fehler: Anna, das stimmt leider nicht!\r"
                                               "Sieh dir doch mal den Lösungs-\rtipp an."}));
     EXPECT_EQ(sicht(), "Anna Sommer | B    ne | F3 | 000000 | r | nein.WAV");
-    EXPECT_EQ(daten.aktSpieler, 0);
     EXPECT_EQ(quelle.gezogen, 1);
-    daten.punkte[0][0] = 20;
+    daten.punkte[0] = {20, 4};
     ablauf.checkBstWahl(index("i"));
     EXPECT_EQ(daten.punkte[0][0], 12);
-    EXPECT_EQ(anzeige.punkte, "000012");
+    EXPECT_EQ(anzeige.punkte + anzeige.zafkus, "000012004");
     EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray("11= Bihne\r\n11= Bine\r\n"));
 }
 
 TEST_F(SpielAblaufTest, WrongAnswerCostsTheAnswererEvenWhenTheTurnPassesMeanwhile) {
-    starte({"Anna", "Tim"}, {biene(), kind()}, {13, 4});
+    starte({"Anna", "Tim"}, {biene, kind}, {13, 4});
     daten.punkte[0][0] = 20;
     daten.punkte[1][0] = 30;
     // The guess time runs out while the "Fehler" message is open.
@@ -92,7 +83,6 @@ TEST_F(SpielAblaufTest, JudgingIsCaseSensitive) {
     starte({"Anna"}, {{aufgabe(3, "Vater", 1, 1), "V,v"}, {aufgabe(4, "Vogel", 1, 1), "V,v"}});
     ablauf.checkBstWahl(index("v"));
     EXPECT_EQ(anzeige.meldungen.size(), 1) << "v differs from V only in case: wrong";
-    EXPECT_EQ(ablauf.karte[0][ablauf.aktFeld], 0);
     ablauf.checkBstWahl(index("V"));
     EXPECT_EQ(daten.punkte[0][0], 2 * (1 + 2));
 }
@@ -107,18 +97,8 @@ TEST_F(SpielAblaufTest, EmptyChoiceListJudgesNothing) {
     EXPECT_EQ(host.readBytes("User/anna.tmp"), QByteArray()) << "no protocol line";
 }
 
-TEST_F(SpielAblaufTest, ScoreShowsSixPointDigitsAndThreeZafkuDigits) {
-    starte({"Anna"}, {biene()});
-    daten.punkte[0] = {123, 4};
-    ablauf.zeigePunkte();
-    EXPECT_EQ(anzeige.punkte + anzeige.zafkus, "000123004");
-    daten.punkte[0] = {1234567, 1000};
-    ablauf.zeigePunkte();
-    EXPECT_EQ(anzeige.punkte + anzeige.zafkus, "123456100");
-}
-
 TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
-    starte({"Veze Vuvu", "Tim"}, {biene(), kind()}, {25, 1});
+    starte({"Veze Vuvu", "Tim"}, {biene, kind}, {25, 1});
     for (int f : {1, 7, 13, 19})
         ablauf.karte[0][f] = kMarkiert;
     ablauf.karte[1][3] = kMarkiert;
@@ -150,9 +130,8 @@ TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
 TEST_F(SpielAblaufTest, TurnOrderAndSlotRotationForOneToFourPlayers) {
     const QStringList alle = {"A", "B", "C", "D"};
     for (int n = 1; n <= 4; ++n) {
-        SitzungsDaten frisch;
-        daten = frisch;
-        starte(alle.mid(0, n), {biene()});
+        daten = SitzungsDaten{};
+        starte(alle.mid(0, n), {biene});
         QStringList reihe;
         for (int zug = 0; zug < 5; ++zug) {
             ablauf.naechsterSpieler();
@@ -193,7 +172,7 @@ TEST_F(SpielAblaufTest, TypeAheadSelectsWholeSpellings) {
 }
 
 TEST_F(SpielAblaufTest, NewGameAsksAndOnlyNeinKeepsTheGame) {
-    starte({"A", "B"}, {biene(), kind(), biene()});
+    starte({"A", "B"}, {biene, kind, biene});
     daten.punkte[1] = {40, 1};
     ablauf.karte[1][4] = kMarkiert;
     anzeige.antworten = {"nein"};

@@ -35,13 +35,9 @@ struct SpielAufbau {
     std::string sicht() const {
         const QString lampe =
             QString(lampen.rot ? "r" : "") + (lampen.gelb ? "g" : "") + (lampen.gruen ? "G" : "");
-        return QStringList{anzeige.karten[0].name,
-                           anzeige.wortZeile,
-                           anzeige.feldKennung,
-                           anzeige.punkte,
-                           lampe,
-                           gespielt()}
-            .join(" | ")
+        return QString("%1 | %2 | %3 | %4 | %5 | %6")
+            .arg(anzeige.karten[0].name, anzeige.wortZeile, anzeige.feldKennung, anzeige.punkte,
+                 lampe, gespielt())
             .toStdString();
     }
     int index(const QString& eintrag) const {

@@ -94,13 +94,8 @@ TEST(AuswahlListe, OwnPairThenRelatedSpellings) {
         {"LIE_", {{"ie", "i"}, {"ie", ""}, {"ie", "ih"}}, "Biene", 2, 0, false, "ie,i,ih"},
     };
     for (const auto& f : faelle) {
-        Kategorie k;
-        k.kmpKennung = f.kennung;
-        k.schreibPaare = f.paare;
-        Aufgabe a;
-        a.aktWort = f.wort;
-        a.aktVonPos = f.vonPos;
-        a.aktPaarNr = f.paarNr;
+        const Kategorie k{f.kennung, {}, {}, {}, {}, {}, f.paare};
+        const Aufgabe a{0, f.wort, f.vonPos, 0, {}, {}, {}, 0, f.paarNr};
         EXPECT_EQ(buildAuswahlListe(k, a, f.liste2), f.erwartet) << f.wort << " " << f.liste2;
     }
     for (const char* gross : {"Apfel", "Zahl", "Öl", "Übung", "Ärger"})
