@@ -195,6 +195,7 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
         {anna + "//tr[td[@class='geschrieben']='Bine']/td[@class='anzahl']", "2 ×"},
         {anna + "//span[@class='unbrauchbar-anzahl']", "2"},
         {"contains(" + anna + "//ul[@class='unbrauchbar'], '30999 fehlt')", "true"},
+        {"contains(" + anna + "//ul[@class='unbrauchbar'], 'kaputt')", "true"},
         {"contains(//section[@id='kind-lea03'], 'UTF-8')", "true"},
         {"//ol[@class='zuerst']/li/a", "Anna Sommer | ole05 | tim02"},
         // Self-contained: nothing is fetched from elsewhere.

@@ -92,6 +92,17 @@ TEST_F(ZeitTest, FifteenMinutesEndAfter181TicksFiveSecondsApart) {
     EXPECT_TRUE(ablauf.spielZeitAbgelaufen());
 }
 
+// The time bar shrinks from the top; a step past what is left leaves it empty.
+TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
+    const int faelle[][3] = {{4605, 15, 4590}, {300, 301, 0}, {300, -50, 300}}; // height, step, new
+    for (const auto& [hoehe, d, neu] : faelle) {
+        RestZeitStand s{4935 - hoehe, hoehe};
+        s.schrumpfe(d);
+        EXPECT_EQ(s.hoehe, neu) << hoehe << " - " << d;
+        EXPECT_EQ(s.oben + s.hoehe, 4935) << "the bottom edge stays";
+    }
+}
+
 TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
     TempHost host;
     host.writeHostFile("Vokra.ini", {"[Sound]", "ProgrammEnde=tschuess"});
