@@ -89,20 +89,41 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
 
     auto* rahmen = new QGroupBox(QStringLiteral("Zafku"), this);
     rahmen->setGeometry(tw(90, 720, 3195, 2535));
-    etikett(rahmen, QStringLiteral("Version:"), tw(120, 420, 750, 285), true);
-    relLbl = etikett(rahmen, QStringLiteral("4.x.x"), tw(1050, 420, 330, 195), false);
+    const struct {
+        const char* titel;
+        int oben;
+    } titel[] = {{"Version:", 420},
+                 {"Copyright:", 720},
+                 {"Autor:", 1020},
+                 {"Anschrift:", 1320},
+                 {"Internet:", 2100}};
+    int rechts = 0;
+    int luecke = 0;
+    for (const auto& t : titel) {
+        const QLabel* label =
+            etikett(rahmen, QString::fromUtf8(t.titel), tw(120, t.oben, 840, 285), true);
+        rechts =
+            std::max(rechts, label->x() + label->fontMetrics().horizontalAdvance(label->text()));
+        luecke = label->fontMetrics().horizontalAdvance(QStringLiteral("  "));
+    }
+    // The bold captions run wider here than designed: the values keep two blanks away
+    // from the longest of them.
+    const int spalte = std::max(twips(1050), rechts + luecke);
+    const auto wert = [&](const QString& text, int oben, int breite, int hoehe) {
+        const int rest = rahmen->width() - spalte - twips(60);
+        return etikett(rahmen, text,
+                       QRect(spalte, twips(oben), std::min(twips(breite), rest), twips(hoehe)),
+                       false);
+    };
+    relLbl = wert(QStringLiteral("4.x.x"), 420, 330, 195);
     relLbl->setText(versionsText());
     relLbl->adjustSize();
-    etikett(rahmen, QStringLiteral("Copyright:"), tw(120, 720, 840, 285), true);
-    etikett(rahmen, QStringLiteral("© 2026 Morvik"), tw(1050, 720, 1995, 300), false);
-    etikett(rahmen, QStringLiteral("Autor:"), tw(120, 1020, 750, 285), true);
-    etikett(rahmen, QStringLiteral("Jonas Morvik"), tw(1050, 1020, 1680, 285), false);
-    etikett(rahmen, QStringLiteral("Anschrift:"), tw(120, 1320, 840, 285), true);
-    etikett(rahmen, QStringLiteral("Morvik Lernspiele"), tw(1050, 1320, 1875, 255), false);
-    etikett(rahmen, QStringLiteral("Am Schulweg 4"), tw(1050, 1560, 1485, 255), false);
-    etikett(rahmen, QStringLiteral("12345 Lesestadt"), tw(1050, 1800, 1485, 255), false);
-    etikett(rahmen, QStringLiteral("Internet:"), tw(120, 2100, 840, 285), true);
-    etikett(rahmen, QStringLiteral("www.morvik.example"), tw(1050, 2100, 1755, 255), false);
+    wert(QStringLiteral("© 2026 Morvik"), 720, 1995, 300);
+    wert(QStringLiteral("Jonas Morvik"), 1020, 1680, 285);
+    wert(QStringLiteral("Morvik Lernspiele"), 1320, 1875, 255);
+    wert(QStringLiteral("Am Schulweg 4"), 1560, 1485, 255);
+    wert(QStringLiteral("12345 Lesestadt"), 1800, 1485, 255);
+    wert(QStringLiteral("www.morvik.example"), 2100, 1755, 255);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setGeometry(tw(1050, 3330, 1245, 405));

@@ -171,7 +171,6 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     bool frageEnde();
     void zeigeHilfe(long thema);
     void zeigeKategorieHilfe();
-    void nochNichtDa(const QString& was);
     void zeigeEinstellungen();
 
     MainFrmDienste d_;

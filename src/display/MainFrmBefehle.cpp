@@ -103,11 +103,6 @@ void MainFrm::setzeMenues(bool freigabe) {
         menue.at(QString::fromUtf8(name))->setEnabled(freigabe);
 }
 
-void MainFrm::nochNichtDa(const QString& was) {
-    zeigeMeldung(was + QStringLiteral(" kommt in einer\rspäteren Version von Zafku."),
-                 QStringLiteral("&OK"), QString(), QStringLiteral("Zafku"));
-}
-
 void MainFrm::zeigeEinstellungen() {
     if (!einstellFrm_)
         einstellFrm_ =
@@ -162,8 +157,16 @@ bool MainFrm::eventFilter(QObject* ziel, QEvent* ereignis) {
         zeigeHilfe(kHilfeThema);
         return true;
     }
-    if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    // Alt reaches the menus and the buttons' mnemonics.
+    if (taste->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
         return false;
+    // Ctrl + letter types a control character, never the letter: the notice shows.
+    if (taste->modifiers() & Qt::ControlModifier) {
+        if (taste->key() < Qt::Key_A || taste->key() > Qt::Key_Z)
+            return false;
+        sicher([&] { ablauf_.taste(QChar(taste->key() - Qt::Key_A + 1)); });
+        return true;
+    }
     const QString text = taste->text();
     // Enter presses the default button; Tab, Esc and keys without a character pass.
     if (text.isEmpty() || text[0] == u'\r' || text[0] == u'\n' || text[0] == u'\t' ||

@@ -234,10 +234,8 @@ bool SpielAblauf::compZugTick() {
 void SpielAblauf::nachEinstellungen(int altGegenComputer) {
     if (daten_.gegenComputer == altGegenComputer)
         return;
-    // The computer joins with an empty card, whatever it held when it left.
-    if (daten_.gegenComputer == 1 && daten_.nSpieler >= 1 && daten_.nSpieler <= kMaxKarten)
-        karte[daten_.nSpieler - 1] = {};
-    initKartenAnzeige();
+    // A computer that leaves keeps its card: its slot stays as last drawn, and when it joins
+    // again its old marks are back and still hold their fields.
     daten_.aktSpieler = SitzungsDaten::maxZeilen;
     naechsterSpieler();
 }

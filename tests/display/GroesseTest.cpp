@@ -6,8 +6,6 @@
 #include "dialogs/Twips.h"
 #include "display/CompZugFrm.h"
 #include "display/InfoFrm.h"
-#include "highscore/MeisterFrm.h"
-#include "highscore/MeisterListe.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -56,10 +54,8 @@ TEST(Groesse, TextsFitInEveryWindow) {
     LoesTippFrm tipp;
     tipp.setzeTipp("Sprichst du das i lang, schreibst du meistens ie.");
     InfoFrm info(nullptr, {});
-    MeisterListe liste(oeffneMeisterSpeicher(spiel.host.path(), spiel.host.file("User")));
-    MeisterFrm meister(liste);
-    QWidget* fenster[] = {&spiel.fenster,           &spiel.mld, &spiel.info, &ende, &tipp, &info,
-                          spiel.fenster.compZugFrm, &meister};
+    QWidget* fenster[] = {&spiel.fenster,           &spiel.mld,    &spiel.info, &ende, &tipp, &info,
+                          spiel.fenster.compZugFrm, &spiel.meister};
     for (QWidget* w : fenster)
         EXPECT_EQ(maengel(w), QStringList()) << w->metaObject()->className();
 
@@ -93,5 +89,22 @@ TEST(GroessenTasten, StepWithinTheScreenAndAreRemembered) {
     EXPECT_EQ(gewaehlteGroesse(), 0) << "the game picks the size again";
     EXPECT_GT(massstab(), 1) << "on this screen a larger window fits";
     EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
+    wechsleMassstab(1);
+}
+
+TEST(Groesse, AboutBoxShowsTheVersionAndAGapAfterCopyrightAtEverySize) {
+    InfoFrm info(nullptr, {});
+    EXPECT_TRUE(QRegularExpression("^4\\.\\d+\\.\\d+$").match(info.relLbl->text()).hasMatch());
+    QMap<QString, const QLabel*> label;
+    for (const QLabel* l : info.findChildren<QLabel*>())
+        label[l->text()] = l;
+    const QLabel* titel = label["Copyright:"];
+    for (double stufe : groessenStufen()) {
+        wechsleMassstab(stufe);
+        const QFontMetrics mass = titel->fontMetrics();
+        EXPECT_GE(label["© 2026 Morvik"]->x() - titel->x() - mass.horizontalAdvance(titel->text()),
+                  mass.horizontalAdvance(u' '))
+            << "at " << stufe;
+    }
     wechsleMassstab(1);
 }

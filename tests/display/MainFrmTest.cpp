@@ -54,6 +54,7 @@ TEST_F(MainFrmTest, ShowsTheTaskWithTheGapMarkOverTheGap) {
     EXPECT_EQ(fenster.spNameLbl->text(), "Anna");
     EXPECT_EQ(fenster.spFldFrame[1]->title(), "Tim");
     EXPECT_EQ(info.datInfLbl[0]->text(), "42");
+    EXPECT_EQ(fenster.uebTitelLabel->text(), "Langes i wird ie geschrieben");
 }
 
 TEST_F(MainFrmTest, TypingSelectsAndEnterInserts) {
@@ -63,28 +64,46 @@ TEST_F(MainFrmTest, TypingSelectsAndEnterInserts) {
     QTest::keyClick(fenster.wLueckGrLst, Qt::Key_S);
     EXPECT_EQ(fenster.wLueckGrLst->selectedItems().value(0)->text(), "ss");
     EXPECT_EQ(fenster.focusWidget(), fenster.einsetzenBtn);
+    quelle.folge = {{test::aufgabe(7, "Kind", 2, 1), "ie,i"}};
     QTest::keyClick(fenster.einsetzenBtn, Qt::Key_Return);
     EXPECT_EQ(daten.punkte[0][0], 2 * (1 + 3));
-    EXPECT_EQ(daten.aktSpieler, 1);
-    EXPECT_EQ(fenster.lueckWortLbl->text(), "B    ne");
+    EXPECT_EQ(fenster.lueckWortLbl->text(), "K    nd");
     EXPECT_EQ(fenster.punkZiff[0]->text(), "0");
+    // Tim clicks the first spelling, "i", and inserts it.
+    const QListWidget* liste = fenster.wLueckGrLst;
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualItemRect(liste->item(0)).center());
+    fenster.einsetzenBtn->click();
+    EXPECT_EQ(daten.punkte[1][0], 2 * (1 + 2));
 }
 
-// A digit brings a notice, Tab and Esc pass silently, and closing asks first.
+TEST_F(MainFrmTest, TipInfoAndHighScoreListShowTheGameAsItStands) {
+    daten.punkte[1][0] = 120;
+    ModalBeantworter beantworter;
+    fenster.loesTippBtn->click();
+    fenster.menue.at("mnuDateiInfo")->trigger();
+    fenster.menue.at("mnuDateiMeisterliste")->trigger();
+    EXPECT_EQ(beantworter.titel, QStringList({"Lösungstipp", " Datei-Info", "Meisterliste"}));
+    EXPECT_EQ(fenster.findChild<QLabel*>("KatKurzHilfeLbl")->text(), "Lang: ie, kurz: i.");
+    EXPECT_EQ(info.spPunkte[1]->text(), "120");
+}
+
+// A digit and Ctrl + letter bring a notice, Tab and Esc pass silently, and closing asks first.
 TEST_F(MainFrmTest, NoKeyAndNoDeclinedCloseEndsTheGame) {
     fenster.show();
     ModalBeantworter beantworter;
     QTest::keyClick(fenster.wLueckGrLst, Qt::Key_1, Qt::NoModifier);
+    QTest::keyClick(fenster.wLueckGrLst, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(fenster.wLueckGrLst, Qt::Key_Tab);
     QTest::keyClick(fenster.wLueckGrLst, Qt::Key_Escape);
-    EXPECT_EQ(beantworter.titel, QStringList({"Zafku"}));
+    EXPECT_EQ(beantworter.titel, QStringList({"Zafku", "Zafku"}));
     EXPECT_TRUE(fenster.isVisible()) << "Esc does not close the game";
     beantworter.eigene = [](QWidget* w) {
         w->findChild<QPushButton*>("neinBtn")->click();
         return true;
     };
     fenster.close();
-    EXPECT_EQ(beantworter.titel.size(), 2);
+    EXPECT_EQ(beantworter.titel.size(), 3);
     EXPECT_TRUE(fenster.isVisible());
 }
 

@@ -5,6 +5,8 @@
 #include "display/MainFrm.h"
 #include "game/Fakes.h"
 #include "glob/SitzungsDaten.h"
+#include "highscore/MeisterFrm.h"
+#include "highscore/MeisterListe.h"
 #include "sound/SoundMod.h"
 #include "support/FesteUhr.h"
 #include "support/TempHost.h"
@@ -15,13 +17,15 @@
 struct TestSpiel {
     TestSpiel(zafku::HelpViewer& hilfe, zafku::AudioOutput& audio, const zafku::Clock& uhr,
               const QStringList& ini = {"[Zafku]", "TonEinschalten=0"})
-        : sound(daten, audio), fenster({daten, quelle, sound, zufall, uhr, hilfe, mld, info}) {
+        : sound(daten, audio),
+          fenster({daten, quelle, sound, zufall, uhr, hilfe, mld, info, &meister}) {
         host.writeHostFile("Vokra.ini", ini);
         daten.appPfad = host.path();
         daten.hilfeDatei = host.file("Zafku.chm");
         daten.nSpieler = 2;
         daten.spielerName = {"Anna", "Tim"};
         daten.spielerDatei = {"anna", "tim"};
+        daten.katTitel = "Langes i wird ie geschrieben";
         quelle.folge = {{zafku::test::aufgabe(5, "Fluss", 4, 2, 1, "Der @ ist breit."), "ss,s,ß"},
                         {zafku::test::aufgabe(6, "Biene", 2, 2), "ie,i"}};
     }
@@ -33,6 +37,8 @@ struct TestSpiel {
     zafku::test::SkriptZufall zufall;
     zafku::MldFenster mld;
     zafku::DateiInfoFrm info;
+    zafku::MeisterListe liste{zafku::oeffneMeisterSpeicher(host.path(), host.file("User"))};
+    zafku::MeisterFrm meister{liste};
     zafku::MainFrm fenster;
 };
 

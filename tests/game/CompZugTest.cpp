@@ -120,18 +120,20 @@ TEST(CompZug, OnlySwitchingTheComputerRestartsTheTurnOrder) {
     s.ablauf.nachEinstellungen(0);
     EXPECT_EQ(s.daten.aktSpieler, 1) << "strength alone";
 
-    s.ablauf.karte[2][3] = kMarkiert; // left from an earlier game against the computer
+    // The computer left earlier holding field F1; its mark is back and still holds it.
+    s.ablauf.karte[2][3] = kMarkiert;
+    s.zufall.werte = {3};
     s.ablauf.einstellungen.gegenComp = true;
     uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
     s.ablauf.nachEinstellungen(0);
     EXPECT_EQ(s.daten.aktSpieler, 0);
     EXPECT_EQ(s.quelle.gezogen, gezogen) << "the task stays";
-    EXPECT_EQ(s.ablauf.karte[2][3], 0);
+    EXPECT_EQ(s.anzeige.karten[2].felder[2], (Farbe{204, 0, 204}));
+    EXPECT_EQ(s.anzeige.feldKennung, "K1") << "F1 is the computer's";
 
-    s.ablauf.karte[1][5] = kMarkiert;
     s.ablauf.einstellungen.gegenComp = false;
     uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
     s.ablauf.nachEinstellungen(1);
-    EXPECT_EQ(s.anzeige.karten[2].bild, 4) << "its slot is grey again";
-    EXPECT_EQ(s.ablauf.karte[1][5], kMarkiert) << "Tim keeps his card";
+    EXPECT_EQ(s.anzeige.karten[2].bild, 2) << "its slot keeps its last card";
+    EXPECT_EQ(s.anzeige.karten[2].name, "Computer");
 }

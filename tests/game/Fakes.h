@@ -40,7 +40,7 @@ class TestQuelle : public AufgabenQuelle {
     }
     const Aufgabe& aufgabe() const override { return aktuell; }
     int anzahlAufgaben() const override { return 42; }
-    QString tippText() const override { return QStringLiteral("Tipp"); }
+    QString tippText() const override { return QStringLiteral("Lang: ie, kurz: i."); }
 };
 
 // Aufgabe for a word with its spot, as the database module reads it.

@@ -201,18 +201,3 @@ TEST(WortCheck, FindsPlantedFaults) {
             << alle.toStdString();
     }
 }
-
-TEST(WortCheck, CountsBothListsPerCategory) {
-    QStringList zeilen;
-    for (const auto& t : pruefe(Material()).tabelle)
-        zeilen << QStringLiteral("%1 %2/%3").arg(t.code).arg(t.liste1).arg(t.liste2);
-    EXPECT_EQ(zeilen.join(' ').toStdString(), "LIE_ 2/2 LIKU 2/2 DASS 2/2");
-}
-
-TEST(WortCheck, LinkedPairsFormOneContrast) {
-    const QList<QSet<QString>> getrennt = gegensaetze({{"ck", "k"}, {"tz", "z"}, {"kk", "k"}});
-    ASSERT_EQ(getrennt.size(), 2);
-    EXPECT_EQ(getrennt[0], QSet<QString>({"ck", "k", "kk"}));
-    // A later pair that links two groups merges them.
-    EXPECT_EQ(gegensaetze({{"z", "tz"}, {"k", "ck"}, {"ck", "z"}}).size(), 1);
-}
