@@ -4,6 +4,7 @@
 #include "platform/SqliteDatabase.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <cstdio>
 
@@ -85,6 +86,38 @@ void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& 
     db.exec(QStringLiteral("COMMIT"));
     db.exec(QStringLiteral("CREATE INDEX LupenStellenRefNr ON LupenStellen(RefNr)"));
     db.exec(QStringLiteral("CREATE INDEX SemSyntRefNr ON SemSynt(RefNr)"));
+}
+
+QList<WortEintrag> leseDatenbank(const QStringList& kategorien, const QString& pfad) {
+    const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Unveraenderlich);
+    QList<WortEintrag> woerter;
+    QHash<int, qsizetype> index;
+    SqliteStatement wort = db.prepare(
+        QStringLiteral("SELECT RefNr, Wort, Kontext, KomplexInd FROM WortListe ORDER BY RefNr"));
+    while (wort.step()) {
+        WortEintrag w;
+        w.zeile = static_cast<int>(wort.int64(0));
+        w.wort = wort.value(1).toString();
+        w.kontext = wort.value(2).toString();
+        w.komplexInd = static_cast<int>(wort.int64(3));
+        w.datei = pfad;
+        index.insert(w.zeile, woerter.size());
+        woerter.append(w);
+    }
+    const auto jede = [&](const QString& sql, auto nimm) {
+        SqliteStatement s = db.prepare(sql);
+        while (s.step())
+            if (const auto i = index.find(static_cast<int>(s.int64(0))); i != index.end())
+                nimm(woerter[*i], s);
+    };
+    jede(QStringLiteral("SELECT RefNr, Vesk, vonPos FROM LupenStellen ORDER BY rowid"),
+         [&](WortEintrag& w, SqliteStatement& s) {
+             w.marken.append({kategorien.value(static_cast<int>(s.int64(1)) - 1),
+                              static_cast<int>(s.int64(2))});
+         });
+    jede(QStringLiteral("SELECT RefNr, SatzKontext FROM SemSynt"),
+         [](WortEintrag& w, SqliteStatement& s) { w.satz = s.value(1).toString(); });
+    return woerter;
 }
 
 QList<QuellFehler> baueDatenbank(const QStringList& kategorien, const QList<WortEintrag>& woerter,

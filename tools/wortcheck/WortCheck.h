@@ -10,6 +10,8 @@ namespace zafku::wortcheck {
 struct Optionen {
     QString wortliste = QStringLiteral("/usr/share/dict/ngerman");
     int mindestAufgaben = 20;
+    // Folder of the reviewed pairs and findings; empty: the host's woerter/.
+    QString befunde;
 };
 
 struct Zaehlung {
@@ -27,7 +29,7 @@ struct Ergebnis {
     QList<material::QuellFehler> fehler;
 };
 
-// Checks the word material of a host source folder (Vokra.tsp, kmp/, woerter/).
+// Checks the word material of a host source folder or of the folder the build lays out.
 Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen);
 
 // The task table, one category a line, then the balance of each category's choice sets.

@@ -15,14 +15,20 @@ int main(int argc, char** argv) {
         QStringLiteral("wortliste"), QStringLiteral("Deutsche Wortliste (ein Wort je Zeile)."),
         QStringLiteral("datei"), QStringLiteral("/usr/share/dict/ngerman"));
     parser.addOption(wortliste);
+    const QCommandLineOption befunde(
+        QStringLiteral("befunde"),
+        QStringLiteral("Ordner mit erlaubte_paare.txt und gepruefte_befunde.txt."),
+        QStringLiteral("ordner"));
+    parser.addOption(befunde);
     parser.addPositionalArgument(QStringLiteral("host"),
-                                 QStringLiteral("Quellordner, z. B. host/"));
+                                 QStringLiteral("Quellordner (host/) oder gebauter Host-Ordner"));
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
 
     zafku::wortcheck::Optionen optionen;
     optionen.wortliste = parser.value(wortliste);
+    optionen.befunde = parser.value(befunde);
     const auto ergebnis =
         zafku::wortcheck::pruefeMaterial(parser.positionalArguments()[0], optionen);
     std::fputs(zafku::wortcheck::tabellenText(ergebnis.tabelle).toUtf8().constData(), stdout);

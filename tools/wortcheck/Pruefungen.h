@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Material.h"
+#include "WortCheck.h"
+#include "Ziehungen.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace zafku {
+class RdbManager;
+}
+
+namespace zafku::wortcheck {
+
+class Wortschatz;
+
+// Each line of the word files: word list, sentence gaps, contexts, repeats, cases.
+void pruefeEintraege(Material& m, const Wortschatz& wortschatz, QList<QuellFehler>& fehler);
+
+// The sentences with their word put in must pass the spell checker.
+void pruefeSaetze(const Material& m, QList<QuellFehler>& fehler);
+
+// Some block that reads a marker's code must find one of its spellings at the spot.
+void pruefeMarken(const Material& m, QList<QuellFehler>& fehler);
+
+// One loaded task: its spot, its contrast, what its sentence shows and its wrong
+// fillings, which pruefeEchteWoerter looks up afterwards in one go.
+Ziehung pruefeFuellungen(const RdbManager& rdb, bool liste2, Material& m,
+                         const QList<QSet<QString>>& gruppen, bool gruppenGeprueft,
+                         QList<QuellFehler>& fehler);
+void pruefeEchteWoerter(const Material& m, const Wortschatz& wortschatz,
+                        QList<QuellFehler>& fehler);
+
+// Loads the category as the game does, then walks every task of both lists.
+void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, Material& m,
+                    const Optionen& optionen, Zaehlung& z, QList<QuellFehler>& fehler);
+
+// Tips and help pages (in hilfeDir, named by help number) against the tasks.
+void pruefeTexte(Material& m, const QString& hilfeDir, QList<QuellFehler>& fehler);
+
+QString prozent(double anteil);
+
+} // namespace zafku::wortcheck
