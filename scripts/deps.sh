@@ -7,7 +7,7 @@ packages=(
     libsqlite3-dev sqlite3 libpq-dev postgresql
     libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
     fonts-liberation2
-    wngerman hunspell hunspell-de-de
+    wngerman hunspell hunspell-de-de libespeak-ng-dev espeak-ng-data
     xvfb xdotool imagemagick sox
     pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev llvm

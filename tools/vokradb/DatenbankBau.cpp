@@ -54,11 +54,14 @@ void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& 
     db.exec(QStringLiteral("CREATE TABLE LupenStellen(RefNr INTEGER, Vesk INTEGER, "
                            "vonPos INTEGER)"));
     db.exec(QStringLiteral("CREATE TABLE SemSynt(RefNr INTEGER, SatzKontext TEXT)"));
+    // Our own table: the game reads only its three, read-aloud may use this one.
+    db.exec(QStringLiteral("CREATE TABLE Aussprache(RefNr INTEGER, Lautschrift TEXT)"));
     db.exec(QStringLiteral("BEGIN"));
     SqliteStatement wort =
         db.prepare(QStringLiteral("INSERT INTO WortListe VALUES(?1,?2,?3,?4,?5)"));
     SqliteStatement lupe = db.prepare(QStringLiteral("INSERT INTO LupenStellen VALUES(?1,?2,?3)"));
     SqliteStatement satz = db.prepare(QStringLiteral("INSERT INTO SemSynt VALUES(?1,?2)"));
+    SqliteStatement laut = db.prepare(QStringLiteral("INSERT INTO Aussprache VALUES(?1,?2)"));
     for (int i = 0; i < woerter.size(); ++i) {
         const WortEintrag& w = woerter[i];
         const int refNr = i % refNrZyklus + 1;
@@ -75,6 +78,12 @@ void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& 
             lupe.bind(2, kategorien.indexOf(m.code) + 1);
             lupe.bind(3, m.vonPos);
             lupe.step();
+        }
+        if (!w.aussprache.isEmpty()) {
+            laut.reset();
+            laut.bind(1, refNr);
+            laut.bind(2, w.aussprache);
+            laut.step();
         }
         if (w.satz.isEmpty())
             continue;
@@ -117,6 +126,12 @@ QList<WortEintrag> leseDatenbank(const QStringList& kategorien, const QString& p
          });
     jede(QStringLiteral("SELECT RefNr, SatzKontext FROM SemSynt"),
          [](WortEintrag& w, SqliteStatement& s) { w.satz = s.value(1).toString(); });
+    // Older databases lack the pronunciation table.
+    SqliteStatement hat =
+        db.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'Aussprache'"));
+    if (hat.step())
+        jede(QStringLiteral("SELECT RefNr, Lautschrift FROM Aussprache"),
+             [](WortEintrag& w, SqliteStatement& s) { w.aussprache = s.value(1).toString(); });
     return woerter;
 }
 

@@ -40,6 +40,10 @@ void pruefeAufgaben(RdbManager& rdb, const QString& code, const Uebung& u, Mater
 // Tips and help pages (in hilfeDir, named by help number) against the tasks.
 void pruefeTexte(Material& m, const QString& hilfeDir, QList<QuellFehler>& fehler);
 
+// espeak-ng must speak each task's vowel as its spelling rule says; `vorher` counts the
+// tasks where its own reading contradicts, before the written pronunciations.
+void pruefeAussprache(Material& m, int& vorher, QList<QuellFehler>& fehler);
+
 QString prozent(double anteil);
 
 } // namespace zafku::wortcheck

@@ -120,6 +120,7 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
         e.tabelle.append(z);
     }
     pruefeEchteWoerter(m, *wortschatz, e.fehler);
+    pruefeAussprache(m, e.ausspracheVorher, e.fehler);
     pruefeTexte(m, quelle.hilfeDir, e.fehler);
     // A reason for a finding that no longer occurs would excuse the next one unseen.
     for (auto it = m.geprueft.begin(); it != m.geprueft.end(); ++it)

@@ -27,6 +27,8 @@ struct Zaehlung {
 struct Ergebnis {
     QList<Zaehlung> tabelle;
     QList<material::QuellFehler> fehler;
+    // Tasks whose vowel espeak-ng's own reading gets wrong, written pronunciations aside.
+    int ausspracheVorher = 0;
 };
 
 // Checks the word material of a host source folder or of the folder the build lays out.

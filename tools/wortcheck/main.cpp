@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
     std::fputs(zafku::wortcheck::tabellenText(ergebnis.tabelle).toUtf8().constData(), stdout);
     for (const auto& f : ergebnis.fehler)
         std::fputs((f.toString() + u'\n').toUtf8().constData(), stdout);
+    std::fprintf(stdout, "Aussprache: espeak-ng widerspricht von sich aus bei %d Aufgaben\n",
+                 ergebnis.ausspracheVorher);
     std::fprintf(stdout, "%lld Fehler\n", static_cast<long long>(ergebnis.fehler.size()));
     return ergebnis.fehler.isEmpty() ? 0 : 1;
 }
