@@ -44,6 +44,27 @@ void pruefeTexte(Material& m, const QString& hilfeDir, QList<QuellFehler>& fehle
 // tasks where its own reading contradicts, before the written pronunciations.
 void pruefeAussprache(Material& m, int& vorher, QList<QuellFehler>& fehler);
 
+// A noun's article must fit the article or verb its sentence puts with it.
+void pruefeArtikel(Material& m, QList<QuellFehler>& fehler);
+
+// True when `anderes` shares the stem of `aufgabe` up to just past the spot at vonPos
+// (1-based), umlauts, lengthening and doubled letters aside.
+bool verwandt(const QString& aufgabe, int vonPos, const QString& anderes);
+
+// No sentence may show a relative of its task word: it gives the spelling away or
+// misleads (Schlüssel beside schließe).
+void pruefeVerwandte(Material& m, QList<QuellFehler>& fehler);
+
+// What a text claims with "statt … immer", "nie" and "nach l, n und r nur …" must hold for
+// the tasks of the material and of its exercise.
+struct Absatz;
+void pruefeBehauptungen(Material& m, const QString& datei, const QList<Absatz>& absaetze,
+                        const QString& code, QList<QuellFehler>& fehler);
+
+// Task words must come from the basic vocabulary in befundeDir/grundwortschatz.lst or be
+// built from it; a reviewer may let a known word pass.
+void pruefeSeltenheit(Material& m, const QString& befundeDir, QList<QuellFehler>& fehler);
+
 QString prozent(double anteil);
 
 } // namespace zafku::wortcheck

@@ -17,6 +17,7 @@ namespace {
 // hold for the exercise's tasks.
 void pruefeTexte(Material& m, const QString& datei, const QList<Absatz>& absaetze,
                  const QString& code, QList<QuellFehler>& fehler) {
+    pruefeBehauptungen(m, datei, absaetze, code, fehler);
     const QSet<QString>& aufgaben = m.aufgabenWoerter[code];
     for (const Aussage& a : aussagen(absaetze)) {
         const auto melde = [&](const QString& schluessel, const QString& text) {

@@ -80,6 +80,7 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
     pruefeEintraege(m, *wortschatz, e.fehler);
     pruefeSaetze(m, e.fehler);
     pruefeMarken(m, e.fehler);
+    pruefeArtikel(m, e.fehler);
 
     // The host files the build makes, so that the game's own code counts the tasks.
     QTemporaryDir host;
@@ -121,6 +122,8 @@ Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen) {
     }
     pruefeEchteWoerter(m, *wortschatz, e.fehler);
     pruefeAussprache(m, e.ausspracheVorher, e.fehler);
+    pruefeVerwandte(m, e.fehler);
+    pruefeSeltenheit(m, quelle.befundeDir, e.fehler);
     pruefeTexte(m, quelle.hilfeDir, e.fehler);
     // A reason for a finding that no longer occurs would excuse the next one unseen.
     for (auto it = m.geprueft.begin(); it != m.geprueft.end(); ++it)
