@@ -55,8 +55,13 @@ void pruefeArtikel(Material& m, QList<QuellFehler>& fehler) {
             --i;
         const QString begleiter = i >= 0 ? worte[i] : QString();
         const QString moeglich = geschlechterVor(begleiter);
-        const bool mehrzahl =
-            luecke + 1 < worte.size() && mehrzahlVerben.contains(worte[luecke + 1]);
+        // Only where the noun opens the sentence is the verb after it its own ("In der @
+        // sind Kekse" speaks of the biscuits).
+        static const QStringList mitVerhaeltniswort = {"im",   "am",  "vom", "zum",
+                                                       "beim", "zur", "ins", "ans"};
+        const bool mehrzahl = i <= 0 && !mitVerhaeltniswort.contains(begleiter.toLower()) &&
+                              luecke + 1 < worte.size() &&
+                              mehrzahlVerben.contains(worte[luecke + 1]);
         QString grund;
         if (!moeglich.isEmpty() && !moeglich.contains(geschlecht.value(w.kontext)))
             grund = QStringLiteral("\"%1 @\"").arg(begleiter);

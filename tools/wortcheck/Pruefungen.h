@@ -61,8 +61,8 @@ struct Absatz;
 void pruefeBehauptungen(Material& m, const QString& datei, const QList<Absatz>& absaetze,
                         const QString& code, QList<QuellFehler>& fehler);
 
-// Task words must come from the basic vocabulary in befundeDir/grundwortschatz.lst or be
-// built from it; a reviewer may let a known word pass.
+// Task words must come from the basic vocabulary in befundeDir/grundwortschatz.lst or the
+// reviewed known words of bekannte_woerter.lst, or be built from them.
 void pruefeSeltenheit(Material& m, const QString& befundeDir, QList<QuellFehler>& fehler);
 
 QString prozent(double anteil);

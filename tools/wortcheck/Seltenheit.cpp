@@ -6,8 +6,12 @@
 namespace zafku::wortcheck {
 
 void pruefeSeltenheit(Material& m, const QString& befundeDir, QList<QuellFehler>& fehler) {
-    const QString pfad = QDir(befundeDir).filePath(QStringLiteral("grundwortschatz.lst"));
-    const Grundwortschatz gws(leseUtf8(pfad).value_or(QString()));
+    const QDir dir(befundeDir);
+    const QString pfad = dir.filePath(QStringLiteral("grundwortschatz.lst"));
+    // The core list and the reviewed words children know beyond it.
+    const Grundwortschatz gws(
+        leseUtf8(pfad).value_or(QString()) + u'\n' +
+        leseUtf8(dir.filePath(QStringLiteral("bekannte_woerter.lst"))).value_or(QString()));
     if (gws.leer()) {
         fehler.append({pfad, 0, QStringLiteral("Grundwortschatz fehlt")});
         return;
