@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev
     libsqlite3-dev libpq-dev
     fonts-liberation2
-    wngerman hunspell hunspell-de-de
+    wngerman hunspell hunspell-de-de libespeak-ng-dev espeak-ng-data
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(

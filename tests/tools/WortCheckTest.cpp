@@ -1,4 +1,6 @@
 #include "WortCheck.h"
+#include "Grundwortschatz.h"
+#include "Pruefungen.h"
 #include "Ziehungen.h"
 
 #include <QDir>
@@ -14,7 +16,7 @@ using namespace zafku::wortcheck;
 namespace {
 
 // A small but complete host source folder; each case plants one fault into it.
-struct Material {
+struct Beispiel {
     QStringList tsp = {"\">>> Gruppe\",\">>>1\"", "\"Langes i\",LIE_", "\"Kurzes i\",LIKU",
                        "\"das oder dass\",DASS"};
     QStringList kmp = {
@@ -38,8 +40,9 @@ struct Material {
     QStringList paare = {"# richtig | falsch | Begründung", "das | dass | Satz entscheidet",
                          "dass | das | Satz entscheidet"};
     QStringList geprueft = {"# Schlüssel | Begründung"};
-    QStringList wortliste = {"Biene", "Ziege", "Kind",   "Fisch", "das",
-                             "dass",  "wider", "wieder", "Eis",   "Lid"};
+    QStringList wortliste = {"Biene", "Ziege",  "Kind", "Fisch", "das",  "dass",
+                             "wider", "wieder", "Eis",  "Lid",   "Wicht"};
+    QStringList gws = {"Biene Ziege Kind Fisch das dass Lid Eis wieder"};
     QStringList hilfe = {
         "<body>", "<p>Stiel (Stil), wo ein anderes Wort ergibt, ist nicht als Aufgaben enthalten."};
 
@@ -55,6 +58,7 @@ struct Material {
         datei("woerter/g01_a.txt", woerter);
         datei("woerter/erlaubte_paare.txt", paare);
         datei("woerter/gepruefte_befunde.txt", geprueft);
+        datei("woerter/grundwortschatz.lst", gws);
         datei("ngerman", wortliste);
         datei("hilfe/Vesk/1001.html", hilfe);
         datei("hilfe/Vesk/1002.html", {});
@@ -62,7 +66,7 @@ struct Material {
     }
 };
 
-Ergebnis pruefe(const Material& m) {
+Ergebnis pruefe(const Beispiel& m) {
     QTemporaryDir dir;
     m.schreibe(dir.path());
     Optionen o;
@@ -80,29 +84,29 @@ QString alleFehler(const Ergebnis& e) {
 
 const char* const wieder = "wieder | Wiewort | 2 | Ich komme @. | LIE_:2";
 
-using Pflanze = std::function<void(Material&)>;
+using Pflanze = std::function<void(Beispiel&)>;
 
-Pflanze ersetze(QStringList Material::*liste, int zeile, const char* alt, const char* neu) {
-    return [=](Material& m) { (m.*liste)[zeile].replace(alt, neu); };
+Pflanze ersetze(QStringList Beispiel::*liste, int zeile, const char* alt, const char* neu) {
+    return [=](Beispiel& m) { (m.*liste)[zeile].replace(alt, neu); };
 }
 
-Pflanze dazu(QStringList Material::*liste, const char* zeile) {
-    return [=](Material& m) { (m.*liste).append(zeile); };
+Pflanze dazu(QStringList Beispiel::*liste, const char* zeile) {
+    return [=](Beispiel& m) { (m.*liste).append(zeile); };
 }
 
 Pflanze alles(QList<Pflanze> schritte) {
-    return [=](Material& m) {
+    return [=](Beispiel& m) {
         for (const Pflanze& p : schritte)
             p(m);
     };
 }
 
-const auto wortliste = &Material::wortliste;
-const auto kmp = &Material::kmp;
-const auto woerter = &Material::woerter;
-const auto paare = &Material::paare;
-const auto geprueft = &Material::geprueft;
-const auto hilfe = &Material::hilfe;
+const auto wortliste = &Beispiel::wortliste;
+const auto kmp = &Beispiel::kmp;
+const auto woerter = &Beispiel::woerter;
+const auto paare = &Beispiel::paare;
+const auto geprueft = &Beispiel::geprueft;
+const auto hilfe = &Beispiel::hilfe;
 
 struct Fall {
     const char* name;
@@ -115,7 +119,7 @@ struct Fall {
 
 TEST(WortCheck, FindsPlantedFaults) {
     const Fall faelle[] = {
-        {"clean material", [](Material&) {}, ""},
+        {"clean material", [](Beispiel&) {}, ""},
         {"word not in the list", dazu(woerter, "Tiger | der | 1 | Der @ schläft. | LIKU:2"),
          "\"Tiger\" steht nicht in der Wortliste"},
         {"misspelled sentence", ersetze(woerter, 0, "summt.", "summt lautt."), "lehnt \"lautt\""},
@@ -127,7 +131,7 @@ TEST(WortCheck, FindsPlantedFaults) {
          "Paare aus zwei Wörtern heißen ausgelassen, die Übung hat wieder/wider (Übung LIE_)",
          "falsche Füllung"},
         {"a filling that only changes the letter case is no other word",
-         [](Material& m) {
+         [](Beispiel& m) {
              m.tsp.append("\"Nomen\",GK1M");
              m.kmp.append("GK1M,\"instr(Schwerpunkte,';GK1M;')>0\",GK1M,\"0\",*1:*1,"
                           "\"B:b,Z:z,K:k,F:f\",\"Tipp\"");
@@ -136,9 +140,9 @@ TEST(WortCheck, FindsPlantedFaults) {
              m.wortliste.append("biene");
          },
          "die Auswahl B,b verrät die Antwort B", "ergibt das Wort"},
-        {"das and dass need their reviewed pair", [](Material& m) { m.paare.removeLast(); },
+        {"das and dass need their reviewed pair", [](Beispiel& m) { m.paare.removeLast(); },
          "ergibt das Wort \"das\" (Übung DASS)"},
-        {"too few tasks", [](Material& m) { m.woerter.removeAt(1); },
+        {"too few tasks", [](Beispiel& m) { m.woerter.removeAt(1); },
          "Übung LIE_ hat 3 Aufgaben statt mindestens 4"},
         {"duplicate word", dazu(woerter, "Biene | die | 2 | Die @ fliegt. | LIE_:2"),
          "\"Biene\" steht schon in"},
@@ -150,7 +154,7 @@ TEST(WortCheck, FindsPlantedFaults) {
          "unbekannter Code \"XXXX\""},
         {"small noun", dazu(woerter, "fisch | der | 1 | Der @ springt. | LIKU:2"),
          "Namenwort \"fisch\" ist klein geschrieben"},
-        {"category without block", [](Material& m) { m.kmp.removeAt(1); },
+        {"category without block", [](Beispiel& m) { m.kmp.removeAt(1); },
          "Kategorie LIKU hat keine Übung"},
         {"criterion rejected", ersetze(kmp, 0, "LIKE '%;LIE_;%'\",LIKU", "LIKE\",LIKU"),
          "g01.kmp:1: Übung LIE_ lädt im Spiel nicht: Das Suchkriterium »Schwerpunkte LIKE«"},
@@ -189,10 +193,24 @@ TEST(WortCheck, FindsPlantedFaults) {
         {"tip gives a diphthong as a long vowel",
          ersetze(kmp, 0, "\"Tipp\"", "\"Ist es lang, schreibst du ie: Biene, Eis.\""),
          "g01.kmp:1: \"Eis\" hat einen Zwielaut, keinen langen Selbstlaut (Übung LIE_)", "Biene"},
+        {"word outside the basic vocabulary",
+         dazu(woerter, "Wicht | der | 1 | Der @ lacht. | LIKU:2"),
+         "\"Wicht\" gehört nicht zum Grundwortschatz"},
+        {"article against the sentence's article", ersetze(woerter, 3, "Der @", "Die @"),
+         "Kontext \"der\" passt nicht zu \"Die @\""},
+        {"article against a plural verb", ersetze(woerter, 0, "Die @ summt.", "Viele @ sind da."),
+         "Kontext \"die\" passt nicht zu \"@ sind\""},
+        {"sentence shows a relative", ersetze(woerter, 2, "lacht.", "hat viele Kinder."),
+         "der Satz zeigt mit \"Kinder\" ein verwandtes Wort von \"Kind\""},
+        {"text forbids a spelling a task has", dazu(hilfe, "<p>Du schreibst statt i immer ie."),
+         "sagt: nie i, aber"},
+        {"tip names too few letters before the spelling",
+         ersetze(kmp, 0, "\"Tipp\"", "\"Nach l, n und r schreibst du nur ie.\""),
+         "nennt nur lnr, die Aufgabe \"Biene\" hat ie nach b"},
         {"block split over lines", ersetze(kmp, 0, ",\"Tipp\"", "\n\"Tipp\""), "6 Felder statt 7"},
     };
     for (const Fall& f : faelle) {
-        Material m;
+        Beispiel m;
         f.pflanze(m);
         const QString alle = alleFehler(pruefe(m));
         EXPECT_FALSE(f.nicht && alle.contains(QString::fromUtf8(f.nicht))) << f.name;
@@ -201,3 +219,28 @@ TEST(WortCheck, FindsPlantedFaults) {
             << alle.toStdString();
     }
 }
+
+
+TEST(WortCheck, WordsBuiltFromTheBasicVocabulary) {
+    const Grundwortschatz gws("# Kommentar\nHaus Platz spielen\nKanne gießen ver lieren");
+    const std::pair<const char*, bool> faelle[] = {
+        {"Haus", true},      {"Häuser", true},    {"Spielplatz", true}, {"spielt", true},
+        {"Gießkanne", true}, {"verlieren", true}, {"Kommentar", false}, {"Hase", false},
+        {"Platzhaus", true}, {"Plat", false},
+    };
+    for (const auto& [wort, ja] : faelle)
+        EXPECT_EQ(gws.enthaelt(QString::fromUtf8(wort)), ja) << wort;
+}
+
+TEST(WortCheck, RelativesShareTheStemPastTheSpot) {
+    const std::tuple<const char*, int, const char*, bool> faelle[] = {
+        {"Schlüssel", 6, "schließe", true}, {"Kuss", 3, "küssen", true},
+        {"Fahrrad", 2, "fährt", true},      {"Delfin", 1, "der", false},
+        {"Biene", 2, "Bild", false},        {"Schlüssel", 6, "schlafen", false},
+        {"Kuss", 3, "Kuh", false},
+    };
+    for (const auto& [wort, pos, anderes, ja] : faelle)
+        EXPECT_EQ(verwandt(QString::fromUtf8(wort), pos, QString::fromUtf8(anderes)), ja)
+            << wort << ' ' << anderes;
+}
+

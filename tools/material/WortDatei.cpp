@@ -38,17 +38,23 @@ QList<WortEintrag> parseWortDatei(const QString& text, const QString& datei,
             continue;
         const int nr = i + 1;
         QStringList felder = zeile.split(u'|');
-        if (felder.size() != 5) {
+        // The sixth field, the pronunciation, is optional.
+        if (felder.size() != 5 && felder.size() != 6) {
             fehler.append({datei, nr, QStringLiteral("%1 Felder statt 5").arg(felder.size())});
             continue;
         }
         for (QString& f : felder)
             f = f.trimmed();
-        WortEintrag e{felder[0], felder[1], 0, felder[3], {}, datei, nr};
+        WortEintrag e{felder[0], felder[1], 0, felder[3], {}, felder.value(5), datei, nr};
         bool ok = false;
         e.komplexInd = felder[2].toInt(&ok);
         if (e.wort.isEmpty())
             fehler.append({datei, nr, QStringLiteral("leeres Wort")});
+        else if (!e.aussprache.isEmpty() && (!e.aussprache.startsWith(QLatin1String("[[")) ||
+                                             !e.aussprache.endsWith(QLatin1String("]]"))))
+            fehler.append(
+                {datei, nr,
+                 QStringLiteral("Aussprache \"%1\" steht nicht in [[ ]]").arg(e.aussprache)});
         else if (!ok || e.komplexInd < 1 || e.komplexInd > 5)
             fehler.append(
                 {datei, nr,

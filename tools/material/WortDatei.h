@@ -17,6 +17,9 @@ struct WortEintrag {
     int komplexInd = 0;
     QString satz;
     QList<Marke> marken;
+    // How the word is spoken where the speech engine misreads it: phoneme input such as
+    // "[[b'e:r@n]]"; empty when its own reading is right.
+    QString aussprache;
     QString datei;
     int zeile = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/SqliteDatabase.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <cstdio>
 
@@ -53,11 +54,14 @@ void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& 
     db.exec(QStringLiteral("CREATE TABLE LupenStellen(RefNr INTEGER, Vesk INTEGER, "
                            "vonPos INTEGER)"));
     db.exec(QStringLiteral("CREATE TABLE SemSynt(RefNr INTEGER, SatzKontext TEXT)"));
+    // Our own table: the game reads only its three, read-aloud may use this one.
+    db.exec(QStringLiteral("CREATE TABLE Aussprache(RefNr INTEGER, Lautschrift TEXT)"));
     db.exec(QStringLiteral("BEGIN"));
     SqliteStatement wort =
         db.prepare(QStringLiteral("INSERT INTO WortListe VALUES(?1,?2,?3,?4,?5)"));
     SqliteStatement lupe = db.prepare(QStringLiteral("INSERT INTO LupenStellen VALUES(?1,?2,?3)"));
     SqliteStatement satz = db.prepare(QStringLiteral("INSERT INTO SemSynt VALUES(?1,?2)"));
+    SqliteStatement laut = db.prepare(QStringLiteral("INSERT INTO Aussprache VALUES(?1,?2)"));
     for (int i = 0; i < woerter.size(); ++i) {
         const WortEintrag& w = woerter[i];
         const int refNr = i % refNrZyklus + 1;
@@ -75,6 +79,12 @@ void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& 
             lupe.bind(3, m.vonPos);
             lupe.step();
         }
+        if (!w.aussprache.isEmpty()) {
+            laut.reset();
+            laut.bind(1, refNr);
+            laut.bind(2, w.aussprache);
+            laut.step();
+        }
         if (w.satz.isEmpty())
             continue;
         satz.reset();
@@ -85,6 +95,44 @@ void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& 
     db.exec(QStringLiteral("COMMIT"));
     db.exec(QStringLiteral("CREATE INDEX LupenStellenRefNr ON LupenStellen(RefNr)"));
     db.exec(QStringLiteral("CREATE INDEX SemSyntRefNr ON SemSynt(RefNr)"));
+}
+
+QList<WortEintrag> leseDatenbank(const QStringList& kategorien, const QString& pfad) {
+    const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Unveraenderlich);
+    QList<WortEintrag> woerter;
+    QHash<int, qsizetype> index;
+    SqliteStatement wort = db.prepare(
+        QStringLiteral("SELECT RefNr, Wort, Kontext, KomplexInd FROM WortListe ORDER BY RefNr"));
+    while (wort.step()) {
+        WortEintrag w;
+        w.zeile = static_cast<int>(wort.int64(0));
+        w.wort = wort.value(1).toString();
+        w.kontext = wort.value(2).toString();
+        w.komplexInd = static_cast<int>(wort.int64(3));
+        w.datei = pfad;
+        index.insert(w.zeile, woerter.size());
+        woerter.append(w);
+    }
+    const auto jede = [&](const QString& sql, auto nimm) {
+        SqliteStatement s = db.prepare(sql);
+        while (s.step())
+            if (const auto i = index.find(static_cast<int>(s.int64(0))); i != index.end())
+                nimm(woerter[*i], s);
+    };
+    jede(QStringLiteral("SELECT RefNr, Vesk, vonPos FROM LupenStellen ORDER BY rowid"),
+         [&](WortEintrag& w, SqliteStatement& s) {
+             w.marken.append({kategorien.value(static_cast<int>(s.int64(1)) - 1),
+                              static_cast<int>(s.int64(2))});
+         });
+    jede(QStringLiteral("SELECT RefNr, SatzKontext FROM SemSynt"),
+         [](WortEintrag& w, SqliteStatement& s) { w.satz = s.value(1).toString(); });
+    // Older databases lack the pronunciation table.
+    SqliteStatement hat =
+        db.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'Aussprache'"));
+    if (hat.step())
+        jede(QStringLiteral("SELECT RefNr, Lautschrift FROM Aussprache"),
+             [](WortEintrag& w, SqliteStatement& s) { w.aussprache = s.value(1).toString(); });
+    return woerter;
 }
 
 QList<QuellFehler> baueDatenbank(const QStringList& kategorien, const QList<WortEintrag>& woerter,

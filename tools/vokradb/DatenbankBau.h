@@ -19,4 +19,9 @@ QList<QuellFehler> baueDatenbank(const QStringList& kategorien, const QList<Wort
 void schreibeDatenbank(const QStringList& kategorien, const QList<WortEintrag>& woerter,
                        const QString& pfad, int refNrZyklus);
 
+// The words of a built database in RefNr order, each with its markers (codes taken
+// from kategorien by number), sentence and pronunciation; datei names the file, zeile
+// the RefNr. Raises LaufzeitFehler.
+QList<WortEintrag> leseDatenbank(const QStringList& kategorien, const QString& pfad);
+
 } // namespace zafku::material

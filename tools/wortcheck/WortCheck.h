@@ -10,6 +10,8 @@ namespace zafku::wortcheck {
 struct Optionen {
     QString wortliste = QStringLiteral("/usr/share/dict/ngerman");
     int mindestAufgaben = 20;
+    // Folder of the reviewed pairs and findings; empty: the host's woerter/.
+    QString befunde;
 };
 
 struct Zaehlung {
@@ -25,9 +27,11 @@ struct Zaehlung {
 struct Ergebnis {
     QList<Zaehlung> tabelle;
     QList<material::QuellFehler> fehler;
+    // Tasks whose vowel espeak-ng's own reading gets wrong, written pronunciations aside.
+    int ausspracheVorher = 0;
 };
 
-// Checks the word material of a host source folder (Vokra.tsp, kmp/, woerter/).
+// Checks the word material of a host source folder or of the folder the build lays out.
 Ergebnis pruefeMaterial(const QString& hostDir, const Optionen& optionen);
 
 // The task table, one category a line, then the balance of each category's choice sets.
