@@ -10,6 +10,7 @@ packages=(
     wngerman hunspell hunspell-de-de
     xvfb xdotool imagemagick sox
     pulseaudio pulseaudio-utils
+    libespeak-ng-dev
     clang libclang-rt-14-dev llvm
 )
 missing=()
