@@ -11,13 +11,11 @@ void Vorleser::neueAufgabe(const QString& wort, const QString& satz) {
     // As shown: the word in place of the first "@"; a sentence without one stays as it is.
     const qsizetype at = satz.indexOf(u'@');
     satz_ = at < 0 ? satz.trimmed() : (satz.left(at) + wort + satz.mid(at + 1)).trimmed();
-    neu_ = true;
 }
 
 void Vorleser::liesNeueAufgabe() {
-    if (neu_ && automatisch)
+    if (automatisch)
         liesAufgabe();
-    neu_ = false;
 }
 
 void Vorleser::liesWort() {
@@ -38,7 +36,6 @@ void Vorleser::liesTipp() {
 }
 
 void Vorleser::verstumme() {
-    neu_ = false;
     if (sprache_)
         sprache_->verstumme();
 }

@@ -22,7 +22,7 @@ class Vorleser {
 
     // satz holds "@" where the word belongs.
     void neueAufgabe(const QString& wort, const QString& satz);
-    // Reads the task that appeared last, once, when reading is automatic and allowed now.
+    // Reads the task when each new one is to be read.
     void liesNeueAufgabe();
     void setzeTipp(const QString& tipp) { tipp_ = tipp; }
 
@@ -38,7 +38,6 @@ class Vorleser {
 
     Sprachausgabe* sprache_;
     QString wort_, satz_, tipp_;
-    bool neu_ = false;
 };
 
 // The user's "Vorlesen" choice, remembered across runs; off unless chosen.
