@@ -100,6 +100,8 @@ TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
 TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNoText) {
     VorleseSpiel spiel;
     spiel.fenster.lade();
+    // The longest task line of the demo material.
+    spiel.fenster.zeigeAufgabe("Umstandswort", "vi    leicht", "Der Satz.", {});
     const QLabel* wort = spiel.fenster.lueckWortLbl;
     for (const double faktor : groessenStufen()) {
         spiel.fenster.setzeGroesse(faktor, false);
