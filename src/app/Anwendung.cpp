@@ -30,9 +30,9 @@ int Anwendung::zeigeHauptfenster() {
     meisterListe_ =
         std::make_unique<MeisterListe>(oeffneMeisterSpeicher(daten_.appPfad, daten_.userPfad));
     meisterFrm_ = std::make_unique<MeisterFrm>(*meisterListe_, &hilfe_, daten_.hilfeDatei);
-    MainFrm hauptfenster(
-        {daten_, aufgaben, sound_, zufall_, uhr_, hilfe_, mld_, info_, meisterFrm_.get()},
-        &hintergrund_);
+    MainFrm hauptfenster({daten_, aufgaben, sound_, zufall_, uhr_, hilfe_, mld_, info_,
+                          meisterFrm_.get(), &sprache_},
+                         &hintergrund_);
     hilfe_.setzeBesitzer(&hauptfenster);
     hauptfenster.lade();
     return spiele(hauptfenster);

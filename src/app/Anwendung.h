@@ -11,6 +11,7 @@
 #include "platform/RandomSource.h"
 #include "sound/QtAudioOutput.h"
 #include "sound/SoundMod.h"
+#include "speech/EspeakSprache.h"
 #include "glob/GlobModul.h"
 #include "glob/SitzungsDaten.h"
 #include "startup/StartModul.h"
@@ -44,6 +45,7 @@ class Anwendung : public StartUi {
     UhrZufallsZahlen zufall_{quelle_, uhr_};
     QtAudioOutput audio_;
     SoundMod sound_{daten_, audio_};
+    EspeakSprache sprache_;
     HilfeBrowser hilfe_;
     MldFenster mld_;
     DateiInfoFrm info_;

@@ -18,6 +18,7 @@
 #include "platform/HostPath.h"
 #include "platform/Pause.h"
 #include "settings/EinstellFrm.h"
+#include "speech/Vorleser.h"
 #include "glob/SitzungsDaten.h"
 
 #include <QApplication>
@@ -125,6 +126,7 @@ MainFrm::MainFrm(const MainFrmDienste& dienste, QWidget* parent)
     baueLampen();
     baueKategorie();
     baueZeitAnzeigen();
+    baueVorlesen();
     lampenTimerObj = new QTimer(this);
     lampenTimerObj->setObjectName(QStringLiteral("LampenTimer"));
     lampenTimerObj->setInterval(300);
@@ -217,7 +219,8 @@ void MainFrm::baueAufgabenBereich() {
     faerbeText(lueckWortLbl, QColor(0, 0, 255));
 
     lueckSatzFrame = rahmen(flaeche_, QString(), tw(1860, 1140, 5055, 1335));
-    lueckSatzLbl = etikett(lueckSatzFrame, QString(), tw(180, 240, 4680, 285));
+    // The sentence leaves room for its speaker button.
+    lueckSatzLbl = etikett(lueckSatzFrame, QString(), tw(180, 240, 4140, 285));
     lueckSatzLbl->setFont(arial(12));
     lueckSatzLbl->setWordWrap(true);
 
@@ -238,12 +241,19 @@ void MainFrm::baueAufgabenBereich() {
     einsetzenBtn->setDefault(true);
     connect(einsetzenBtn, &QPushButton::clicked, this,
             [this] { sicher([this] { ablauf_.einsetzen(); }); });
+    connect(wLueckGrLst, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* eintrag) {
+        ablauf_.waehleEintrag(wLueckGrLst->row(eintrag));
+        einsetzenBtn->click();
+    });
 
     loesTippBtn = new QPushButton(QStringLiteral("&Tipp"), flaeche_);
     loesTippBtn->setGeometry(tw(7260, 1980, 1395, 465));
     loesTippBtn->setAutoDefault(false);
     loesTippFrm_ = std::make_unique<LoesTippFrm>(this);
-    connect(loesTippBtn, &QPushButton::clicked, this, [this] { loesTippFrm_->exec(); });
+    connect(loesTippBtn, &QPushButton::clicked, this, [this] {
+        vorleser().liesTipp();
+        loesTippFrm_->exec();
+    });
 }
 
 void MainFrm::baueKarten() {
@@ -350,6 +360,7 @@ void MainFrm::zeigeAnzahlAufgaben(int anzahl) {
 
 void MainFrm::setzeTippText(const QString& text) {
     loesTippFrm_->setzeTipp(text);
+    vorleser().setzeTipp(text);
 }
 
 void MainFrm::zeigeSlot(int slot, int bild, const QString& name,
@@ -391,6 +402,7 @@ void MainFrm::zeigeAufgabe(const QString& kontext, const QString& wortZeile, con
     wLueckGrLst->addItems(liste);
     wLueckGrLst->clearSelection();
     wLueckGrLst->setCurrentRow(-1);
+    vorlesenNachAufgabe();
 }
 
 void MainFrm::ordneAufgabeAn() {
@@ -446,6 +458,7 @@ void MainFrm::zeigeFeldKennung(const QString& kennung) {
 }
 
 void MainFrm::zeigeCompZug() {
+    vorleser().verstumme();
     compZugFrm->zeige([this] {
         bool fertig = true;
         sicher([&] { fertig = ablauf_.compZugTick(); });

@@ -35,10 +35,13 @@ class EndeFrm;
 class HelpViewer;
 class InfoFrm;
 class KartenSlot;
+class LautsprecherKnopf;
 class LoesTippFrm;
 class MeisterFrm;
 class MldFenster;
 class SoundMod;
+class Sprachausgabe;
+class Vorleser;
 class VuNadel;
 class ZufallsZahlen;
 struct SitzungsDaten;
@@ -54,6 +57,8 @@ struct MainFrmDienste {
     DateiInfoFrm& info;
     // The high-score list; without it the game ends without offering points.
     MeisterFrm* meister = nullptr;
+    // Reads tasks aloud; without it the speaker buttons stay silent.
+    Sprachausgabe* sprache = nullptr;
 };
 
 // The game's main window: task area, cards, score, lamps and menus. The rules live in
@@ -134,6 +139,11 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     QTimer* restZeitTimerObj = nullptr;
     QTimer* energTimerObj = nullptr;
     InfoFrm* infoFrm = nullptr;
+    // Read the word and the sentence aloud; their context menu switches "Vorlesen".
+    LautsprecherKnopf* wortSprecher = nullptr;
+    LautsprecherKnopf* satzSprecher = nullptr;
+    QAction* vorlesenAktion = nullptr;
+    Vorleser& vorleser() { return *vorleser_; }
     // Lays the window out at another size factor (see groessenStufen) and keeps it on
     // its screen; the choice is remembered when merken is set.
     void setzeGroesse(double faktor, bool merken = true);
@@ -159,6 +169,9 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     void baueLampen();
     void baueKategorie();
     void baueZeitAnzeigen();
+    void baueVorlesen();
+    // Hands the new task to the reader, which reads it once the turn has gone on.
+    void vorlesenNachAufgabe();
     QMenuBar* baueMenues();
     void zeigeKontext();
     // Places the task's labels and the gap mark after their texts.
@@ -183,6 +196,7 @@ class MainFrm : public QDialog, public SpielAnzeige, public LampenAnzeige, publi
     std::unique_ptr<EndeFrm> endeFrm_;
     std::unique_ptr<LoesTippFrm> loesTippFrm_;
     std::unique_ptr<EinstellFrm> einstellFrm_;
+    std::unique_ptr<Vorleser> vorleser_;
 };
 
 } // namespace zafku

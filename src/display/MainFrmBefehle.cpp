@@ -11,6 +11,7 @@
 #include "platform/LaufzeitFehler.h"
 #include "settings/EinstellFrm.h"
 #include "sound/SoundMod.h"
+#include "speech/Vorleser.h"
 #include "glob/SitzungsDaten.h"
 
 #include <QApplication>
@@ -155,6 +156,10 @@ bool MainFrm::eventFilter(QObject* ziel, QEvent* ereignis) {
         return false;
     if (taste->key() == Qt::Key_F1) {
         zeigeHilfe(kHilfeThema);
+        return true;
+    }
+    if (taste->key() == Qt::Key_F5) {
+        vorleser().liesAufgabe();
         return true;
     }
     // Alt reaches the menus and the buttons' mnemonics.

@@ -11,7 +11,9 @@
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SystemFehler.h"
+#include "speech/Vorleser.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -86,6 +88,10 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     anzahlZeile->addWidget(groesseLbl);
     anzahlZeile->addWidget(groesse_);
     rechtsLayout->addLayout(anzahlZeile);
+    auto* vorlesen = new QCheckBox(QStringLiteral("Jede neue Aufgabe &vorlesen"));
+    vorlesen->setChecked(vorlesenGewaehlt());
+    connect(vorlesen, &QCheckBox::toggled, this, [](bool an) { merkeVorlesen(an); });
+    rechtsLayout->addWidget(vorlesen);
     auto* raster = new QGridLayout;
     raster->addWidget(new QLabel(QStringLiteral("Name")), 0, 1);
     raster->addWidget(new QLabel(QStringLiteral("Protokolldatei")), 0, 2);

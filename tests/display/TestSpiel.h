@@ -13,12 +13,13 @@
 #include "support/TestHilfe.h"
 
 // The main window on a temporary host with two players and two scripted tasks; help,
-// audio and clock are the test's choice.
+// audio, clock and speech are the test's choice.
 struct TestSpiel {
     TestSpiel(zafku::HelpViewer& hilfe, zafku::AudioOutput& audio, const zafku::Clock& uhr,
-              const QStringList& ini = {"[Zafku]", "TonEinschalten=0"})
+              const QStringList& ini = {"[Zafku]", "TonEinschalten=0"},
+              zafku::Sprachausgabe* sprache = nullptr)
         : sound(daten, audio),
-          fenster({daten, quelle, sound, zufall, uhr, hilfe, mld, info, &meister}) {
+          fenster({daten, quelle, sound, zufall, uhr, hilfe, mld, info, &meister, sprache}) {
         host.writeHostFile("Vokra.ini", ini);
         daten.appPfad = host.path();
         daten.hilfeDatei = host.file("Zafku.chm");

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace zafku {
+
+// espeak-ng's German voice, synthesising into memory on the calling thread. espeak-ng
+// keeps global state: one object at a time, used from one thread.
+class EspeakStimme {
+  public:
+    using Proben = std::function<bool(const short* proben, int anzahl)>;
+
+    EspeakStimme();
+    ~EspeakStimme();
+    EspeakStimme(const EspeakStimme&) = delete;
+    EspeakStimme& operator=(const EspeakStimme&) = delete;
+
+    // False when espeak-ng or its German voice cannot be used; it then stays silent.
+    bool bereit() const { return rate_ > 0; }
+    // Samples per second of the 16-bit mono output.
+    int abtastrate() const { return rate_; }
+    // Hands the samples over piece by piece while they are made; a false answer stops.
+    // False when nothing could be synthesised or it was stopped.
+    bool synthetisiere(const QString& text, const Proben& proben);
+
+  private:
+    int rate_ = 0;
+};
+
+} // namespace zafku

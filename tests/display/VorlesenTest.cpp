@@ -1,0 +1,139 @@
+// What the game reads aloud, through a recording stand-in for the speech output, and
+// speech heard on a real audio server while the cues are switched off.
+
+#include "PulseAufnahme.h"
+#include "TestSpiel.h"
+
+#include "dialogs/Groesse.h"
+#include "dialogs/ModalAntwort.h"
+#include "dialogs/Skalierung.h"
+#include "display/LautsprecherKnopf.h"
+#include "platform/Sprachausgabe.h"
+#include "speech/EspeakSprache.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+namespace {
+
+// Notes each request to speak, its texts joined by " | ".
+struct AufnehmendeSprache : Sprachausgabe {
+    void sprich(const QStringList& texte) override { gesagt.append(texte.join(" | ")); }
+    void verstumme() override {}
+    QStringList gesagt;
+};
+
+// The user settings of one test alone.
+struct EigeneEinstellungen {
+    EigeneEinstellungen() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
+    }
+    QTemporaryDir ordner;
+};
+
+// The game speaks into the stand-in it derives from.
+struct VorleseSpiel : EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSpiel {
+    explicit VorleseSpiel(const QStringList& ini = {"[Zafku]", "TonEinschalten=0"})
+        : TestSpiel(hilfe, audio, uhr, ini, this) {}
+    // As the platform delivers a double click: press, release, double click, release.
+    void doppelklick(int zeile) {
+        QListWidget* liste = fenster.wLueckGrLst;
+        const QPoint ort = liste->visualItemRect(liste->item(zeile)).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ort);
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ort);
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, ort);
+    }
+};
+
+} // namespace
+
+// The cues' switch leaves speech alone.
+TEST(Vorlesen, F5TheSpeakerButtonsAndTheTipAreReadWhateverTheCues) {
+    for (const char* ton : {"TonEinschalten=0", "TonEinschalten=1"}) {
+        VorleseSpiel spiel({"[Zafku]", ton});
+        spiel.fenster.lade();
+        spiel.fenster.show();
+        QTest::keyClick(spiel.fenster.wLueckGrLst, Qt::Key_F5);
+        QTest::mouseClick(spiel.fenster.wortSprecher, Qt::LeftButton);
+        QTest::mouseClick(spiel.fenster.satzSprecher, Qt::LeftButton);
+        beiModalemDialog([](QDialog* tipp) { tipp->accept(); });
+        spiel.fenster.loesTippBtn->click();
+        EXPECT_EQ(spiel.gesagt, QStringList({"Fluss | Der Fluss ist breit.", "Fluss",
+                                             "Der Fluss ist breit.", "Tipp"}))
+            << ton;
+        EXPECT_EQ(spiel.fenster.focusWidget(), spiel.fenster.einsetzenBtn) << "Enter inserts";
+    }
+}
+
+// Off unless chosen; chosen from the speaker button's menu, each new task is read, but
+// neither the computer's task nor F5 or a button during its move; the choice is kept for
+// the next game. A double click inserts the spelling.
+TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
+    VorleseSpiel spiel({"[Zafku]", "GegenComputer=1", "ComputerSpielStärke=0"});
+    spiel.daten.nSpieler = 1;
+    spiel.daten.spielerName = {"Anna"};
+    spiel.quelle.folge.push_back({test::aufgabe(7, "Katze", 3, 2, 1, "Die @ schläft."), "tz,z"});
+    spiel.fenster.lade();
+    spiel.fenster.show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(spiel.fenster.satzSprecher->actions().contains(spiel.fenster.vorlesenAktion));
+    spiel.fenster.vorlesenAktion->trigger();
+    QTimer::singleShot(300, &spiel.fenster, [&] {
+        QTest::keyClick(&spiel.fenster, Qt::Key_F5);
+        QTest::mouseClick(spiel.fenster.wortSprecher, Qt::LeftButton);
+    });
+    spiel.doppelklick(1); // ss
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spiel.gesagt, QStringList({"Katze | Die Katze schläft."}));
+    TestSpiel naechstes(spiel.hilfe, spiel.audio, spiel.uhr, {"[Zafku]"}, &spiel);
+    EXPECT_TRUE(naechstes.fenster.vorlesenAktion->isChecked());
+}
+
+// At every size the buttons grow with the game, stay inside their frames and cover no text.
+TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNoText) {
+    VorleseSpiel spiel;
+    spiel.fenster.lade();
+    // The longest task line of the demo material.
+    spiel.fenster.zeigeAufgabe("Umstandswort", "vi    leicht", "Der Satz.", {});
+    const QLabel* wort = spiel.fenster.lueckWortLbl;
+    for (const double faktor : groessenStufen()) {
+        spiel.fenster.setzeGroesse(faktor, false);
+        const QRect wortText(wort->pos(), QSize(wort->fontMetrics().horizontalAdvance(wort->text()),
+                                                wort->height()));
+        for (auto [knopf, text] :
+             {std::pair<QWidget*, QRect>{spiel.fenster.wortSprecher, wortText},
+              {spiel.fenster.satzSprecher, spiel.fenster.lueckSatzLbl->geometry()}}) {
+            EXPECT_GE(std::min(knopf->width(), knopf->height()), 32 * faktor - 1) << faktor;
+            EXPECT_TRUE(knopf->parentWidget()->rect().contains(knopf->geometry())) << faktor;
+            EXPECT_FALSE(knopf->geometry().intersects(text)) << faktor;
+        }
+    }
+    wechsleMassstab(1);
+}
+
+// With the cues off, F5 and each speaker button are heard on a real audio server.
+TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
+    EigeneEinstellungen einstellungen;
+    PulseAufnahme& aufnahme = pulseAufnahme();
+    ASSERT_TRUE(aufnahme.bereit()) << "pulseaudio or parec is missing or failed (scripts/deps.sh)";
+    EspeakSprache sprache;
+    Attrappen a;
+    TestSpiel spiel(a.hilfe, a.audio, a.uhr, {"[Zafku]", "TonEinschalten=0"}, &sprache);
+    spiel.fenster.lade();
+    spiel.fenster.show();
+    const auto gehoertMs = [&](const std::function<void()>& tue) {
+        tue();
+        pauseOhneEingabe(3000);
+        return lauteMs(aufnahme.seitLetztem());
+    };
+    EXPECT_GE(gehoertMs([&] { QTest::keyClick(spiel.fenster.wLueckGrLst, Qt::Key_F5); }), 1000);
+    EXPECT_GE(gehoertMs([&] { spiel.fenster.wortSprecher->click(); }), 250);
+    EXPECT_GE(gehoertMs([&] { spiel.fenster.satzSprecher->click(); }), 650);
+}
