@@ -38,7 +38,7 @@ int karteiAusgeben(const QString& ordner, QDate heute) {
     for (auto it = gelesen.begin(); it != gelesen.end(); ++it)
         if (it->unbekannt > 0)
             schreibe(stderr, (it->unbekannt == 1
-                                  ? QStringLiteral("%1: 1 Antwort zu einer Wortnummer, die in "
+                                  ? QStringLiteral("%1: %2 Antwort zu einer Wortnummer, die in "
                                                    "der Wortdatenbank fehlt, übersprungen.\n")
                                   : QStringLiteral("%1: %2 Antworten zu Wortnummern, die in der "
                                                    "Wortdatenbank fehlen, übersprungen.\n"))
