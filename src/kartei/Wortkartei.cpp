@@ -32,6 +32,7 @@ Lesergebnis leseNeueZeilen(KarteiSpeicher& speicher, const QByteArray& pfad, con
                 continue;
             }
             antworten.append(*a);
+            ergebnis.richtig += a->ok;
         }
         ergebnis.antworten = int(antworten.size());
         ergebnis.aenderungen = wendeAn(k.karten, antworten, heute);

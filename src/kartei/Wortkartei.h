@@ -14,6 +14,7 @@ namespace zafku::kartei {
 // What reading one protocol file brought.
 struct Lesergebnis {
     int antworten = 0; // new answers counted
+    int richtig = 0;
     int unbekannt = 0; // new answers to a word the database does not know, skipped
     Aenderungen aenderungen;
 };
