@@ -3,14 +3,12 @@
 #include "Deutung.h"
 #include "Lehrmaterial.h"
 #include "Protokoll.h"
-#include "platform/Windows1252.h"
+#include "kartei/Wortkartei.h"
+#include "platform/LaufzeitFehler.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
-#include <QStringDecoder>
-
-#include <dirent.h>
 
 #include <algorithm>
 
@@ -34,6 +32,7 @@ class Auswertung {
     explicit Auswertung(const QString& appPfad) : material_(appPfad) {}
 
     KindBericht kind(const QString& datei, const QString& name, const ProtokollDatei& p);
+    Lehrmaterial& material() { return material_; }
 
   private:
     Deutungen deute(const Wort& wort, const Antwort& a);
@@ -184,39 +183,6 @@ KindBericht Auswertung::kind(const QString& datei, const QString& name, const Pr
     return k;
 }
 
-struct ProtokollName {
-    QByteArray pfad; // as the file system spells it
-    QString basis;
-    bool utf8 = true;
-};
-
-// The *.tmp files of the folder in name order. Listed through the system, because Qt
-// leaves out names that are not UTF-8, and the host writes its names in Windows-1252.
-QList<ProtokollName> protokollNamen(const QString& ordner) {
-    QList<ProtokollName> namen;
-    const QByteArray pfad = QFile::encodeName(ordner);
-    DIR* dir = ::opendir(pfad.constData());
-    if (!dir)
-        return namen;
-    while (const dirent* e = ::readdir(dir)) {
-        const QByteArray roh(e->d_name);
-        if (roh.size() < 5 || roh.right(4).toLower() != ".tmp" || e->d_type == DT_DIR)
-            continue;
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        ProtokollName n{pfad + '/' + roh, utf8(roh.chopped(4)), true};
-        if (utf8.hasError()) {
-            n.basis = decodeWindows1252(roh.chopped(4));
-            n.utf8 = false;
-        }
-        namen.append(n);
-    }
-    ::closedir(dir);
-    std::sort(namen.begin(), namen.end(), [](const ProtokollName& a, const ProtokollName& b) {
-        return a.basis.compare(b.basis, Qt::CaseInsensitive) < 0;
-    });
-    return namen;
-}
-
 } // namespace
 
 int FehlerWort::anzahl() const {
@@ -230,21 +196,56 @@ bool unsicher(const Bereich& b) {
     return b.falsch >= 2 && 3 * b.falsch >= b.antworten();
 }
 
-Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen) {
+namespace {
+
+// Reads the new lines into the boxes; a store that fails leaves the report without boxes.
+QMap<QString, kartei::KindKartei> leseKartei(Auswertung& auswertung, const QString& appPfad,
+                                             const BerichtWahl& wahl, Bericht& bericht) {
+    if (!wahl.kartei)
+        return {};
+    try {
+        kartei::leseAlleNeuenZeilen(*wahl.kartei, appPfad, wahl.heute, [&](int refNr) {
+            return auswertung.material().wort(refNr) != nullptr;
+        });
+        return wahl.kartei->alle();
+    } catch (const LaufzeitFehler& f) {
+        bericht.karteiFehler = f.text();
+        return {};
+    }
+}
+
+KarteiUebersicht uebersicht(const kartei::KindKartei& k, QDate heute) {
+    KarteiUebersicht u;
+    for (const kartei::Karte& karte : k.karten) {
+        ++u.proFach[karte.fach];
+        if (karte.fach != kartei::kGelernt && karte.faellig <= heute)
+            ++u.faellig;
+    }
+    return u;
+}
+
+} // namespace
+
+Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen,
+                        const BerichtWahl& wahl) {
     Auswertung auswertung(appPfad);
     Bericht bericht;
     bericht.ordner = QDir(appPfad).absolutePath();
-    QDir user(appPfad);
-    for (const QString& eintrag : user.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (eintrag.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
-            user.setPath(user.filePath(eintrag));
-    for (const ProtokollName& d : protokollNamen(user.path())) {
+    const auto karteien = leseKartei(auswertung, appPfad, wahl, bericht);
+    if (wahl.nurDieseWoche && wahl.kartei)
+        bericht.ab = wahl.heute.addDays(1 - wahl.heute.dayOfWeek());
+    for (const ProtokollName& d : protokollNamen(appPfad)) {
         ProtokollDatei p = leseProtokollDatei(d.pfad);
         const bool gelesen = p.dateiFehler.isEmpty() || !p.zeilen.isEmpty();
         // A file the game only created holds nothing to report.
         if (p.zeilen.isEmpty() && p.fremdeKodierung.isEmpty() && p.dateiFehler.isEmpty())
             continue;
+        const kartei::KindKartei kk = karteien.value(d.basis);
+        p.zeilen.removeIf([&](const ProtokollZeile& z) {
+            return !kartei::imZeitraum(kk.lesungen, z.nummer, bericht.ab);
+        });
         KindBericht k = auswertung.kind(d.basis, namen.value(d.basis, d.basis), p);
+        k.kartei = uebersicht(kk, wahl.heute);
         k.gelesen = gelesen;
         if (!d.utf8)
             k.hinweise.append(QStringLiteral("Der Dateiname ist nicht in UTF-8 geschrieben; er "

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+namespace zafku::kartei {
+class KarteiSpeicher;
+}
 
 namespace zafku::bericht {
 
@@ -31,6 +36,13 @@ struct Unbrauchbar {
     QString grund;
 };
 
+// A child's word box: words per box (index 1..5), learned (index 0), due today.
+struct KarteiUebersicht {
+    QList<int> proFach = QList<int>(6, 0);
+    int faellig = 0;
+    bool vorhanden() const { return proFach != QList<int>(6, 0); }
+};
+
 struct KindBericht {
     QString datei; // base name of the protocol file
     QString name;
@@ -42,6 +54,7 @@ struct KindBericht {
     QList<Unbrauchbar> unbrauchbar; // the first few, to name them
     QStringList hinweise;           // about the file as a whole: not read, cut, its name
     bool gelesen = true;            // false: the file could not be read at all
+    KarteiUebersicht kartei;
     double anteil() const { return antworten ? double(richtig) / antworten : 0.0; }
 };
 
@@ -59,6 +72,14 @@ struct Bericht {
     QList<KindBericht> kinder;       // in file-name order
     QList<KlassenBereich> schwierig; // most unsure children first
     QList<int> zuerstHelfen;         // indices into kinder, lowest share of right answers first
+    QDate ab;                        // only answers first read on or after it; null: all
+    QString karteiFehler;            // why the word boxes are missing
+};
+
+struct BerichtWahl {
+    kartei::KarteiSpeicher* kartei = nullptr; // boxes are read and shown when given
+    QDate heute;
+    bool nurDieseWoche = false; // answers first read since Monday; needs the boxes
 };
 
 // Unusable lines named per file at most this often; the rest are only counted.
@@ -72,6 +93,8 @@ bool unsicher(const Bereich& b);
 // as Windows-1252 names) and files that cannot be read (each named with the reason).
 // namen maps file base names to children's names. Raises LaufzeitFehler when the
 // spelling database or Vokra.tsp cannot be read.
-Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen = {});
+// With a box store, every file's new lines are read into the boxes first.
+Bericht erstelleBericht(const QString& appPfad, const QHash<QString, QString>& namen = {},
+                        const BerichtWahl& wahl = {});
 
 } // namespace zafku::bericht

@@ -52,6 +52,10 @@ td.anzahl, td.zahl { text-align: right; white-space: nowrap; }
 .geschrieben { color: #b3261e; }
 .hinweis { color: #555; font-size: .9em; }
 .unbrauchbar { color: #7a4b00; }
+.kartei td { font-size: 1.3em; font-weight: bold; text-align: center; min-width: 3.2em;
+             background: #eef5fb; border: 2px solid #fff; }
+.kartei th { text-align: center; font-weight: normal; color: #555; }
+.kartei td.faellig { background: #fff4d6; }
 svg text { font-family: "Liberation Sans", Arial, sans-serif; }
 @media print {
   body { margin: 0; max-width: none; }
@@ -95,6 +99,20 @@ void klasse(const Bericht& b, QString& o) {
     o += QStringLiteral("</section>\n");
 }
 
+void karteiTabelle(const KarteiUebersicht& u, QString& o) {
+    if (!u.vorhanden())
+        return;
+    o += QStringLiteral("<h3>Wortkartei</h3>\n<table class=\"kartei\"><tr>");
+    for (int fach = 1; fach <= 5; ++fach)
+        o += QStringLiteral("<th>Fach %1</th>").arg(fach);
+    o += QStringLiteral("<th>heute dran</th><th>gelernt</th></tr>\n<tr>");
+    for (int fach = 1; fach <= 5; ++fach)
+        o += QStringLiteral("<td class=\"fach%1\">%2</td>").arg(fach).arg(u.proFach[fach]);
+    o += f(QStringLiteral("<td class=\"faellig\">%1</td><td class=\"gelernt\">%2</td></tr>"
+                          "</table>\n"),
+           u.faellig, u.proFach[0]);
+}
+
 void kind(const KindBericht& k, QString& o) {
     o += QStringLiteral("<section class=\"kind\" id=\"%1\"><h2>%2</h2>\n")
              .arg(anker(k.datei), h(k.name));
@@ -111,6 +129,7 @@ void kind(const KindBericht& k, QString& o) {
                        "<th>Anteil richtig</th></tr><tr><td class=\"antworten\">%1</td>"
                        "<td class=\"richtig\">%2</td><td class=\"anteil\">%3</td></tr></table>\n"),
         k.antworten, k.richtig, prozent(k.richtig, k.antworten));
+    karteiTabelle(k.kartei, o);
     if (!k.bereiche.isEmpty()) {
         o += QStringLiteral("<h3>Richtig und falsch nach Bereich</h3>\n");
         o += balkenSvg(k.bereiche);
@@ -221,6 +240,7 @@ QString kinderAnzahl(qsizetype n) {
 }
 
 QString berichtHtml(const Bericht& b, const QDateTime& erstellt) {
+    const QLocale de(QLocale::German);
     QString o;
     o += QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">\n"
                         "<title>Lernbericht Rechtschreibung</title>\n<style>");
@@ -228,16 +248,21 @@ QString berichtHtml(const Bericht& b, const QDateTime& erstellt) {
     o += QStringLiteral("</style></head><body>\n<header><h1>Lernbericht Rechtschreibung</h1>\n");
     const auto ungelesen = std::count_if(b.kinder.begin(), b.kinder.end(),
                                          [](const KindBericht& k) { return !k.gelesen; });
-    o +=
-        QStringLiteral("<p class=\"unter\">Zafku · %1 %2 · erstellt am %3</p></header>\n")
-            .arg(
-                kinderAnzahl(b.kinder.size()) +
-                    (ungelesen == 0 ? QString()
-                     : ungelesen == 1
-                         ? QStringLiteral(" (1 Datei nicht lesbar)")
-                         : QStringLiteral(" (%1 Dateien nicht lesbar)").arg(ungelesen)),
-                QStringLiteral("aus ") + h(b.ordner),
-                QLocale(QLocale::German).toString(erstellt, QStringLiteral("d. MMMM yyyy, HH:mm")));
+    o += QStringLiteral("<p class=\"unter\">Zafku · %1 %2 · erstellt am %3</p></header>\n")
+             .arg(kinderAnzahl(b.kinder.size()) +
+                      (ungelesen == 0 ? QString()
+                       : ungelesen == 1
+                           ? QStringLiteral(" (1 Datei nicht lesbar)")
+                           : QStringLiteral(" (%1 Dateien nicht lesbar)").arg(ungelesen)),
+                  QStringLiteral("aus ") + h(b.ordner),
+                  de.toString(erstellt, QStringLiteral("d. MMMM yyyy, HH:mm")));
+    o += QStringLiteral("<p class=\"zeitraum\">Zeitraum: %1</p>\n")
+             .arg(b.ab.isNull() ? QStringLiteral("alles")
+                                : QStringLiteral("diese Woche (seit %1)")
+                                      .arg(de.toString(b.ab, QStringLiteral("dddd, d. MMMM"))));
+    if (!b.karteiFehler.isEmpty())
+        o += QStringLiteral("<p class=\"unbrauchbar\">Die Wortkarteien fehlen: %1</p>\n")
+                 .arg(h(b.karteiFehler));
     if (b.kinder.isEmpty()) {
         o += QStringLiteral("<p>Im Ordner User gibt es noch keine Protokolldateien.</p>\n");
     } else {

@@ -54,6 +54,17 @@ const Wort* Lehrmaterial::wort(int refNr) {
     return it->get();
 }
 
+QList<int> Lehrmaterial::woerterMitMarke(const QString& code) {
+    QList<int> nummern;
+    const int vesk = int(kategorienTabelle().indexOf(code)) + 1;
+    SqliteStatement abfrage =
+        lupen_->select(QStringLiteral("RefNr"), QStringLiteral("Vesk=%1").arg(vesk));
+    while (abfrage.step())
+        if (!nummern.contains(int(abfrage.int64(0))))
+            nummern.append(int(abfrage.int64(0)));
+    return nummern;
+}
+
 QString Lehrmaterial::code(int vesk) {
     const QStringList& tabelle = kategorienTabelle();
     return vesk >= 1 && vesk <= tabelle.size() ? tabelle[vesk - 1] : QString();

@@ -35,6 +35,8 @@ class Lehrmaterial {
     explicit Lehrmaterial(const QString& appPfad);
     ~Lehrmaterial();
 
+    // Numbers of the words with a marked spot of the category, in table order.
+    QList<int> woerterMitMarke(const QString& code);
     // nullptr for a number the database does not know.
     const Wort* wort(int refNr);
 

@@ -3,7 +3,11 @@
 #include "platform/HostTextFile.h"
 #include "platform/Windows1252.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringDecoder>
+
+#include <dirent.h>
 
 #include <algorithm>
 
@@ -83,6 +87,35 @@ ProtokollDatei leseProtokollDatei(const QByteArray& pfad) {
                                 .arg(kMaxProtokollBytes >> 20)
                                 .arg(datei.zeilen.isEmpty() ? 0 : datei.zeilen.last().nummer);
     return datei;
+}
+
+QList<ProtokollName> protokollNamen(const QString& appPfad) {
+    QList<ProtokollName> namen;
+    QDir user(appPfad);
+    for (const QString& eintrag : user.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (eintrag.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
+            user.setPath(user.filePath(eintrag));
+    const QByteArray pfad = QFile::encodeName(user.path());
+    DIR* dir = ::opendir(pfad.constData());
+    if (!dir)
+        return namen;
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray roh(e->d_name);
+        if (roh.size() < 5 || roh.right(4).toLower() != ".tmp" || e->d_type == DT_DIR)
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        ProtokollName n{pfad + '/' + roh, utf8(roh.chopped(4)), true};
+        if (utf8.hasError()) {
+            n.basis = decodeWindows1252(roh.chopped(4));
+            n.utf8 = false;
+        }
+        namen.append(n);
+    }
+    ::closedir(dir);
+    std::sort(namen.begin(), namen.end(), [](const ProtokollName& a, const ProtokollName& b) {
+        return a.basis.compare(b.basis, Qt::CaseInsensitive) < 0;
+    });
+    return namen;
 }
 
 QString zitat(const QString& zeile) {

@@ -43,6 +43,16 @@ ProtokollDatei leseProtokoll(const QByteArray& bytes);
 // at most kMaxProtokollBytes, ending at the last whole line.
 ProtokollDatei leseProtokollDatei(const QByteArray& pfad);
 
+struct ProtokollName {
+    QByteArray pfad; // as the file system spells it
+    QString basis;   // without .tmp
+    bool utf8 = true;
+};
+
+// The User/*.tmp files of a host folder in name order. Listed through the system, because
+// Qt leaves out names that are not UTF-8, and the host writes its names in Windows-1252.
+QList<ProtokollName> protokollNamen(const QString& appPfad);
+
 // A line as the report quotes it: its first characters, and how many were left out.
 QString zitat(const QString& zeile);
 

@@ -1,5 +1,8 @@
 #include "StartFrm.h"
 
+#include "ErgebnisFrm.h"
+#include "Ueben.h"
+
 #include "bericht/Bericht.h"
 #include "bericht/BerichtHtml.h"
 #include "bericht/BerichtNamen.h"
@@ -8,6 +11,8 @@
 #include "glob/GlobModul.h"
 #include "glob/SitzungsDaten.h"
 #include "help/HtmlHelpMod.h"
+#include "kartei/Wortkartei.h"
+#include "platform/Clock.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SystemFehler.h"
@@ -149,15 +154,23 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     woerterBtn_ = new QPushButton(QStringLiteral("Eigene &Wörter …"));
     woerterBtn_->setToolTip(QStringLiteral("Die Wörter der Woche eingeben: sie stehen dann "
                                            "unter »Eigene Wörter« in der Liste."));
+    uebenBtn_ = new QPushButton(QStringLiteral("Ü&ben"));
+    uebenBtn_->setToolTip(QStringLiteral("Ein Spiel nur mit den Wörtern, die heute für das "
+                                         "erste Kind wieder dran sind."));
     spielenBtn_ = new QPushButton(QStringLiteral("&Spielen"));
     spielenBtn_->setDefault(true);
     auto* beendenBtn = new QPushButton(QStringLiteral("Be&enden"));
     status_ = textLabel(nullptr);
     status_->setWordWrap(true);
     auto* unten = new QHBoxLayout;
+    zeitraum_ = new QComboBox;
+    zeitraum_->addItems({QStringLiteral("alles"), QStringLiteral("diese Woche")});
+    zeitraum_->setToolTip(QStringLiteral("Über welche Antworten der Lernbericht berichtet."));
     unten->addWidget(berichtBtn_);
+    unten->addWidget(zeitraum_);
     unten->addWidget(woerterBtn_);
     unten->addWidget(status_, 1);
+    unten->addWidget(uebenBtn_);
     unten->addWidget(spielenBtn_);
     unten->addWidget(beendenBtn);
 
@@ -174,6 +187,14 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
             &StartFrm::zeigeHilfe);
     connect(anzahl_, &QSpinBox::valueChanged, this, &StartFrm::anzahlGeaendert);
     connect(spielenBtn_, &QPushButton::clicked, this, [this] { spielStarten(); });
+    connect(uebenBtn_, &QPushButton::clicked, this, [this] {
+        // Practice is for one child: the first one named.
+        const QList<Spieler> wahl = spieler().mid(0, 1);
+        if (const QString fehler = pruefeWahl(QStringLiteral("-"), wahl); !fehler.isEmpty())
+            melde(fehler);
+        else
+            uebe(this, appPfad_, wahl.first());
+    });
     connect(berichtBtn_, &QPushButton::clicked, this, [this] { berichtErstellen(); });
     connect(beendenBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(woerterBtn_, &QPushButton::clicked, this, &StartFrm::eigeneWoerter);
@@ -184,6 +205,13 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     connect(&spiel_, &QProcess::finished, this, [this] {
         spielenBtn_->setEnabled(true);
         status_->setText(QStringLiteral("Das Spiel ist zu Ende."));
+        QString fehler;
+        if (auto* ergebnis = ergebnisFenster(this, appPfad_, spielende_, &fehler)) {
+            ergebnis->setAttribute(Qt::WA_DeleteOnClose);
+            ergebnis->open();
+        } else {
+            status_->setText(fehler);
+        }
     });
 
     fuelleListe();
@@ -384,6 +412,8 @@ bool StartFrm::spielStarten() {
         return false;
     }
     merkeWahl();
+    spielende_ = wahl;
+    leseVorDemSpiel(appPfad_, wahl);
     spiel_.setWorkingDirectory(appPfad_);
     spiel_.start(programm, {startBlock(code, wahl)});
     if (!spiel_.waitForStarted(5000)) {
@@ -397,10 +427,13 @@ bool StartFrm::spielStarten() {
 }
 
 QString StartFrm::berichtErstellen() {
-    const QString ziel =
-        resolveHostPath(appPfad_, QStringLiteral("User")) + QStringLiteral("/Lernbericht.html");
+    const QString user = resolveHostPath(appPfad_, QStringLiteral("User"));
+    const QString ziel = user + QStringLiteral("/Lernbericht.html");
     try {
-        const auto b = bericht::erstelleBericht(appPfad_, bericht::gespeicherteNamen());
+        const auto kartei = kartei::oeffneKarteiSpeicher(appPfad_, user);
+        const auto b = bericht::erstelleBericht(
+            appPfad_, bericht::gespeicherteNamen(),
+            {kartei.get(), kartei::heute(SystemClock()), zeitraum_->currentIndex() == 1});
         QDir().mkpath(QFileInfo(ziel).path());
         QSaveFile datei(ziel);
         if (!datei.open(QIODevice::WriteOnly) ||

@@ -71,7 +71,10 @@ class StartFrm : public QDialog {
     QComboBox* groesse_ = nullptr;
     std::array<Zeile, maxSpieler> zeilen_;
     QPushButton* spielenBtn_ = nullptr;
+    QPushButton* uebenBtn_ = nullptr;
+    QList<Spieler> spielende_; // of the game running, for its results
     QPushButton* berichtBtn_ = nullptr;
+    QComboBox* zeitraum_ = nullptr; // of the report: all answers or this week's
     QPushButton* woerterBtn_ = nullptr;
     QLabel* status_ = nullptr;
     QProcess spiel_;

@@ -1,6 +1,9 @@
 // zafku-start: starts Zafku without the host framework, from the host folder it lives in.
+// zafku-start --ueben DATEI starts the practice game of the child with protocol file DATEI.
 
 #include "StartFrm.h"
+#include "Ueben.h"
+#include "bericht/BerichtNamen.h"
 
 #include <QApplication>
 
@@ -9,6 +12,14 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Zafku"));
     QApplication::setApplicationName(QStringLiteral("zafku-start"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zafku"));
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--ueben")) {
+        const QString datei = args[2];
+        const QString name = zafku::bericht::gespeicherteNamen().value(datei, datei);
+        return zafku::starter::uebe(nullptr, QCoreApplication::applicationDirPath(), {name, datei})
+                   ? 0
+                   : 1;
+    }
     zafku::starter::StartFrm fenster(QCoreApplication::applicationDirPath());
     fenster.show();
     return app.exec();

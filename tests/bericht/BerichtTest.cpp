@@ -1,8 +1,10 @@
 #include "bericht/Bericht.h"
 #include "bericht/BerichtHtml.h"
 #include "bericht/Deutung.h"
+#include "bericht/KarteiListe.h"
 #include "bericht/Lehrmaterial.h"
 #include "bericht/Protokoll.h"
+#include "kartei/SqliteKarteiSpeicher.h"
 #include "platform/SqliteDatabase.h"
 #include "support/TempHost.h"
 
@@ -234,4 +236,34 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
     EXPECT_TRUE(b.kinder[2].hinweise.value(0).contains("nicht in UTF-8"));
 
     EXPECT_LT(berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30))).size(), 20000);
+}
+
+// Friday's answers fill the box; on Tuesday only this week's answers are reported, the box
+// shows what is in it and due, and the list names every word of it.
+TEST_F(BerichtTest, ShowsEachChildsBoxAndOnlyThisWeeksAnswers) {
+    kartei::SqliteKarteiSpeicher speicher(host_.file("User/Wortkartei.db"));
+    const QDate dienstag(2026, 12, 8);
+    host_.writeHostFile("User/anna.tmp",
+                        {zeile("Biene", "Bine"), zeile("Tier", "Tir"), zeile("Kind", "OK")});
+    erstelleBericht(host_.path(), {}, {&speicher, dienstag.addDays(-4)});
+    QFile datei(host_.file("User/anna.tmp"));
+    ASSERT_TRUE(datei.open(QIODevice::Append));
+    datei.write((zeile("Biene", "OK") + "\r\n" + zeile("Zucker", "Zuker") + "\r\n").toLatin1());
+    datei.close();
+    const Bericht b = erstelleBericht(host_.path(), {}, {&speicher, dienstag, true});
+
+    EXPECT_EQ(b.ab, QDate(2026, 12, 7));
+    EXPECT_EQ(kurz(b.kinder).toStdString(), "anna 2/1 0 CK__ 0/1 ck → k 1 LIE_ 1/0");
+    const Seite seite(berichtHtml(b, QDateTime(dienstag, QTime(9, 30))));
+    ASSERT_TRUE(seite.gelesen());
+    seite.erwarte({{"//table[@class='kartei']//td", "2 | 1 | 0 | 0 | 0 | 1 | 0"},
+                   {"contains(//p[@class='zeitraum'], 'diese Woche')", "true"}});
+
+    Lehrmaterial material(host_.path());
+    EXPECT_EQ(karteiListe(speicher.alle(), material),
+              QStringLiteral("anna\t%1\tBiene\t2\t2026-12-10\nanna\t%2\tTier\t1\t2026-12-05\n"
+                             "anna\t%3\tZucker\t1\t2026-12-09\n")
+                  .arg(refNr("Biene"))
+                  .arg(refNr("Tier"))
+                  .arg(refNr("Zucker")));
 }

@@ -1,0 +1,120 @@
+#include "UebungsOrdner.h"
+
+#include "platform/HostTextFile.h"
+#include "platform/LaufzeitFehler.h"
+#include "platform/SqliteDatabase.h"
+#include "rdb/KategorienTabelle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+namespace zafku::starter {
+
+namespace {
+
+// Host files are named ignoring case; the game's help folder "Zafku" is not the game.
+const QStringList kEigene = {QStringLiteral("zafku"), QStringLiteral("Vokra.kmp"),
+                             QStringLiteral("Vokra.tsp"), QStringLiteral("Vokra-D.mdb")};
+
+int eigene(const QString& name) {
+    if (name == kEigene[0])
+        return 0;
+    for (int i = 1; i < kEigene.size(); ++i)
+        if (name.compare(kEigene[i], Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+bool schreibeHostText(const QString& pfad, const QStringList& zeilen) {
+    QSaveFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(hostLinesBytes(zeilen)) >= 0 && f.commit();
+}
+
+// The practised words' marked spots are replaced by exactly the ones practised.
+void markiere(const QString& mdb, const Uebung& u) {
+    SqliteDatabase db(mdb, SqliteDatabase::Zugriff::Schreiben);
+    const int vesk = int(kategorienTabelle().indexOf(u.kennung)) + 1;
+    db.exec(QStringLiteral("BEGIN"));
+    for (const UebungsWort& w : u.woerter + u.kontrast) {
+        db.exec(QStringLiteral("DELETE FROM LupenStellen WHERE RefNr = %1").arg(w.refNr));
+        db.exec(QStringLiteral("INSERT INTO LupenStellen (RefNr, Vesk, vonPos) VALUES (%1, %2, "
+                               "%3)")
+                    .arg(w.refNr)
+                    .arg(vesk)
+                    .arg(w.vonPos));
+    }
+    db.exec(QStringLiteral("COMMIT"));
+}
+
+} // namespace
+
+std::unique_ptr<UebungsOrdner> UebungsOrdner::lege(const QString& appPfad, const Uebung& uebung,
+                                                   QString* fehler) {
+    std::unique_ptr<UebungsOrdner> o(new UebungsOrdner);
+    const QDir host(QDir(appPfad).absolutePath());
+    const QDir ziel(o->pfad());
+    const auto gescheitert = [&](const QString& was) {
+        *fehler = QStringLiteral("Das Übungsspiel kann nicht vorbereitet werden: %1").arg(was);
+        return nullptr;
+    };
+    if (!o->dir_.isValid())
+        return gescheitert(QStringLiteral("Im Ordner für vorläufige Dateien (%1) ist kein Platz "
+                                          "oder kein Schreibrecht.")
+                               .arg(QDir::tempPath()));
+    QString tsp, mdb, spiel;
+    for (const QString& name :
+         host.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System)) {
+        const QString quelle = host.filePath(name);
+        switch (eigene(name)) {
+        case 0:
+            spiel = quelle;
+            break;
+        case 1:
+            break; // written anew below
+        case 2:
+            tsp = quelle;
+            break;
+        case 3:
+            mdb = quelle;
+            break;
+        default:
+            if (!QFile::link(quelle, ziel.filePath(name)))
+                return gescheitert(QStringLiteral("%1 lässt sich nicht verknüpfen.").arg(name));
+        }
+    }
+    if (spiel.isEmpty() || tsp.isEmpty() || mdb.isEmpty())
+        return gescheitert(QStringLiteral("Im Spielordner %1 fehlt zafku, Vokra.tsp oder "
+                                          "Vokra-D.mdb.")
+                               .arg(host.path()));
+    // The game finds its files beside its own executable, so it must stand here itself.
+    const QString eigenesSpiel = ziel.filePath(QStringLiteral("zafku"));
+    if (::link(QFile::encodeName(spiel).constData(), QFile::encodeName(eigenesSpiel).constData()) !=
+            0 &&
+        !QFile::copy(spiel, eigenesSpiel))
+        return gescheitert(QStringLiteral("Das Spiel lässt sich nicht kopieren."));
+    const auto tspText = readHostText(tsp);
+    if (!tspText)
+        return gescheitert(QStringLiteral("Vokra.tsp kann nicht gelesen werden."));
+    QStringList tspZeilen = splitHostLines(*tspText);
+    for (QString& zeile : tspZeilen)
+        if (zeile.endsWith(u',' + uebung.kennung))
+            zeile = QStringLiteral("\"Deine Übungswörter\",") + uebung.kennung;
+    const QString eigeneMdb = ziel.filePath(QStringLiteral("Vokra-D.mdb"));
+    if (!QFile::copy(mdb, eigeneMdb) ||
+        !QFile::setPermissions(eigeneMdb, QFile::ReadOwner | QFile::WriteOwner))
+        return gescheitert(QStringLiteral("Vokra-D.mdb lässt sich nicht kopieren."));
+    try {
+        markiere(eigeneMdb, uebung);
+    } catch (const LaufzeitFehler& f) {
+        return gescheitert(f.text());
+    }
+    if (!schreibeHostText(ziel.filePath(QStringLiteral("Vokra.kmp")), {uebung.kmpZeile()}) ||
+        !schreibeHostText(ziel.filePath(QStringLiteral("Vokra.tsp")), tspZeilen))
+        return gescheitert(QStringLiteral("Die Übung lässt sich nicht schreiben."));
+    return o;
+}
+
+} // namespace zafku::starter

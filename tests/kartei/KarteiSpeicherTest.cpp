@@ -1,0 +1,124 @@
+#include "kartei/PgKarteiSpeicher.h"
+#include "kartei/SqliteKarteiSpeicher.h"
+#include "kartei/Wortkartei.h"
+#include "support/PgWegwerfServer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <libpq-fe.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace zafku::kartei;
+
+namespace {
+
+PgWegwerfServer& pgServer() {
+    static PgWegwerfServer server;
+    return server;
+}
+
+const QDate kHeute(2026, 12, 7);
+
+class KarteiSpeicherTest : public ::testing::TestWithParam<std::string> {
+  protected:
+    void SetUp() override {
+        if (GetParam() != "PostgreSQL")
+            return;
+        // In CI the server must run: there the test fails instead of being skipped.
+        if (!pgServer().laeuft()) {
+            if (qEnvironmentVariable("CI") == QLatin1String("true"))
+                FAIL() << pgServer().fehler().toStdString();
+            GTEST_SKIP() << pgServer().fehler().toStdString();
+        }
+        PGconn* c = PQconnectdb(pgServer().verbindung().toUtf8().constData());
+        PQsetNoticeProcessor(
+            c, [](void*, const char*) {}, nullptr);
+        PQclear(PQexec(c, "DROP TABLE IF EXISTS Karten, Lesestand, Lesungen"));
+        PQfinish(c);
+    }
+    std::unique_ptr<KarteiSpeicher> neu() const {
+        if (GetParam() == "PostgreSQL")
+            return std::make_unique<PgKarteiSpeicher>(pgServer().verbindung());
+        return std::make_unique<SqliteKarteiSpeicher>(dir.filePath("Wortkartei.db"));
+    }
+    void haengeAn(const QString& datei, const QByteArray& zeilen) const {
+        QFile f(dir.filePath(datei + ".tmp"));
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(zeilen);
+    }
+    Lesergebnis lies(KarteiSpeicher& s, const QString& datei, int tag = 0) const {
+        return leseNeueZeilen(s, QFile::encodeName(dir.filePath(datei + ".tmp")), datei,
+                              kHeute.addDays(tag), [](int r) { return r < 100; });
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_P(KarteiSpeicherTest, KeepsTheBoxAndCountsEachLineOnce) {
+    auto s = neu();
+    EXPECT_TRUE(s->alle().isEmpty());
+    haengeAn("anna", "3= Bal\r\n4= OK\r\n");
+    EXPECT_EQ(lies(*s, "anna").antworten, 2);
+    haengeAn("anna", "5= Hunt\r\n500= OK\r\n6= OK\r\n");
+    const Lesergebnis r = lies(*s, "anna", 1);
+    EXPECT_EQ(r.antworten, 2);
+    EXPECT_EQ(r.unbekannt, 1);
+    EXPECT_EQ(r.aenderungen.zurueck, QList<int>{5});
+    EXPECT_EQ(lies(*s, "anna", 1).antworten, 0);
+    QFile::remove(dir.filePath("anna.tmp"));
+    EXPECT_EQ(lies(*s, "anna", 2).antworten, 0);
+
+    const KindKartei k = neu()->alle().value("anna");
+    EXPECT_EQ(k.karten, Karten({{3, {3, 1, kHeute.addDays(1)}}, {5, {5, 1, kHeute.addDays(2)}}}));
+    EXPECT_EQ(k.lesungen, QList<Lesung>({{kHeute, 1, 2}, {kHeute.addDays(1), 3, 5}}));
+    EXPECT_EQ(k.stand.zeilen, 5);
+    EXPECT_TRUE(imZeitraum(k.lesungen, 4, kHeute.addDays(1)));
+    EXPECT_FALSE(imZeitraum(k.lesungen, 2, kHeute.addDays(1)));
+}
+
+// Twenty processes each append a wrong word to anna's file and to a file of their own and
+// read both at once: no box loses a word and no line is counted twice.
+TEST_P(KarteiSpeicherTest, TwentyProcessesAtOnceLoseNothing) {
+    neu()->alle();
+    QList<pid_t> kinder;
+    for (int i = 0; i < 20; ++i) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            int gezaehlt = 0;
+            try {
+                auto s = neu();
+                haengeAn(QString("kind%1").arg(i), QByteArray::number(i) + "= x\r\n");
+                haengeAn("anna", QByteArray::number(i) + "= x\r\n");
+                gezaehlt = lies(*s, QString("kind%1").arg(i)).antworten * 100;
+                gezaehlt += lies(*s, "anna").antworten;
+            } catch (...) {
+                _exit(255);
+            }
+            _exit(gezaehlt);
+        }
+        kinder.append(pid);
+    }
+    int anna = 0;
+    for (pid_t pid : kinder) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        const int code = WEXITSTATUS(status);
+        ASSERT_EQ(code / 100, 1) << "exit code " << code;
+        anna += code % 100;
+    }
+    auto s = neu();
+    anna += lies(*s, "anna").antworten;
+    EXPECT_EQ(anna, 20);
+    const auto alle = s->alle();
+    EXPECT_EQ(alle.value("anna").karten.size(), 20);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(alle.value(QString("kind%1").arg(i)).karten.keys(), QList<int>{i});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothStores, KarteiSpeicherTest, ::testing::Values("SQLite", "PostgreSQL"),
+                         [](const auto& info) { return info.param; });

@@ -1,0 +1,97 @@
+#include "bericht/Lehrmaterial.h"
+#include "platform/SqliteDatabase.h"
+#include "rdb/RdbManager.h"
+#include "starter/SpielErgebnis.h"
+#include "starter/UebungsOrdner.h"
+#include "support/TestZufall.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace zafku::starter;
+
+namespace {
+
+const QString kHost = QStringLiteral(ZAFKU_HOST_DIR);
+
+int refNr(const QString& wort) {
+    SqliteDatabase db(kHost + "/Vokra-D.mdb");
+    auto abfrage = db.prepare("SELECT RefNr FROM WortListe WHERE Wort = ?1");
+    abfrage.bind(1, wort);
+    return abfrage.step() ? int(abfrage.int64(0)) : -1;
+}
+
+// A task as the game asks it: "word: right filling of choices, sorted".
+QString aufgabe(const RdbManager& rdb, bool liste2) {
+    const Aufgabe& a = rdb.aufgabe;
+    QStringList wahl = rdb.buildAuswahlListe(liste2).split(u',');
+    wahl.sort();
+    return a.aktWort + ": " + a.aktWort.mid(a.aktVonPos - 1, a.aktLupLaenge) + " of " +
+           wahl.join(u',');
+}
+
+} // namespace
+
+// The game itself, started in the practice folder, asks exactly the due words at their
+// spots, and its second list holds words whose right answer is another of the choices.
+TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
+    const QByteArray kmpVorher = [] {
+        QFile f(kHost + "/Vokra.kmp");
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    bericht::Lehrmaterial material(kHost);
+    const QList<int> faellig = {refNr("Biene"), refNr("Zucker"), refNr("Straße"), refNr("das")};
+    const Uebung u = planeUebung(material, faellig);
+    QString fehler;
+    const auto ordner = UebungsOrdner::lege(kHost, u, &fehler);
+    ASSERT_TRUE(ordner) << fehler.toStdString();
+
+    SkriptZufall zufall;
+    RdbManager rdb(zufall);
+    rdb.openRdb(ordner->pfad());
+    rdb.loadKategorie(u.kennung);
+    QStringList liste1, liste2;
+    for (int n = 1; n <= rdb.kategorie.anzahl1; ++n)
+        if (rdb.gotoAufgabe(n, false))
+            liste1.append(aufgabe(rdb, false));
+    EXPECT_EQ(liste1.join(" | ").toStdString(),
+              "Biene: ie of i,ie,ih | Zucker: ck of ck,k,kk | das: das of das,dass | Straße: ß of "
+              "ss,ß");
+    for (int n = 1; n <= rdb.kategorie.anzahl2; ++n)
+        if (rdb.gotoAufgabe(n, true))
+            liste2.append(aufgabe(rdb, true));
+    ASSERT_GE(liste2.size(), faellig.size()) << "contrast words for every choice set";
+    for (const QString& kontrast : liste2) {
+        const QString satz = kontrast.section(" of ", 1);
+        const auto gleich = std::find_if(liste1.begin(), liste1.end(), [&](const QString& a) {
+            return a.section(" of ", 1) == satz;
+        });
+        ASSERT_NE(gleich, liste1.end()) << kontrast.toStdString();
+        EXPECT_NE(kontrast.section(": ", 1), gleich->section(": ", 1)) << kontrast.toStdString();
+    }
+    QFile kmp(kHost + "/Vokra.kmp");
+    ASSERT_TRUE(kmp.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kmp.readAll(), kmpVorher) << "the shared files stay as they are";
+}
+
+TEST(SpielErgebnis, NamesTheWinnerAndTheDueWords) {
+    const struct {
+        QList<int> richtig;
+        QString sieger;
+    } faelle[] = {{{3}, ""}, {{3, 5}, "K1"}, {{5, 5, 1}, ""}, {{2, 7, 4}, "K1"}};
+    for (const auto& f : faelle) {
+        QList<KindErgebnis> e;
+        for (int r : f.richtig)
+            e.append({QStringLiteral("K%1").arg(e.size()), r, 0, {}, {}});
+        EXPECT_EQ(gewinner(e), f.sieger) << f.richtig.size();
+    }
+    const QDate heute(2026, 12, 7);
+    kartei::KindKartei k;
+    k.karten = {{1, {1, 1, heute}},
+                {2, {2, 2, heute.addDays(1)}},
+                {3, {3, kartei::kGelernt, {}}},
+                {4, {4, 5, heute.addDays(-3)}}};
+    EXPECT_EQ(faelligeWoerter(k, heute), QList<int>({1, 4}));
+}
