@@ -61,7 +61,7 @@ grenzen() {
 }
 
 status=0
-for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium wav ini bericht hilfe rdb}; do
+for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium wav ini bericht hilfe rdb wortdatei eigene}; do
     exe=$build/fuzz/fuzz_$name
     corpus=$corpora/$name
     log=$corpora/$name.log

@@ -1,9 +1,9 @@
 #include "PrtDatei.h"
 
+#include "glob/SitzungsDaten.h"
 #include "platform/HostPath.h"
 #include "platform/Windows1252.h"
 #include "rdb/Aufgabe.h"
-#include "glob/SitzungsDaten.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ const QString kNichtSchreibbar = QStringLiteral("kann nicht geschrieben werden."
 
 // A protocol is only a regular file inside the user folder: opening a FIFO would stall
 // the game, and a link must not lead the lines out of the folder.
-bool istProtokollDatei(const QString& pfad, const QString& userOrdner) {
+bool istProtokollDatei(const QString& pfad, const QString& userOrdner, const QString& host) {
     const QFileInfo info(pfad);
     QString echt;
     if (info.exists() || info.isSymLink()) {
@@ -38,8 +38,10 @@ bool istProtokollDatei(const QString& pfad, const QString& userOrdner) {
     } else {
         echt = QFileInfo(info.absolutePath()).canonicalFilePath() + u'/' + info.fileName();
     }
+    // User itself may be a planted link that leads out of the host folder.
     const QString user = QFileInfo(userOrdner).canonicalFilePath();
-    return !user.isEmpty() && echt.startsWith(user + u'/');
+    return !user.isEmpty() && echt.startsWith(user + u'/') &&
+           user.startsWith(QFileInfo(host).canonicalFilePath() + u'/');
 }
 
 } // namespace
@@ -65,7 +67,8 @@ bool PrtDatei::oeffne(QIODevice::OpenMode modus) {
     datei_.setFileName(pfad);
     if (modus & QIODevice::Append)
         QDir().mkpath(QFileInfo(pfad).path());
-    if (!istProtokollDatei(pfad, resolveHostPath(daten_.appPfad, QStringLiteral("User")))) {
+    if (!istProtokollDatei(pfad, resolveHostPath(daten_.appPfad, QStringLiteral("User")),
+                           daten_.appPfad)) {
         melde(pfad, QStringLiteral("ist keine gewöhnliche Datei im Ordner User."));
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScreen>
@@ -60,9 +61,16 @@ QVariant HilfeFenster::loadResource(int type, const QUrl& name) {
     const bool seite = type == QTextDocument::HtmlResource;
     const auto bytes =
         url.isLocalFile() ? leseHilfeQuelle(ordner_, url.toLocalFile(), seite) : std::nullopt;
-    if (bytes)
-        return seite ? mitSchriftMassstab(*bytes) : *bytes;
-    return seite ? QVariant(hilfeErsatzSeite()) : QVariant();
+    if (seite)
+        return bytes ? mitSchriftMassstab(*bytes) : hilfeErsatzSeite();
+    // Nothing empty goes back: the toolkit would then open the file by its name itself,
+    // and a FIFO or a device there holds the window for good.
+    QImage bild = bytes ? QImage::fromData(*bytes) : QImage();
+    if (bild.isNull()) {
+        bild = QImage(1, 1, QImage::Format_ARGB32);
+        bild.fill(Qt::transparent);
+    }
+    return bild;
 }
 
 bool HilfeFenster::event(QEvent* ereignis) {

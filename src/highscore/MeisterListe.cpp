@@ -2,10 +2,10 @@
 
 #include "PgMeisterSpeicher.h"
 #include "SqliteMeisterSpeicher.h"
-#include "platform/FieldReader.h"
-#include "platform/LaufzeitFehler.h"
 #include "glob/HostDateien.h"
 #include "glob/SitzungsDaten.h"
+#include "platform/FieldReader.h"
+#include "platform/LaufzeitFehler.h"
 
 #include <QStringList>
 
@@ -105,8 +105,11 @@ MeisterListe::Anzeige MeisterListe::zeigeListe() {
     for (const MeisterEintrag& z : zeilen) {
         if (z.punkte <= 0)
             continue;
-        const QString name =
-            z.name.trimmed().size() > kNameLaenge ? z.name.left(kNameLaenge) : z.name;
+        QString name = z.name.trimmed().size() > kNameLaenge ? z.name.left(kNameLaenge) : z.name;
+        // A line break in a name would put the names out of step with dates and points.
+        for (QChar& c : name)
+            if (c.unicode() < 0x20)
+                c = u' ';
         anzeige.lfdNr += QString::number(n) + QStringLiteral(".\r");
         anzeige.namen += name + u'\r';
         anzeige.daten += z.datum + u'\r';

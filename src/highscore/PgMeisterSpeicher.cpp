@@ -4,7 +4,11 @@
 
 #include <libpq-fe.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <memory>
+#include <poll.h>
 #include <vector>
 
 namespace zafku {
@@ -24,10 +28,27 @@ QString ersteZeile(const char* text) {
     return QString::fromUtf8(text).trimmed().section(u'\n', 0, 0).trimmed();
 }
 
+using Uhr = std::chrono::steady_clock;
+
+// Waits until the socket is ready for ev or the deadline passes; false on the deadline.
+bool warte(int sock, short ev, Uhr::time_point bis) {
+    for (;;) {
+        const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(bis - Uhr::now());
+        if (rest.count() <= 0 || sock < 0)
+            return false;
+        pollfd p{sock, ev, 0};
+        const int n = ::poll(&p, 1, int(std::min<std::int64_t>(rest.count(), 1000)));
+        if (n > 0)
+            return true;
+        if (n < 0 && errno != EINTR)
+            return false;
+    }
+}
+
 } // namespace
 
-PgMeisterSpeicher::PgMeisterSpeicher(const QString& verbindung, int wartezeitS)
-    : verbindung_(verbindung.toUtf8()), wartezeitS_(wartezeitS) {
+PgMeisterSpeicher::PgMeisterSpeicher(const QString& verbindung, int wartezeitS, int netzS)
+    : verbindung_(verbindung.toUtf8()), wartezeitS_(wartezeitS), netzS_(netzS) {
     bezeichnung_ = QStringLiteral("Der Meisterlisten-Server");
     char* parseFehler = nullptr;
     PQconninfoOption* optionen = PQconninfoParse(verbindung_.constData(), &parseFehler);
@@ -76,10 +97,22 @@ void PgMeisterSpeicher::verbinde() {
                                 "dbname",
                                 nullptr};
     const QByteArray tcpWarten = QByteArray::number(wartezeitS_ * 1000);
+    const QByteArray verbindenS = QByteArray::number(netzS_);
     const char* werte[] = {
-        "10", "5", "2", "3", tcpWarten.constData(), "Zafku", verbindung_.constData(), nullptr};
-    conn_ = PQconnectdbParams(schluessel, werte, 1);
-    if (PQstatus(conn_) != CONNECTION_OK) {
+        verbindenS.constData(),  "5",    "2", "3", tcpWarten.constData(), "Zafku",
+        verbindung_.constData(), nullptr};
+    // Polled against a deadline of our own: a server that accepts and then stays silent
+    // would hold a blocking connect for good.
+    conn_ = PQconnectStartParams(schluessel, werte, 1);
+    const auto bis = Uhr::now() + std::chrono::seconds(netzS_);
+    PostgresPollingStatusType stand = PGRES_POLLING_WRITING;
+    while (conn_ && PQstatus(conn_) != CONNECTION_BAD && stand != PGRES_POLLING_OK &&
+           stand != PGRES_POLLING_FAILED) {
+        if (!warte(PQsocket(conn_), stand == PGRES_POLLING_READING ? POLLIN : POLLOUT, bis))
+            schweigt();
+        stand = PQconnectPoll(conn_);
+    }
+    if (!conn_ || PQstatus(conn_) != CONNECTION_OK) {
         const QString grund = ersteZeile(PQerrorMessage(conn_));
         verwirf();
         throw LaufzeitFehler(bezeichnung_ +
@@ -87,7 +120,14 @@ void PgMeisterSpeicher::verbinde() {
                                             "läuft und das Netz verbunden ist. (%1)")
                                  .arg(grund));
     }
+    PQsetnonblocking(conn_, 1);
     PQsetClientEncoding(conn_, "UTF8");
+}
+
+void PgMeisterSpeicher::schweigt() {
+    verwirf();
+    throw LaufzeitFehler(bezeichnung_ + QStringLiteral(" antwortet nicht. Bitte prüfen, ob der "
+                                                       "Server läuft und das Netz verbunden ist."));
 }
 
 PgMeisterSpeicher::Ergebnis PgMeisterSpeicher::fuehreAus(const char* sql,
@@ -99,8 +139,26 @@ PgMeisterSpeicher::Ergebnis PgMeisterSpeicher::fuehreAus(const char* sql,
     for (const QByteArray& w : utf8)
         zeiger.push_back(w.constData());
     Ergebnis e;
-    e.r.reset(
-        PQexecParams(conn_, sql, int(zeiger.size()), nullptr, zeiger.data(), nullptr, nullptr, 0));
+    if (!PQsendQueryParams(conn_, sql, int(zeiger.size()), nullptr, zeiger.data(), nullptr, nullptr,
+                           0))
+        fehler(nullptr);
+    // A lock held by another game may keep the server busy up to the wait it was given.
+    const auto bis = Uhr::now() + std::chrono::seconds(wartezeitS_ + netzS_);
+    for (int rest = PQflush(conn_); rest != 0; rest = PQflush(conn_)) {
+        if (rest < 0)
+            fehler(nullptr);
+        if (!warte(PQsocket(conn_), POLLOUT, bis))
+            schweigt();
+    }
+    while (PQisBusy(conn_)) {
+        if (!warte(PQsocket(conn_), POLLIN, bis))
+            schweigt();
+        if (!PQconsumeInput(conn_))
+            fehler(nullptr);
+    }
+    // The last result counts; the loop ends at libpq's end marker.
+    while (PGresult* r = PQgetResult(conn_))
+        e.r.reset(r);
     const ExecStatusType status = PQresultStatus(e.r.get());
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         fehler(e.r.get());

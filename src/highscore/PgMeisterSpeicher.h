@@ -15,7 +15,9 @@ namespace zafku {
 // Passwords come from libpq's own means (password file, environment), never from here.
 class PgMeisterSpeicher : public MeisterSpeicher {
   public:
-    explicit PgMeisterSpeicher(const QString& verbindung, int wartezeitS = 15);
+    // wartezeitS bounds the wait for another game's entries, netzS every wait on the
+    // network beyond that.
+    explicit PgMeisterSpeicher(const QString& verbindung, int wartezeitS = 15, int netzS = 5);
     ~PgMeisterSpeicher() override;
 
     QString bezeichnung() const override { return bezeichnung_; }
@@ -34,11 +36,13 @@ class PgMeisterSpeicher : public MeisterSpeicher {
     bool hatTabelle();
     Ergebnis fuehreAus(const char* sql, const QStringList& werte = {});
     [[noreturn]] void fehler(const pg_result* ergebnis);
+    [[noreturn]] void schweigt();
 
     QByteArray verbindung_;
     QString bezeichnung_;
     QString konfigFehler_;
     int wartezeitS_;
+    int netzS_;
     pg_conn* conn_ = nullptr;
 };
 

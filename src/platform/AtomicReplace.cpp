@@ -44,11 +44,15 @@ ReplaceResult fehlschlag(const QByteArray& tmp, int fd) {
     return {false, systemFehlerText(fehler)};
 }
 
-// The file a link points at, so that the rename replaces the target and not the link.
+// The file a link points at, so that the rename replaces the target and not the link; a
+// link that leads out of its own folder is replaced itself, so nothing outside is written.
 QString zielDatei(const QString& path) {
     const QFileInfo info(path);
-    const QString echt = info.isSymLink() ? info.canonicalFilePath() : QString();
-    return echt.isEmpty() ? path : echt;
+    if (!info.isSymLink())
+        return path;
+    const QString echt = info.canonicalFilePath();
+    const QString ordner = info.absoluteDir().canonicalPath();
+    return !echt.isEmpty() && !ordner.isEmpty() && echt.startsWith(ordner + u'/') ? echt : path;
 }
 
 } // namespace

@@ -187,7 +187,13 @@ SqliteDatabase::SqliteDatabase(const QString& pfad, Zugriff zugriff) : pfad_(pfa
     const bool lesen = zugriff != Zugriff::Schreiben;
     if (lesen || (QFileInfo::exists(pfad) && QFileInfo(pfad).size() > 0))
         pruefeKopf(pfad);
-    int flags = lesen ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // A link planted in place of a database written to would lead the writes elsewhere.
+    if (!lesen && QFileInfo(pfad).isSymLink())
+        wirf(QStringLiteral("Die Datenbank %1 ist ein Verweis auf eine andere Datei; "
+                            "geschrieben wird nur in die Datei selbst.")
+                 .arg(pfad));
+    int flags = lesen ? SQLITE_OPEN_READONLY
+                      : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW);
     QByteArray name = QFile::encodeName(pfad);
     if (zugriff == Zugriff::Unveraenderlich) {
         flags |= SQLITE_OPEN_URI;

@@ -1,11 +1,11 @@
 #include "KmpDatei.h"
 
 #include "ListenEintrag.h"
+#include "glob/GlobModul.h"
+#include "glob/HostDateien.h"
 #include "platform/FieldReader.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
-#include "glob/GlobModul.h"
-#include "glob/HostDateien.h"
 
 #include <array>
 
@@ -96,7 +96,14 @@ Kategorie leseKmpText(const QString& text, const QString& kennung, const QString
 
 Kategorie readKmpDatei(const QString& appPfad, const QString& kennung) {
     const QString name = QStringLiteral("Vokra.kmp");
-    return leseKmpText(leseHostDatei(appPfad, name), kennung, resolveHostPath(appPfad, name));
+    const QString pfad = resolveHostPath(appPfad, name);
+    Kategorie k = leseKmpText(leseHostDatei(appPfad, name), kennung, pfad);
+    // Another exercise's block would ask tasks under a title that does not fit them.
+    if (!k.kmpKennung.startsWith(kennung))
+        throw LaufzeitFehler(QStringLiteral("Die Übung %1 fehlt in der Übungsdatei %2. Bitte "
+                                            "Vokra.kmp aus der Sicherung oder neu einspielen.")
+                                 .arg(kennung, pfad));
+    return k;
 }
 
 } // namespace zafku

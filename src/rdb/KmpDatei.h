@@ -4,12 +4,13 @@
 
 namespace zafku {
 
-// Reads the block of Vokra.kmp whose key begins with kennung (the last block when none
-// does). The counts stay 0. A file that is missing, does not end with a whole block or
-// holds a position rule without ":" raises LaufzeitFehler.
+// Reads the block of Vokra.kmp whose key begins with kennung. The counts stay 0. A file
+// that is missing, has no such block, does not end with a whole block or holds a position
+// rule without ":" raises LaufzeitFehler.
 Kategorie readKmpDatei(const QString& appPfad, const QString& kennung);
 
-// The same on the file's text; datei names the file in error texts.
+// The same on the file's text, but the last block when none matches; datei names the file
+// in error texts.
 Kategorie leseKmpText(const QString& text, const QString& kennung, const QString& datei);
 
 QStringList readKategorienListe(const QString& feld);

@@ -13,7 +13,8 @@ std::optional<qint64> wavDauerMs(const QString& pfad) {
     if (kopf.size() < 12 || !kopf.startsWith("RIFF") || kopf.mid(8, 4) != "WAVE")
         return std::nullopt;
     std::optional<qint64> bytesProSekunde;
-    for (;;) {
+    // A cue has a handful of chunks; a file of millions of empty ones is no cue.
+    for (int n = 0; n < kMaxWavBloecke; ++n) {
         const QByteArray block = datei.read(8);
         if (block.size() < 8)
             return std::nullopt;
@@ -37,6 +38,7 @@ std::optional<qint64> wavDauerMs(const QString& pfad) {
         if (!datei.seek(datei.pos() + laenge + (laenge & 1)))
             return std::nullopt;
     }
+    return std::nullopt;
 }
 
 bool istVollstaendigesWav(const QString& pfad) {

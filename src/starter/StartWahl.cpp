@@ -87,8 +87,10 @@ QString startBlock(const QString& code, const QList<Spieler>& spieler) {
     QString block = QStringLiteral("\"Version=4;VeskFeldName=%1;LupenFlag=0;GwsFlag=0;nSpieler=%2;")
                         .arg(code)
                         .arg(spieler.size());
+    // A control character would cut the argument (NUL) or the game's lists (CR, LF).
     for (const Spieler& s : spieler)
-        block += s.name + u';';
+        for (const QChar c : s.name + u';')
+            block += c.unicode() < 0x20 ? QChar(u' ') : c;
     for (const Spieler& s : spieler)
         block += s.datei + u';';
     return block + u'"';

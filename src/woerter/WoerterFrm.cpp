@@ -26,7 +26,8 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     speichernBtn_->setEnabled(false);
     auto* schliessenBtn = new QPushButton(QStringLiteral("S&chließen"));
     ergebnis_ = new QTreeWidget;
-    ergebnis_->setHeaderLabels({QStringLiteral("Wort und Stellen zum Üben (Haken weg: nicht üben)")});
+    ergebnis_->setHeaderLabels(
+        {QStringLiteral("Wort und Stellen zum Üben (Haken weg: nicht üben)")});
     status_ = new QLabel;
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
@@ -47,7 +48,8 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     connect(speichernBtn_, &QPushButton::clicked, this, &WoerterFrm::speichern);
     connect(schliessenBtn, &QPushButton::clicked, this, &QDialog::accept);
     // A change of text or ticks needs a new check before saving.
-    connect(eingabe_, &QPlainTextEdit::textChanged, this, [this] { speichernBtn_->setEnabled(false); });
+    connect(eingabe_, &QPlainTextEdit::textChanged, this,
+            [this] { speichernBtn_->setEnabled(false); });
     connect(ergebnis_, &QTreeWidget::itemChanged, this, [this] { zeigeBefunde(); });
 
     QString fehler;
@@ -57,12 +59,15 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
         pruefenBtn_->setEnabled(false);
         return;
     }
-    liste_ = ladeEigeneListe(hostDir_);
+    liste_ = ladeEigeneListe(hostDir_, &fehler);
+    if (!fehler.isEmpty())
+        status_->setText(fehler);
     QStringList zeilen;
     for (const EigenesWort& w : liste_.woerter)
         if (!w.entfernt)
-            zeilen.append(w.satz.isEmpty() ? QStringLiteral("%1, %2").arg(w.wort, w.kontext)
-                                           : QStringLiteral("%1, %2, %3").arg(w.wort, w.kontext, w.satz));
+            zeilen.append(w.satz.isEmpty()
+                              ? QStringLiteral("%1, %2").arg(w.wort, w.kontext)
+                              : QStringLiteral("%1, %2, %3").arg(w.wort, w.kontext, w.satz));
     eingabe_->setPlainText(zeilen.join(u'\n'));
 }
 
@@ -79,8 +84,10 @@ void WoerterFrm::pruefen() {
         auto* wort = new QTreeWidgetItem(ergebnis_, {e.wort});
         for (int i = 0; i < vorschlaege_.last().size(); ++i) {
             const Vorschlag& v = vorschlaege_.last()[i];
-            auto* stelle = new QTreeWidgetItem(
-                wort, {QStringLiteral("%1 an Stelle %2 (%3)").arg(v.schreibung).arg(v.vonPos).arg(v.code)});
+            auto* stelle = new QTreeWidgetItem(wort, {QStringLiteral("%1 an Stelle %2 (%3)")
+                                                          .arg(v.schreibung)
+                                                          .arg(v.vonPos)
+                                                          .arg(v.code)});
             stelle->setFlags(stelle->flags() | Qt::ItemIsUserCheckable);
             stelle->setCheckState(0, gewaehlt[i] ? Qt::Checked : Qt::Unchecked);
         }
@@ -126,9 +133,10 @@ void WoerterFrm::zeigeBefunde() {
             allgemein.append(b.text);
     const bool ok = !sperrt(befunde) && !eingaben_.isEmpty();
     speichernBtn_->setEnabled(ok);
-    status_->setText(!allgemein.isEmpty() ? allgemein.join(u' ')
-                     : ok ? QStringLiteral("Alles geprüft. Mit »Speichern« kommen die Wörter ins Spiel.")
-                          : QStringLiteral("Bitte die rot markierten Wörter verbessern und neu prüfen."));
+    status_->setText(
+        !allgemein.isEmpty() ? allgemein.join(u' ')
+        : ok ? QStringLiteral("Alles geprüft. Mit »Speichern« kommen die Wörter ins Spiel.")
+             : QStringLiteral("Bitte die rot markierten Wörter verbessern und neu prüfen."));
 }
 
 bool WoerterFrm::speichern() {
@@ -138,22 +146,18 @@ bool WoerterFrm::speichern() {
     QList<EigenesWort> neu;
     for (const PruefWort& w : woerter)
         neu.append(alsEigenesWort(w));
-    EigeneListe liste = liste_;
-    auto fehler = uebernimm(liste, neu);
-    if (!fehler)
-        fehler = speichereEigeneListe(hostDir_, liste);
-    if (fehler) {
-        status_->setText(*fehler);
-        return false;
-    }
-    liste_ = liste;
-    const NeubauErgebnis e = baueNeu(hostDir_, liste_);
+    const NeubauErgebnis e = speichere(hostDir_, neu);
     if (!e.fehler.isEmpty()) {
         status_->setText(e.fehler);
         return false;
     }
+    liste_ = e.liste;
     speichernBtn_->setEnabled(false);
-    status_->setText(QStringLiteral("Gespeichert: %1 Wörter. Im Startfenster stehen sie unter "
+    const QString gewartet = e.gewartet ? QStringLiteral("Ein anderes Speichern lief gerade; es "
+                                                         "wurde abgewartet. ")
+                                        : QString();
+    status_->setText(gewartet +
+                     QStringLiteral("Gespeichert: %1 Wörter. Im Startfenster stehen sie unter "
                                     "»Eigene Wörter« (%2 Übungen).")
                          .arg(neu.size())
                          .arg(e.angeboten.size()));

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 
 #include <cstdio>
 
@@ -18,8 +17,10 @@ void zeige(const QString& text) {
     std::fputs((text + u'\n').toUtf8().constData(), stdout);
 }
 
-int neuBauen(const QString& host, const EigeneListe& liste) {
-    const NeubauErgebnis e = baueNeu(host, liste);
+int meldeErgebnis(const NeubauErgebnis& e) {
+    if (e.gewartet)
+        zeige(QStringLiteral("Ein anderes Speichern im selben Ordner lief gerade; es wurde "
+                             "abgewartet."));
     if (!e.fehler.isEmpty()) {
         zeige(e.fehler);
         return 1;
@@ -29,21 +30,58 @@ int neuBauen(const QString& host, const EigeneListe& liste) {
     return 0;
 }
 
-int pruefeDatei(const QString& host, const QString& wortliste, const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        zeige(QStringLiteral("%1 kann nicht gelesen werden.").arg(pfad));
+// Prints the findings; true when one of them blocks.
+bool meldeBefunde(const QString& pfad, const QList<Befund>& befunde) {
+    for (const Befund& b : befunde)
+        zeige(QStringLiteral("%1:%2: %3%4")
+                  .arg(pfad)
+                  .arg(b.zeile)
+                  .arg(b.sperrt ? QString() : QStringLiteral("Hinweis: "), b.text));
+    return sperrt(befunde);
+}
+
+// A hand-edited word file goes through the same checks as typed words.
+int neuBauen(const QString& host, const QString& wortliste) {
+    QString fehler;
+    const EigeneListe liste = ladeEigeneListe(host, &fehler);
+    const auto stand = fehler.isEmpty() ? Pruefstand::lade(host, wortliste, fehler) : nullptr;
+    if (!stand) {
+        zeige(fehler);
         return 2;
     }
+    QList<Befund> befunde;
+    const QList<PruefWort> woerter = stand->pruefWoerter(liste, befunde);
+    befunde += pruefe(woerter, stand->mittel());
+    if (meldeBefunde(eigeneDateiPfad(host), befunde)) {
+        zeige(QStringLiteral("Nichts neu gebaut."));
+        return 1;
+    }
+    return meldeErgebnis(baueNeu(host, liste));
+}
+
+int pruefeDatei(const QString& host, const QString& wortliste, const QString& pfad) {
     QString fehler;
+    const auto inhalt = leseWortDatei(pfad, fehler);
+    if (!inhalt) {
+        zeige(fehler);
+        return 2;
+    }
+    const QList<Eingabe> eingaben = leseEingabe(*inhalt);
+    if (eingaben.size() > letzteNummer - ersteNummer + 1) {
+        zeige(QStringLiteral("%1 hat %2 Wörter; das Spiel nimmt höchstens %3 eigene Wörter.")
+                  .arg(pfad)
+                  .arg(eingaben.size())
+                  .arg(letzteNummer - ersteNummer + 1));
+        return 2;
+    }
     const auto stand = Pruefstand::lade(host, wortliste, fehler);
     if (!stand) {
         zeige(fehler);
         return 2;
     }
-    EigeneListe liste = ladeEigeneListe(host);
+    const EigeneListe liste = ladeEigeneListe(host);
     QList<PruefWort> woerter;
-    for (const Eingabe& e : leseEingabe(QString::fromUtf8(datei.readAll()))) {
+    for (const Eingabe& e : eingaben) {
         QList<bool> gewaehlt;
         const QList<Vorschlag> vorschlaege = stand->vorschlagen(e, liste, gewaehlt);
         PruefWort w{e, {}};
@@ -60,27 +98,14 @@ int pruefeDatei(const QString& host, const QString& wortliste, const QString& pf
         zeige(QStringLiteral("%1: %2").arg(e.wort, text.join(u' ')));
         woerter.append(w);
     }
-    const QList<Befund> befunde = pruefe(woerter, stand->mittel());
-    for (const Befund& b : befunde)
-        zeige(QStringLiteral("%1:%2: %3%4")
-                  .arg(pfad)
-                  .arg(b.zeile)
-                  .arg(b.sperrt ? QString() : QStringLiteral("Hinweis: "), b.text));
-    if (sperrt(befunde)) {
+    if (meldeBefunde(pfad, pruefe(woerter, stand->mittel()))) {
         zeige(QStringLiteral("Nichts gespeichert."));
         return 1;
     }
     QList<EigenesWort> neu;
     for (const PruefWort& w : woerter)
         neu.append(alsEigenesWort(w));
-    auto speicherFehler = uebernimm(liste, neu);
-    if (!speicherFehler)
-        speicherFehler = speichereEigeneListe(host, liste);
-    if (speicherFehler) {
-        zeige(*speicherFehler);
-        return 1;
-    }
-    return neuBauen(host, liste);
+    return meldeErgebnis(speichere(host, neu));
 }
 
 } // namespace
@@ -95,8 +120,9 @@ int main(int argc, char** argv) {
         else if (arg == "--neu" || arg == "--help" || arg.empty() || arg[0] != '-')
             fenster = false;
     }
-    std::unique_ptr<QCoreApplication> app = fenster ? std::make_unique<QApplication>(argc, argv)
-                                                    : std::make_unique<QCoreApplication>(argc, argv);
+    std::unique_ptr<QCoreApplication> app = fenster
+                                                ? std::make_unique<QApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Eigene Wörter der Klasse prüfen und ins Spiel bringen. Ohne Datei öffnet sich das "
@@ -105,18 +131,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption hostOpt(QStringLiteral("host"), QStringLiteral("Host-Ordner."),
                                      QStringLiteral("ordner"),
                                      QCoreApplication::applicationDirPath());
-    const QCommandLineOption wortlisteOpt(QStringLiteral("wortliste"),
-                                          QStringLiteral("Deutsche Wortliste."),
-                                          QStringLiteral("datei"),
-                                          QStringLiteral("/usr/share/dict/ngerman"));
-    const QCommandLineOption neuOpt(QStringLiteral("neu"),
-                                    QStringLiteral("Nur die Datenbank aus der Wortdatei neu bauen."));
+    const QCommandLineOption wortlisteOpt(
+        QStringLiteral("wortliste"), QStringLiteral("Deutsche Wortliste."), QStringLiteral("datei"),
+        QStringLiteral("/usr/share/dict/ngerman"));
+    const QCommandLineOption neuOpt(
+        QStringLiteral("neu"), QStringLiteral("Nur die Datenbank aus der Wortdatei neu bauen."));
     parser.addOptions({hostOpt, wortlisteOpt, neuOpt});
     parser.addPositionalArgument(QStringLiteral("datei"), QStringLiteral("Wörter zum Prüfen."));
     parser.process(*app);
     const QString host = parser.value(hostOpt);
     if (parser.isSet(neuOpt))
-        return neuBauen(host, ladeEigeneListe(host));
+        return neuBauen(host, parser.value(wortlisteOpt));
     if (!parser.positionalArguments().isEmpty())
         return pruefeDatei(host, parser.value(wortlisteOpt), parser.positionalArguments()[0]);
     zafku::woerter::WoerterFrm frm(host, parser.value(wortlisteOpt));

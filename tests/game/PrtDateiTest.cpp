@@ -61,6 +61,12 @@ TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
              QFile::link(h.file("draussen.txt"), h.file("User/kind.tmp"));
          },
          false},
+        {"User links out",
+         [](const TempHost& h) {
+             QDir().mkpath(h.path() + "-draussen");
+             QFile::link(h.path() + "-draussen", h.file("User"));
+         },
+         false},
         {"dangling link",
          [](const TempHost& h) {
              QDir(h.path()).mkpath("User");
@@ -91,5 +97,7 @@ TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
         EXPECT_TRUE(meldungen.join("").contains(f.benutzt ? "" : "kind.tmp")) << f.fall;
         EXPECT_EQ(daten.prtDateiNr, f.benutzt ? 1 : 0) << f.fall;
         EXPECT_EQ(host.readBytes("draussen.txt") + host.readBytes("neu.txt"), QByteArray());
+        EXPECT_FALSE(QFile::exists(host.path() + "-draussen/kind.tmp")) << f.fall;
+        QDir().rmdir(host.path() + "-draussen");
     }
 }

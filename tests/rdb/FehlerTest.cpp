@@ -55,6 +55,8 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
         {"no exercise file", [](RdbTestHost& h) { QFile::remove(h.file("Vokra.kmp")); }, laden,
          {"Vokra.kmp", "nicht gelesen"}},
         {"partial block", uebung("LIE_,1,LIKU"), laden, {"Vokra.kmp", "vollständigen Block"}},
+        {"exercise key missing", uebung(R"(LIKU,"1",LIKU,"1",0:0,"ie:i",Tipp)"), laden,
+         {"Übung LIE_ fehlt", "Vokra.kmp"}},
         {"file cut inside the last quoted field",
          [](RdbTestHost& h) { h.writeBytes("Vokra.kmp", "LIE_,\"1\",LIKU,\"1\",0:0,\"ie:i\",\"Tipp"); },
          laden, {"Vokra.kmp", "vollständigen Block"}},

@@ -95,9 +95,12 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
     const QByteArray mono8("\x40\x1f\0\0\x40\x1f\0\0\1\0\x08\0", 12);
     // An odd-sized extra chunk before the samples, padded to even length.
     const QByteArray mitListe = wav.left(36) + QByteArray("LIST\3\0\0\0abc\0", 12) + wav.mid(36);
+    const QByteArray leer("JUNK\0\0\0\0", 8); // the reader gives up after so many
     const std::pair<QByteArray, bool> faelle[] = {
         {wav, true},
         {mitListe, true},
+        {wav.left(12) + leer.repeated(kMaxWavBloecke - 2) + wav.mid(12), true},
+        {wav.left(12) + leer.repeated(kMaxWavBloecke - 1) + wav.mid(12), false},
         {welle(mono8, 1, '\x80'), true},
         {welle(mono8, 0, '\x80'), false},
         {wav.left(30), false},

@@ -37,6 +37,11 @@ TEST(StartBlock, IsReadByTheGameAsChosen) {
         EXPECT_EQ(daten.spielerName[i], spieler[i].name);
         EXPECT_EQ(daten.spielerDatei[i], spieler[i].datei);
     }
+    // A NUL would end the argument there; a line break would shift the high-score list.
+    const QString block =
+        startBlock("LIE_", {{QString::fromUtf8("Ti\0m\r", 5), "tim"}, {"Ben", "ben"}});
+    EXPECT_EQ(block, "\"Version=4;VeskFeldName=LIE_;LupenFlag=0;GwsFlag=0;nSpieler=2;Ti m ;Ben;"
+                     "tim;ben;\"");
 }
 
 TEST(PruefeWahl, RefusesWhatTheGameCannotServe) {

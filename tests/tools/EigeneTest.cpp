@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zafku;
 using namespace zafku::eigene;
@@ -80,6 +81,9 @@ TEST(Eigene, ChecksNameEachFault) {
         {"Biene, der", "Es heißt 'die Biene', nicht 'der Biene'."},
         {"biene, die", "Das Wort 'biene' steht nicht im Wörterbuch – Tippfehler?|'biene' hat den "
                        "Artikel 'die', dann ist es ein Namenwort und wird großgeschrieben."},
+        {"Bie\"ne, die", "In Zeile 1 steht kein einzelnes Wort vorne."},
+        {"Biene, die Biene aus dem Garten", "Die Angabe zu 'Biene' ist länger als 20 Zeichen; "
+                                            "gemeint ist der Artikel oder die Wortart."},
     };
     for (const auto& f : faelle) {
         PruefWort w{leseEingabe(QString::fromUtf8(f[0])).value(0), {}};
@@ -93,6 +97,32 @@ TEST(Eigene, ChecksNameEachFault) {
             texte.append(b.text + (b.sperrt ? "" : " (Hinweis)"));
         EXPECT_EQ(texte.join(u'|').toStdString(), f[1]) << f[0];
     }
+}
+
+// A teacher's file in another encoding is named as such, never half read.
+TEST(Eigene, WordFileIsUtf8OrNamedForWhatItIs) {
+    TempHost host;
+    const struct {
+        QByteArray bytes;
+        const char* befund; // "" when read
+    } faelle[] = {
+        {"\xef\xbb\xbf\x42iene, die\rWiese, die\r", ""},
+        {"Biene\xe4", "Windows-1252"},
+        {QByteArray("\xff\xfe\x42\0i\0", 6), "UTF-16"},
+        {QByteArray("B\0i\0", 4), "UTF-16"},
+        {QByteArray("Bi\0ne", 5), "Binärdaten"},
+        {QByteArray(maxWortDatei + 1, 'a'), "größer als 1024 KB"},
+    };
+    for (const auto& f : faelle) {
+        host.writeBytes("w.txt", f.bytes);
+        QString fehler;
+        const auto text = leseWortDatei(host.file("w.txt"), fehler);
+        EXPECT_EQ(text.has_value(), !*f.befund) << f.befund;
+        EXPECT_TRUE(fehler.contains(f.befund)) << fehler.toStdString();
+    }
+    // Lines ended by a lone CR are lines of their own.
+    EXPECT_EQ(leseEingabe("Biene, die\rWiese, die, Die Wiese blüht.\r").value(1).satz,
+              "Die Wiese blüht.");
 }
 
 TEST(Eigene, NumbersStayWithTheirWords) {
@@ -134,11 +164,62 @@ TEST(Eigene, RebuildAsksOnlyTheTeachersWordsAndKeepsShippedOnes) {
     EXPECT_EQ(wortMit(host.path(), 30000), "");
 }
 
+// The saved words as the database holds them, "-30001=Wiese" for one no longer asked.
+QString gebauteWoerter(const QString& host) {
+    const SqliteDatabase db(host + QStringLiteral("/Vokra-D.mdb"));
+    SqliteStatement s = db.prepare(QStringLiteral(
+        "SELECT RefNr, Wort, Eigene FROM WortListe WHERE RefNr >= 30000 ORDER BY RefNr"));
+    QStringList w;
+    while (s.step())
+        w.append((s.int64(2) ? "" : "-") + s.value(0).toString() + u'=' + s.value(1).toString());
+    return w.join(u' ');
+}
+
+// Twenty teachers save at once, each from a process of its own: the saves run one after
+// another, no number is handed out twice, and the four files match one another. Links
+// planted in the folder lead no save out of it.
+TEST(Eigene, TwentySavesAtOnceLeaveMatchingFiles) {
+    Host host;
+    TempHost aussen;
+    aussen.writeBytes("fremd/wichtig.txt", "wichtig");
+    for (const char* arbeit : {".eigene-neu", ".eigene-neu-abcdef"})
+        QFile::link(aussen.file("fremd"), host.file(arbeit));
+    const QStringList vorrat = {"Biene, die, Die Biene sammelt Honig.",
+                                "Wiese, die, Die Wiese blüht.", "Ziege, die, Die Ziege meckert.",
+                                "Kind, das, Das Kind lacht.", "Hund, der, Der Hund bellt."};
+    std::vector<std::unique_ptr<QProcess>> lehrer;
+    for (int i = 1; i <= 20; ++i) {
+        QStringList zeilen;
+        for (int k = 0; k < vorrat.size(); ++k)
+            if (i >> k & 1)
+                zeilen.append(vorrat[k]);
+        host.writeBytes(QString("w%1.txt").arg(i), zeilen.join(u'\n').toUtf8());
+        lehrer.push_back(std::make_unique<QProcess>());
+        lehrer.back()->start(QStringLiteral(ZAFKU_WOERTER),
+                             {"--host", host.path(), host.file(QString("w%1.txt").arg(i))});
+    }
+    for (auto& p : lehrer) {
+        ASSERT_TRUE(p->waitForFinished(600000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardOutput().toStdString();
+    }
+    QStringList liste;
+    for (const EigenesWort& w : ladeEigeneListe(host.path()).woerter)
+        liste.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
+    EXPECT_EQ(gebauteWoerter(host.path()), liste.join(u' '));
+    EXPECT_EQ(liste.size(), vorrat.size()) << "one number per word";
+    // Rebuilt from the teacher's file, exercises and categories come out as they are.
+    const QByteArray kmp = host.readBytes("Vokra.kmp"), tsp = host.readBytes("Vokra.tsp");
+    ASSERT_EQ(baueNeu(host.path(), ladeEigeneListe(host.path())).fehler.toStdString(), "");
+    EXPECT_EQ(host.readBytes("Vokra.kmp"), kmp);
+    EXPECT_EQ(host.readBytes("Vokra.tsp"), tsp);
+    EXPECT_EQ(aussen.readBytes("fremd/wichtig.txt"), "wichtig");
+}
+
 // Killed at any moment, the rebuild leaves files the game still opens.
 TEST(Eigene, KilledRebuildLeavesUsableFiles) {
     Host host;
     EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
-    ASSERT_FALSE(speichereEigeneListe(host.path(), l));
+    host.writeBytes("Eigene-Woerter.txt", eigeneListeText(l).toUtf8());
     const int geliefert = aufgaben(host.path(), "LIE_");
     const auto neu = [&](int ms) {
         QProcess p;
@@ -161,6 +242,12 @@ TEST(Eigene, KilledRebuildLeavesUsableFiles) {
         const int eigene = aufgaben(host.path(), "LIE_E");
         EXPECT_TRUE(eigene == -1 || eigene == 3) << i;
     }
+    // A hand-edited list goes through the same checks: a spot the word lacks builds nothing.
+    const int vorher = aufgaben(host.path(), "LIE_E");
+    host.writeBytes("Eigene-Woerter.txt",
+                    "30000 | Biene | die | | LIE_:9\r30001 | Wiese | die | | LIE_:2\r");
+    neu(-1);
+    EXPECT_EQ(aufgaben(host.path(), "LIE_E"), vorher);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "EigeneDatei.h"
 
-#include "platform/AtomicReplace.h"
+#include "platform/HostTextFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace zafku::eigene {
 
@@ -26,16 +29,55 @@ QList<material::Marke> leseMarken(const QString& feld) {
 
 } // namespace
 
+std::optional<QString> wortDateiText(const QByteArray& bytes, const QString& pfad,
+                                     QString& fehler) {
+    const auto falsch = [&](const QString& was) {
+        fehler = QStringLiteral("%1 ist %2 gespeichert. Bitte als UTF-8 speichern.").arg(pfad, was);
+        return std::nullopt;
+    };
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff") ||
+        (bytes.size() > 1 && (bytes[0] == 0) != (bytes[1] == 0)))
+        return falsch(QStringLiteral("als UTF-16"));
+    if (bytes.contains('\0'))
+        return falsch(QStringLiteral("nicht als Text, sondern mit Binärdaten,"));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        return falsch(QStringLiteral("in Windows-1252 (ANSI)"));
+    if (text.startsWith(QChar(0xfeff)))
+        text.remove(0, 1);
+    return text;
+}
+
+std::optional<QString> leseWortDatei(const QString& pfad, QString& fehler) {
+    HostTextError grund = HostTextError::None;
+    bool zuGross = false;
+    const auto bytes = readRegularFile(QFile::encodeName(pfad), maxWortDatei, &grund, &zuGross);
+    if (bytes && zuGross)
+        fehler = QStringLiteral("%1 ist größer als %2 KB; so viele Wörter nimmt das Spiel nicht.")
+                     .arg(pfad)
+                     .arg(maxWortDatei >> 10);
+    else if (grund == HostTextError::NotAFile)
+        fehler = QStringLiteral("%1 ist keine gewöhnliche Datei.").arg(pfad);
+    else if (!bytes)
+        fehler = QStringLiteral("%1 kann nicht gelesen werden.").arg(pfad);
+    if (!bytes || zuGross)
+        return std::nullopt;
+    return wortDateiText(*bytes, pfad, fehler);
+}
+
 QString eigeneDateiPfad(const QString& hostDir) {
     return QDir(hostDir).filePath(QStringLiteral("Eigene-Woerter.txt"));
 }
 
 EigeneListe leseEigeneListe(const QString& text) {
     EigeneListe liste;
-    for (const QString& roh : text.split(u'\n')) {
-        const QString zeile = roh.trimmed();
+    const QStringList zeilen = splitHostLines(text);
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString zeile = zeilen[i].trimmed();
         if (zeile.startsWith(zaehlerKopf)) {
-            liste.naechsteNummer = std::max(ersteNummer, zeile.mid(zaehlerKopf.size()).toInt());
+            liste.naechsteNummer =
+                std::max(liste.naechsteNummer, zeile.mid(zaehlerKopf.size()).toInt());
             continue;
         }
         if (zeile.isEmpty() || zeile.startsWith(u'#'))
@@ -55,6 +97,7 @@ EigeneListe leseEigeneListe(const QString& text) {
         w.kontext = f[2];
         w.satz = f[3];
         w.marken = leseMarken(f[4]);
+        w.zeile = i + 1;
         liste.woerter.append(w);
         // A hand-edited counter must never hand out a number twice.
         liste.naechsteNummer = std::max(liste.naechsteNummer, w.refNr + 1);
@@ -80,25 +123,20 @@ QString eigeneListeText(const EigeneListe& liste) {
     return text;
 }
 
-EigeneListe ladeEigeneListe(const QString& hostDir) {
-    QFile f(eigeneDateiPfad(hostDir));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return leseEigeneListe(QString::fromUtf8(f.readAll()));
-}
-
-std::optional<QString> speichereEigeneListe(const QString& hostDir, const EigeneListe& liste) {
+EigeneListe ladeEigeneListe(const QString& hostDir, QString* fehler) {
     const QString pfad = eigeneDateiPfad(hostDir);
-    const ReplaceResult r =
-        replaceFileAtomically(pfad, eigeneListeText(liste).toUtf8());
-    if (r.ok)
-        return std::nullopt;
-    return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(pfad, r.error);
+    if (!QFileInfo::exists(pfad) && !QFileInfo(pfad).isSymLink())
+        return {};
+    QString grund;
+    const auto text = leseWortDatei(pfad, grund);
+    if (fehler)
+        *fehler = grund;
+    return text ? leseEigeneListe(*text) : EigeneListe{};
 }
 
 QList<Eingabe> leseEingabe(const QString& text) {
     QList<Eingabe> eingaben;
-    const QStringList zeilen = text.split(u'\n');
+    const QStringList zeilen = splitHostLines(text);
     for (int i = 0; i < zeilen.size(); ++i) {
         const QString zeile = zeilen[i].trimmed();
         if (zeile.isEmpty() || zeile.startsWith(u'#'))
@@ -123,14 +161,18 @@ QList<Eingabe> leseEingabe(const QString& text) {
 
 std::optional<QString> uebernimm(EigeneListe& liste, const QList<EigenesWort>& neu) {
     QList<EigenesWort> alt = liste.woerter;
+    QHash<QString, qsizetype> altStelle;
+    for (qsizetype i = alt.size() - 1; i >= 0; --i)
+        altStelle.insert(alt[i].wort, i);
+    QList<bool> genommen(alt.size(), false);
     QList<EigenesWort> ergebnis;
     int naechste = liste.naechsteNummer;
     for (EigenesWort w : neu) {
-        const auto gleich = [&](const EigenesWort& a) { return a.wort == w.wort; };
-        const auto it = std::find_if(alt.begin(), alt.end(), gleich);
-        if (it != alt.end()) {
-            w.refNr = it->refNr;
-            alt.erase(it);
+        const auto it = altStelle.find(w.wort);
+        if (it != altStelle.end()) {
+            w.refNr = alt[*it].refNr;
+            genommen[*it] = true;
+            altStelle.erase(it);
         } else if (naechste > letzteNummer) {
             return QStringLiteral("Es sind schon %1 eigene Wörter vergeben; mehr Nummern hat "
                                   "die Datenbank nicht.")
@@ -141,9 +183,11 @@ std::optional<QString> uebernimm(EigeneListe& liste, const QList<EigenesWort>& n
         w.entfernt = false;
         ergebnis.append(w);
     }
-    for (EigenesWort& w : alt) {
-        w.entfernt = true;
-        ergebnis.append(w);
+    for (qsizetype i = 0; i < alt.size(); ++i) {
+        if (genommen[i])
+            continue;
+        alt[i].entfernt = true;
+        ergebnis.append(alt[i]);
     }
     std::sort(ergebnis.begin(), ergebnis.end(),
               [](const EigenesWort& a, const EigenesWort& b) { return a.refNr < b.refNr; });

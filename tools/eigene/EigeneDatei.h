@@ -23,6 +23,7 @@ struct EigenesWort {
     QString satz; // as typed, with the word in it; may be empty
     QList<material::Marke> marken;
     bool entfernt = false;
+    int zeile = 0; // in the teacher's file, when read from it
 };
 
 struct EigeneListe {
@@ -41,12 +42,20 @@ struct Eingabe {
 // The teacher's file in the host folder, UTF-8.
 QString eigeneDateiPfad(const QString& hostDir);
 
+// A word file holds at most one line per number, each far shorter than this.
+constexpr qint64 maxWortDatei = 1 << 20;
+constexpr int maxKontext = 20;
+
+// A word file's text: a regular file of at most maxWortDatei bytes in UTF-8 (a byte order
+// mark allowed). Otherwise nothing, and fehler says in German what the file is instead.
+std::optional<QString> leseWortDatei(const QString& pfad, QString& fehler);
+std::optional<QString> wortDateiText(const QByteArray& bytes, const QString& pfad, QString& fehler);
+
 EigeneListe leseEigeneListe(const QString& text);
 QString eigeneListeText(const EigeneListe& liste);
-// Reads the file; a missing file is an empty list.
-EigeneListe ladeEigeneListe(const QString& hostDir);
-// Written atomically; the error text, or nothing.
-std::optional<QString> speichereEigeneListe(const QString& hostDir, const EigeneListe& liste);
+// Reads the file; a missing file is an empty list. A file that cannot be read is an empty
+// list too, with the reason in *fehler.
+EigeneListe ladeEigeneListe(const QString& hostDir, QString* fehler = nullptr);
 
 // Fields split at "|", a tab or the first two commas (a sentence keeps its commas).
 QList<Eingabe> leseEingabe(const QString& text);

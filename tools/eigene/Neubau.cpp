@@ -4,6 +4,7 @@
 #include "glob/GlobModul.h"
 #include "platform/AtomicReplace.h"
 #include "platform/FieldReader.h"
+#include "platform/HostLock.h"
 #include "platform/HostPath.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
@@ -13,6 +14,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace zafku::eigene {
 
@@ -57,7 +61,8 @@ void schreibeWoerter(const QString& pfad, const EigeneListe& liste) {
     for (const char* t : {"WortListe", "LupenStellen", "SemSynt"})
         db.exec(QStringLiteral("DELETE FROM %1 WHERE RefNr >= %2").arg(t).arg(ersteNummer));
     if (!db.spalten(QStringLiteral("WortListe")).contains(QStringLiteral("Eigene")))
-        db.exec(QStringLiteral("ALTER TABLE WortListe ADD COLUMN Eigene INTEGER NOT NULL DEFAULT 0"));
+        db.exec(
+            QStringLiteral("ALTER TABLE WortListe ADD COLUMN Eigene INTEGER NOT NULL DEFAULT 0"));
     SqliteStatement wort = db.prepare(
         QStringLiteral("INSERT INTO WortListe(RefNr, Wort, Kontext, KomplexInd, Schwerpunkte, "
                        "Eigene) VALUES(?1,?2,?3,?4,?5,?6)"));
@@ -149,8 +154,9 @@ QHash<QString, QString> gelieferteArtikel(const QString& hostDir) {
     QHash<QString, QString> artikel;
     try {
         const SqliteDatabase db(resolveHostPath(hostDir, QStringLiteral("Vokra-D.mdb")));
-        SqliteStatement s = db.prepare(
-            QStringLiteral("SELECT Wort, Kontext FROM WortListe WHERE RefNr < %1").arg(ersteNummer));
+        SqliteStatement s =
+            db.prepare(QStringLiteral("SELECT Wort, Kontext FROM WortListe WHERE RefNr < %1")
+                           .arg(ersteNummer));
         while (s.step())
             if (istArtikel(s.value(1).toString()))
                 artikel.insert(s.value(0).toString(), s.value(1).toString());
@@ -159,8 +165,22 @@ QHash<QString, QString> gelieferteArtikel(const QString& hostDir) {
     return artikel;
 }
 
-NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste) {
-    NeubauErgebnis e;
+namespace {
+
+// Work folders of builds that were killed. Only a real folder is removed: a link planted
+// under such a name must not lead the removal elsewhere.
+void raeumeAuf(const QString& hostDir) {
+    const QDir host(hostDir);
+    for (const QString& name : host.entryList({QStringLiteral(".eigene-neu-*")},
+                                              QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        struct stat info {};
+        const QString pfad = host.filePath(name);
+        if (::lstat(QFile::encodeName(pfad).constData(), &info) == 0 && S_ISDIR(info.st_mode))
+            QDir(pfad).removeRecursively();
+    }
+}
+
+void baue(const QString& hostDir, const EigeneListe& liste, NeubauErgebnis& e) {
     const QString mdb = resolveHostPath(hostDir, QStringLiteral("Vokra-D.mdb"));
     const QString kmp = resolveHostPath(hostDir, QStringLiteral("Vokra.kmp"));
     const QString tsp = resolveHostPath(hostDir, QStringLiteral("Vokra.tsp"));
@@ -169,7 +189,7 @@ NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste) {
     if (!kmpText || !tspText || !QFileInfo(mdb).isFile()) {
         e.fehler = QStringLiteral("Im Ordner %1 fehlen Vokra.kmp, Vokra.tsp oder Vokra-D.mdb.")
                        .arg(hostDir);
-        return e;
+        return;
     }
     QStringList kmpZeilen = zeilenOhneEigene(*kmpText);
     QStringList tspZeilen = splitHostLines(*tspText);
@@ -180,20 +200,21 @@ NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste) {
         tspZeilen.removeLast();
     const QList<Block> bloecke = gelieferteBloecke(kmpZeilen);
 
-    QDir neu(QDir(hostDir).filePath(QStringLiteral(".eigene-neu")));
-    neu.removeRecursively();
+    raeumeAuf(hostDir);
+    // A new folder of a fresh name, so no planted link can stand in its place.
+    QTemporaryDir arbeit(QDir(hostDir).filePath(QStringLiteral(".eigene-neu-XXXXXX")));
+    const QDir neu(arbeit.path());
     const QString neuMdb = neu.filePath(QStringLiteral("Vokra-D.mdb"));
     const QString neuKmp = neu.filePath(QStringLiteral("Vokra.kmp"));
-    if (!QDir().mkpath(neu.path()) || !QFile::copy(mdb, neuMdb)) {
-        e.fehler = QStringLiteral("Im Ordner %1 kann nichts angelegt werden.").arg(neu.path());
-        return e;
+    if (!arbeit.isValid() || !QFile::copy(mdb, neuMdb)) {
+        e.fehler = QStringLiteral("Im Ordner %1 kann nichts angelegt werden.").arg(hostDir);
+        return;
     }
     try {
         schreibeWoerter(neuMdb, liste);
     } catch (const LaufzeitFehler& f) {
         e.fehler = f.text();
-        neu.removeRecursively();
-        return e;
+        return;
     }
 
     // One block per category of the teacher's active words, in the category order.
@@ -233,23 +254,59 @@ NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste) {
     kmpZeilen += eigeneBloecke;
     if (!titel.isEmpty())
         tspZeilen += QStringList{ueberschrift + QStringLiteral(",\">>>E\"")} + titel;
-    if (!writeHostLinesAtomically(neuKmp, kmpZeilen) || !zaehle(neu.path(), bloecke.value(0).code())) {
+    if (!writeHostLinesAtomically(neuKmp, kmpZeilen) ||
+        !zaehle(neu.path(), bloecke.value(0).code())) {
         e.fehler = QStringLiteral("Die neue Datenbank lässt sich im Spiel nicht öffnen; es bleibt "
                                   "alles beim Alten.");
-        neu.removeRecursively();
-        return e;
+        return;
     }
 
     QFile gebaut(neuMdb);
     if (!gebaut.open(QIODevice::ReadOnly)) {
         e.fehler = QStringLiteral("%1 kann nicht gelesen werden.").arg(neuMdb);
-        return e;
+        return;
     }
-    // The old blocks and categories also work on the new database: replace it first.
-    if (schreibe(mdb, gebaut.readAll(), e.fehler) && schreibe(kmp, hostLinesBytes(kmpZeilen), e.fehler))
-        schreibe(tsp, hostLinesBytes(tspZeilen), e.fehler);
-    neu.removeRecursively();
+    // The old blocks and categories also work on the new database: replace it first. The
+    // teacher's file comes last, so that it never names words the game does not have.
+    if (schreibe(mdb, gebaut.readAll(), e.fehler) &&
+        schreibe(kmp, hostLinesBytes(kmpZeilen), e.fehler) &&
+        schreibe(tsp, hostLinesBytes(tspZeilen), e.fehler))
+        schreibe(eigeneDateiPfad(hostDir), eigeneListeText(liste).toUtf8(), e.fehler);
+}
+
+template <typename Schritt>
+NeubauErgebnis gesperrt(const QString& hostDir, std::chrono::milliseconds maxWarten,
+                        Schritt schritt) {
+    NeubauErgebnis e;
+    const HostLock sperre(hostDir, maxWarten);
+    e.gewartet = sperre.waited();
+    if (!sperre.held())
+        e.fehler = sperre.error() + QStringLiteral(" Es wurde nichts gespeichert.");
+    else
+        schritt(e);
     return e;
+}
+
+} // namespace
+
+NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste,
+                       std::chrono::milliseconds maxWarten) {
+    return gesperrt(hostDir, maxWarten, [&](NeubauErgebnis& e) { baue(hostDir, liste, e); });
+}
+
+NeubauErgebnis speichere(const QString& hostDir, const QList<EigenesWort>& neu,
+                         std::chrono::milliseconds maxWarten) {
+    return gesperrt(hostDir, maxWarten, [&](NeubauErgebnis& e) {
+        // Read under the lock: a save that ran meanwhile keeps its numbers.
+        EigeneListe liste = ladeEigeneListe(hostDir, &e.fehler);
+        if (!e.fehler.isEmpty())
+            return;
+        if (const auto fehler = uebernimm(liste, neu))
+            e.fehler = *fehler;
+        else
+            baue(hostDir, liste, e);
+        e.liste = liste;
+    });
 }
 
 } // namespace zafku::eigene

@@ -33,11 +33,37 @@ QList<Vorschlag> Pruefstand::vorschlagen(const Eingabe& e, const EigeneListe& bi
     for (const Vorschlag& v : liste) {
         bool an = v.sicher;
         if (gespeichert != bisher.woerter.end())
-            an = std::any_of(gespeichert->marken.begin(), gespeichert->marken.end(),
-                             [&](const auto& m) { return m.code == v.code && m.vonPos == v.vonPos; });
+            an = std::any_of(
+                gespeichert->marken.begin(), gespeichert->marken.end(),
+                [&](const auto& m) { return m.code == v.code && m.vonPos == v.vonPos; });
         gewaehlt.append(an);
     }
     return liste;
+}
+
+QList<PruefWort> Pruefstand::pruefWoerter(const EigeneListe& liste, QList<Befund>& befunde) const {
+    QList<PruefWort> woerter;
+    for (const EigenesWort& w : liste.woerter) {
+        if (w.entfernt)
+            continue;
+        PruefWort p{{w.wort, w.kontext, w.satz, w.zeile}, {}};
+        const QList<Vorschlag> moeglich = vorschlaege->fuer(w.wort, w.kontext);
+        for (const material::Marke& m : w.marken) {
+            const auto v = std::find_if(moeglich.begin(), moeglich.end(), [&](const Vorschlag& v) {
+                return v.code == m.code && v.vonPos == m.vonPos;
+            });
+            if (v != moeglich.end())
+                p.stellen.append(*v);
+            else
+                befunde.append({w.zeile, w.wort,
+                                QStringLiteral("Die Stelle %1:%2 gibt es in '%3' nicht.")
+                                    .arg(m.code)
+                                    .arg(m.vonPos)
+                                    .arg(w.wort)});
+        }
+        woerter.append(p);
+    }
+    return woerter;
 }
 
 EigenesWort alsEigenesWort(const PruefWort& w) {

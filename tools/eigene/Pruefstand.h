@@ -21,6 +21,9 @@ struct Pruefstand {
     // The proposals for a typed word; a word already saved keeps the spots chosen then.
     QList<Vorschlag> vorschlagen(const Eingabe& e, const EigeneListe& bisher,
                                  QList<bool>& gewaehlt) const;
+    // The asked words of a saved list as the checks take them; a spot that is none of the
+    // word's proposals is a finding of its own.
+    QList<PruefWort> pruefWoerter(const EigeneListe& liste, QList<Befund>& befunde) const;
 };
 
 EigenesWort alsEigenesWort(const PruefWort& w);

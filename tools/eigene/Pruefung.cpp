@@ -2,7 +2,11 @@
 
 #include "Wortschatz.h"
 
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSet>
+
+#include <algorithm>
 
 namespace zafku::eigene {
 
@@ -28,6 +32,49 @@ struct Fuellung {
 };
 
 } // namespace
+
+// A made-up word between the texts marks where one ends in the checker's output, so the
+// words are assigned in one pass, however many texts and rejected words there are.
+std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& texte, QString& fehler) {
+    QString grenze = QStringLiteral("Qjxzv");
+    for (int i = 0; i < 12; ++i)
+        grenze += QChar(u'a' + QRandomGenerator::global()->bounded(26));
+    QProcess hunspell;
+    hunspell.start(QStringLiteral("hunspell"),
+                   {QStringLiteral("-d"), QStringLiteral("de_DE"), QStringLiteral("-l"),
+                    QStringLiteral("-i"), QStringLiteral("utf-8")});
+    if (!hunspell.waitForStarted()) {
+        fehler = QStringLiteral("hunspell kann nicht gestartet werden");
+        return std::nullopt;
+    }
+    QString eingabe;
+    for (const QString& t : texte)
+        eingabe += t + u'\n' + grenze + u'\n';
+    hunspell.write(eingabe.toUtf8());
+    hunspell.closeWriteChannel();
+    if (!hunspell.waitForFinished(120000) || hunspell.exitCode() != 0) {
+        fehler = QStringLiteral("hunspell ist fehlgeschlagen: %1")
+                     .arg(QString::fromUtf8(hunspell.readAllStandardError()).trimmed());
+        return std::nullopt;
+    }
+    QList<QStringList> ergebnis(texte.size());
+    qsizetype k = 0;
+    for (QString wort : QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n')) {
+        wort = wort.trimmed();
+        // hunspell keeps a sentence's final full stop on a word it takes for an abbreviation.
+        while (wort.endsWith(u'.'))
+            wort.chop(1);
+        if (wort == grenze)
+            ++k;
+        else if (!wort.isEmpty() && k < ergebnis.size() && !ergebnis[k].contains(wort))
+            ergebnis[k].append(wort);
+    }
+    if (k != texte.size()) {
+        fehler = QStringLiteral("hunspell hat nicht jeden Satz geprüft");
+        return std::nullopt;
+    }
+    return ergebnis;
+}
 
 namespace {
 
@@ -67,10 +114,17 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
         const auto melde = [&](const QString& text, bool sperrend = true) {
             befunde.append({e.zeile, e.wort, text, sperrend});
         };
-        if (e.wort.isEmpty() || e.wort.contains(u' ')) {
+        // Only letters and hyphens: a quote or comma would break the game's list files.
+        if (e.wort.isEmpty() || !std::all_of(e.wort.begin(), e.wort.end(),
+                                             [](QChar c) { return c.isLetter() || c == u'-'; })) {
             melde(QStringLiteral("In Zeile %1 steht kein einzelnes Wort vorne.").arg(e.zeile));
             continue;
         }
+        if (e.kontext.size() > maxKontext)
+            melde(QStringLiteral("Die Angabe zu '%1' ist länger als %2 Zeichen; gemeint ist der "
+                                 "Artikel oder die Wortart.")
+                      .arg(e.wort)
+                      .arg(maxKontext));
         if (!mittel.wortschatz.enthaelt(e.wort))
             melde(QStringLiteral("Das Wort '%1' steht nicht im Wörterbuch – Tippfehler?")
                       .arg(e.wort));
@@ -85,7 +139,8 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
                                  "großgeschrieben.")
                       .arg(e.wort, e.kontext));
         else if (istArtikel(e.kontext) && istArtikel(bekannt) && bekannt != e.kontext)
-            melde(QStringLiteral("Es heißt '%1 %2', nicht '%3 %2'.").arg(bekannt, e.wort, e.kontext));
+            melde(
+                QStringLiteral("Es heißt '%1 %2', nicht '%3 %2'.").arg(bekannt, e.wort, e.kontext));
         else if ((istTunwort(e.kontext) || istWiewort(e.kontext)) && gross)
             melde(QStringLiteral("'%1' ist als %2 angegeben, dann wird es kleingeschrieben.")
                       .arg(e.wort, e.kontext));
@@ -113,9 +168,8 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
             // Capital or small is what those exercises practise: no other word.
             if (!b || v.code.startsWith(QLatin1String("GK")))
                 continue;
-            const int stelle = v.vonPos + (b->kategorie.lupRegel1.absolut
-                                               ? 0
-                                               : b->kategorie.lupRegel1.nummer);
+            const int stelle =
+                v.vonPos + (b->kategorie.lupRegel1.absolut ? 0 : b->kategorie.lupRegel1.nummer);
             const QString vorne = e.wort.left(stelle - 1);
             const QString hinten = e.wort.mid(stelle - 1 + v.schreibung.size());
             for (QString s : andereSchreibungen(*b, v.schreibung)) {
@@ -130,9 +184,8 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
     for (const Fuellung& f : fuellungen)
         falsch.append(f.falsch);
     QString fehler;
-    const auto satzFehler = wortcheck::rechtschreibFehler(saetze, fehler);
-    const auto wortFehler = satzFehler ? wortcheck::rechtschreibFehler(falsch, fehler)
-                                       : std::nullopt;
+    const auto satzFehler = mittel.rechtschreibung(saetze, fehler);
+    const auto wortFehler = satzFehler ? mittel.rechtschreibung(falsch, fehler) : std::nullopt;
     if (!wortFehler) {
         befunde.append({0, QString(),
                         QStringLiteral("Die Rechtschreibprüfung läuft nicht (%1); es wird nichts "
@@ -153,9 +206,8 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
         if (!mittel.wortschatz.enthaeltGenau(f.falsch) && !wortFehler->at(k).isEmpty())
             continue;
         const Eingabe& e = woerter[f.wortNr].eingabe;
-        const QString text =
-            QStringLiteral("Mit '%1' statt '%2' wird aus '%3' das Wort '%4'. ")
-                .arg(f.statt, f.richtig, e.wort, f.falsch);
+        const QString text = QStringLiteral("Mit '%1' statt '%2' wird aus '%3' das Wort '%4'. ")
+                                 .arg(f.statt, f.richtig, e.wort, f.falsch);
         // Without a sentence the child cannot know which of the two is meant.
         if (e.satz.isEmpty())
             befunde.append({e.zeile, e.wort,

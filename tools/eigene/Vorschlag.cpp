@@ -43,7 +43,7 @@ bool istTunwort(const QString& kontext) {
 
 bool istWiewort(const QString& kontext) {
     return QStringList{"Wiewort", "Adjektiv", "Eigenschaftswort"}.contains(kontext,
-                                                                            Qt::CaseInsensitive);
+                                                                           Qt::CaseInsensitive);
 }
 
 Vorschlaege::Vorschlaege(QList<Block> bloecke)
@@ -90,7 +90,7 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
         return ergebnis;
     // Letter case follows the word class, not the letters.
     const bool gross = wort[0].isUpper();
-    const QString gk = istArtikel(kontext) && gross   ? QStringLiteral("GK1M")
+    const QString gk = istArtikel(kontext) && gross    ? QStringLiteral("GK1M")
                        : istTunwort(kontext) && !gross ? QStringLiteral("GK2M")
                        : istWiewort(kontext) && !gross ? QStringLiteral("GK3M")
                                                        : QString();

@@ -1,0 +1,37 @@
+#include "platform/HostLock.h"
+#include "platform/AtomicReplace.h"
+#include "platform/LaufzeitFehler.h"
+#include "platform/SqliteDatabase.h"
+#include "support/TempHost.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace std::chrono_literals;
+
+// One holder at a time, also within one process; the next takes over once it is gone.
+TEST(HostLock, OneHolderAtATime) {
+    TempHost host;
+    auto erste = std::make_unique<HostLock>(host.path(), 0ms);
+    ASSERT_TRUE(erste->held()) << erste->error().toStdString();
+    const HostLock zweite(host.path(), 50ms);
+    EXPECT_TRUE(!zweite.held() && zweite.waited() && !erste->waited());
+    EXPECT_TRUE(zweite.error().contains("Prozess")) << zweite.error().toStdString();
+    erste.reset();
+    EXPECT_TRUE(HostLock(host.path(), 0ms).held());
+}
+
+// A link planted in the folder never makes a write land outside it.
+TEST(HostLinks, WritesStayInTheFolder) {
+    TempHost aussen, host;
+    aussen.writeBytes("fremd.txt", "fremd");
+    QFile::link(aussen.file("fremd.txt"), host.file("raus.txt"));
+    QFile::link(aussen.file("fremd.mdb"), host.file("Meister.mdb"));
+    ASSERT_TRUE(replaceFileAtomically(host.file("raus.txt"), "neu").ok);
+    EXPECT_EQ(aussen.readBytes("fremd.txt") + host.readBytes("raus.txt"), "fremdneu");
+    EXPECT_THROW(SqliteDatabase(host.file("Meister.mdb"), SqliteDatabase::Zugriff::Schreiben),
+                 LaufzeitFehler);
+    EXPECT_FALSE(QFile::exists(aussen.file("fremd.mdb")));
+}
