@@ -109,11 +109,12 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     // The bold captions run wider here than designed: the values keep two blanks away
     // from the longest of them.
     const int spalte = std::max(twips(1050), rechts + luecke);
+    int breit = 0;
     const auto wert = [&](const QString& text, int oben, int breite, int hoehe) {
-        const int rest = rahmen->width() - spalte - twips(60);
-        return etikett(rahmen, text,
-                       QRect(spalte, twips(oben), std::min(twips(breite), rest), twips(hoehe)),
-                       false);
+        QLabel* label =
+            etikett(rahmen, text, QRect(spalte, twips(oben), twips(breite), twips(hoehe)), false);
+        breit = std::max(breit, spalte + label->width());
+        return label;
     };
     relLbl = wert(QStringLiteral("4.x.x"), 420, 330, 195);
     relLbl->setText(versionsText());
@@ -124,6 +125,10 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     wert(QStringLiteral("Am Schulweg 4"), 1560, 1485, 255);
     wert(QStringLiteral("12345 Lesestadt"), 1800, 1485, 255);
     wert(QStringLiteral("www.morvik.example"), 2100, 1755, 255);
+    // A value that would cross the frame widens the frame and the dialog.
+    const int mehr = std::max(0, breit + twips(120) - rahmen->width());
+    rahmen->resize(rahmen->width() + mehr, rahmen->height());
+    setFixedSize(width() + mehr, height());
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setGeometry(tw(1050, 3330, 1245, 405));

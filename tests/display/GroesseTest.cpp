@@ -61,6 +61,9 @@ TEST(Groesse, TextsFitInEveryWindow) {
 
     // The gap mark lies over the blanks after "B".
     const auto* wort = spiel.fenster.lueckWortLbl;
+    const auto* kontext = spiel.fenster.kontextLbl;
+    EXPECT_NEAR(wort->x(),
+                kontext->x() + kontext->fontMetrics().horizontalAdvance("die") + twips(100), 1);
     EXPECT_NEAR(spiel.fenster.leseLupe->x(), wort->x() + wort->fontMetrics().horizontalAdvance("B"),
                 2);
     EXPECT_NEAR(spiel.fenster.leseLupe->width(), wort->fontMetrics().horizontalAdvance("    "), 2);
@@ -102,6 +105,9 @@ TEST(Groesse, AboutBoxShowsTheVersionAndAGapAfterCopyrightAtEverySize) {
     for (double stufe : groessenStufen()) {
         wechsleMassstab(stufe);
         const QFontMetrics mass = titel->fontMetrics();
+        for (const QLabel* l : label)
+            EXPECT_TRUE(l->parentWidget()->rect().contains(l->geometry()))
+                << l->text().toStdString();
         EXPECT_GE(label["© 2026 Morvik"]->x() - titel->x() - mass.horizontalAdvance(titel->text()),
                   mass.horizontalAdvance(u' '))
             << "at " << stufe;

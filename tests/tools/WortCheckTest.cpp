@@ -130,16 +130,6 @@ TEST(WortCheck, FindsPlantedFaults) {
          alles({dazu(woerter, wieder), dazu(paare, "wieder | wider | Satz entscheidet")}),
          "Paare aus zwei Wörtern heißen ausgelassen, die Übung hat wieder/wider (Übung LIE_)",
          "falsche Füllung"},
-        {"a filling that only changes the letter case is no other word",
-         [](Beispiel& m) {
-             m.tsp.append("\"Nomen\",GK1M");
-             m.kmp.append("GK1M,\"instr(Schwerpunkte,';GK1M;')>0\",GK1M,\"0\",*1:*1,"
-                          "\"B:b,Z:z,K:k,F:f\",\"Tipp\"");
-             for (int i = 0; i < 4; ++i)
-                 m.woerter[i] += " GK1M:1";
-             m.wortliste.append("biene");
-         },
-         "die Auswahl B,b verrät die Antwort B", "ergibt das Wort"},
         {"das and dass need their reviewed pair", [](Beispiel& m) { m.paare.removeLast(); },
          "ergibt das Wort \"das\" (Übung DASS)"},
         {"too few tasks", [](Beispiel& m) { m.woerter.removeAt(1); },
