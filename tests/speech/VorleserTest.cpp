@@ -13,8 +13,7 @@ struct Mitschrift : Sprachausgabe {
 };
 } // namespace
 
-// The task is read as shown: the word in place of the first "@", an empty sentence as the
-// word alone (then only once), a sentence without "@" unchanged.
+// As shown: the word for the first "@"; no sentence: the word once; no "@": unchanged.
 TEST(Vorleser, ReadsTheTaskAsShown) {
     const struct {
         const char *satz, *aufgabe, *satzAllein;
