@@ -18,7 +18,7 @@ TEST(Vorleser, ReadsTheTaskAsShown) {
     const struct {
         const char *satz, *aufgabe, *satzAllein;
     } faelle[] = {
-        {" @ fährt, die @ auch. ", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
+        {"@ fährt, die @ auch. ", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
         {"  ", "Bahn", "Bahn"},
         {"Die S-Bahn.", "Bahn | Die S-Bahn.", "Die S-Bahn."},
     };
