@@ -35,7 +35,6 @@ void MainFrm::baueVorlesen() {
         auto* k = new LautsprecherKnopf(rahmen);
         k->setGeometry(twips(4485), twips(oben), twips(kKnopfTwips), twips(kKnopfTwips));
         k->setToolTip(was + QStringLiteral(" (F5)"));
-        k->setAccessibleName(was);
         k->setContextMenuPolicy(Qt::ActionsContextMenu);
         k->addAction(vorlesenAktion);
         connect(k, &QAbstractButton::clicked, this, lies);

@@ -2,24 +2,19 @@
 
 #include "platform/Sprachausgabe.h"
 
-#include <QAudioDevice>
-#include <QByteArray>
 #include <QObject>
 #include <QThread>
-#include <QTimer>
 
 #include <atomic>
 #include <memory>
 
-class QAudioSink;
-class QIODevice;
-
 namespace zafku {
 
-class SyntheseArbeiter;
+class SprachFaden;
 
-// Speech through espeak-ng: synthesised on a thread of its own, played through the
-// default audio output from memory. Without an audio device it stays silent.
+// Speech through espeak-ng: synthesised and handed to the default audio output on a
+// thread of its own, so that speaking never holds up the window. Without an audio device
+// it stays silent.
 class EspeakSprache : public QObject, public Sprachausgabe {
     Q_OBJECT
   public:
@@ -34,21 +29,10 @@ class EspeakSprache : public QObject, public Sprachausgabe {
     void ersteProbenAbgegeben();
 
   private:
-    void nimm(int nummer, int abtastrate, const QByteArray& pcm);
-    void fuettere();
-
-    QAudioDevice geraet_;
     QThread faden_;
-    SyntheseArbeiter* arbeiter_ = nullptr;
+    SprachFaden* arbeiter_ = nullptr;
     // Raised by each new text; the thread drops what an older one still makes.
     std::shared_ptr<std::atomic<int>> nummer_;
-    int gespielt_ = 0;
-    bool abgegeben_ = false;
-    int abtastrate_ = 0;
-    QAudioSink* senke_ = nullptr;
-    QIODevice* eingang_ = nullptr;
-    QByteArray rest_;
-    QTimer fuetterer_;
 };
 
 } // namespace zafku

@@ -11,17 +11,12 @@ constexpr int kStueckMs = 40;
 // Slower than espeak-ng's 175 words a minute: the listeners are learning to read.
 constexpr int kWoerterProMinute = 140;
 
-struct Auftrag {
-    const EspeakStimme::Proben* proben;
-    bool abgebrochen = false;
-};
-
+// espeak-ng stops when the answer is 1.
 int weiterreichen(short* wav, int anzahl, espeak_EVENT* ereignisse) {
-    auto* auftrag = static_cast<Auftrag*>(ereignisse->user_data);
-    if (!auftrag || !wav || anzahl <= 0)
+    const auto* proben = static_cast<const EspeakStimme::Proben*>(ereignisse->user_data);
+    if (!proben || !wav || anzahl <= 0)
         return 0;
-    auftrag->abgebrochen = !(*auftrag->proben)(wav, anzahl);
-    return auftrag->abgebrochen ? 1 : 0;
+    return (*proben)(wav, anzahl) ? 0 : 1;
 }
 
 } // namespace
@@ -41,15 +36,13 @@ EspeakStimme::~EspeakStimme() {
         espeak_Terminate();
 }
 
-bool EspeakStimme::synthetisiere(const QString& text, const Proben& proben) {
+void EspeakStimme::synthetisiere(const QString& text, const Proben& proben) {
     if (!bereit())
-        return false;
+        return;
     const QByteArray utf8 = text.toUtf8();
-    Auftrag auftrag{&proben};
     // [[…]] carries a pronunciation written in espeak-ng's phoneme code.
-    const espeak_ERROR fehler = espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &auftrag);
-    return fehler == EE_OK && !auftrag.abgebrochen;
+    espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8 | espeakPHONEMES, nullptr, const_cast<Proben*>(&proben));
 }
 
 } // namespace zafku

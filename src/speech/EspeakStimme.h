@@ -22,8 +22,7 @@ class EspeakStimme {
     // Samples per second of the 16-bit mono output.
     int abtastrate() const { return rate_; }
     // Hands the samples over piece by piece while they are made; a false answer stops.
-    // False when nothing could be synthesised or it was stopped.
-    bool synthetisiere(const QString& text, const Proben& proben);
+    void synthetisiere(const QString& text, const Proben& proben);
 
   private:
     int rate_ = 0;

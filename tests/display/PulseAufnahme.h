@@ -84,8 +84,7 @@ class PulseAufnahme {
     qint64 gelesen_ = 0;
 };
 
-// One server for the whole test program: Qt's audio back end stays bound to the first
-// server it reached.
+// One server for the test program: Qt's audio stays bound to the first server it reached.
 inline PulseAufnahme& pulseAufnahme() {
     static PulseAufnahme aufnahme;
     aufnahme.seitLetztem();

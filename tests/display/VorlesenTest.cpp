@@ -38,7 +38,6 @@ struct EigeneEinstellungen {
     QTemporaryDir ordner;
 };
 
-// The game speaks into the stand-in it derives from.
 struct VorleseSpiel : EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSpiel {
     explicit VorleseSpiel(const QStringList& ini = {"[Zafku]", "TonEinschalten=0"})
         : TestSpiel(hilfe, audio, uhr, ini, this) {}
@@ -54,7 +53,6 @@ struct VorleseSpiel : EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSp
 
 } // namespace
 
-// The cues' switch leaves speech alone.
 TEST(Vorlesen, F5TheSpeakerButtonsAndTheTipAreReadWhateverTheCues) {
     for (const char* ton : {"TonEinschalten=0", "TonEinschalten=1"}) {
         VorleseSpiel spiel({"[Zafku]", ton});
@@ -120,14 +118,12 @@ TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNoText) {
 
 // With the cues off, F5 and each speaker button are heard on a real audio server.
 TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
-    EigeneEinstellungen einstellungen;
     PulseAufnahme& aufnahme = pulseAufnahme();
     ASSERT_TRUE(aufnahme.bereit()) << "pulseaudio or parec is missing or failed (scripts/deps.sh)";
     EspeakSprache sprache;
     Attrappen a;
     TestSpiel spiel(a.hilfe, a.audio, a.uhr, {"[Zafku]", "TonEinschalten=0"}, &sprache);
     spiel.fenster.lade();
-    spiel.fenster.show();
     const auto gehoertMs = [&](const std::function<void()>& tue) {
         tue();
         pauseOhneEingabe(3000);

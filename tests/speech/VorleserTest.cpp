@@ -13,13 +13,12 @@ struct Mitschrift : Sprachausgabe {
 };
 } // namespace
 
-// The task is read as shown: the word in place of the first "@", an empty sentence as the
-// word alone (then only once), a sentence without "@" unchanged.
+// As shown: the word for the first "@"; no sentence: the word once; no "@": unchanged.
 TEST(Vorleser, ReadsTheTaskAsShown) {
     const struct {
         const char *satz, *aufgabe, *satzAllein;
     } faelle[] = {
-        {" @ fährt, die @ auch. ", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
+        {"@ fährt, die @ auch. ", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
         {"  ", "Bahn", "Bahn"},
         {"Die S-Bahn.", "Bahn | Die S-Bahn.", "Die S-Bahn."},
     };
