@@ -43,6 +43,10 @@ class StartFrm : public QDialog {
     QTreeWidget* liste() const { return liste_; }
 
   private:
+    // Where the list's items keep their category key and number.
+    static constexpr int kCodeRolle = Qt::UserRole;
+    static constexpr int kKatNrRolle = Qt::UserRole + 1;
+
     struct Zeile {
         QLabel* nummer = nullptr;
         QLineEdit* name = nullptr;

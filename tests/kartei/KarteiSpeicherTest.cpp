@@ -1,6 +1,6 @@
 #include "kartei/PgKarteiSpeicher.h"
-#include "kartei/SqliteKarteiSpeicher.h"
 #include "kartei/Wortkartei.h"
+#include "platform/LaufzeitFehler.h"
 #include "support/PgWegwerfServer.h"
 
 #include <QFile>
@@ -25,8 +25,13 @@ const QDate kHeute(2026, 12, 7);
 class KarteiSpeicherTest : public ::testing::TestWithParam<std::string> {
   protected:
     void SetUp() override {
+        // The store is chosen as the programs choose it: by the host's Vokra.ini.
         if (GetParam() != "PostgreSQL")
             return;
+        QFile ini(dir.filePath("Vokra.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Zafku]\r\nTonEinschalten=1\r\n[Meisterliste]\r\nServer=" +
+                  pgServer().verbindung().toUtf8() + "\r\n[Sonst]\r\nServer=host=/nirgends\r\n");
         // In CI the server must run: there the test fails instead of being skipped.
         if (!pgServer().laeuft()) {
             if (qEnvironmentVariable("CI") == QLatin1String("true"))
@@ -40,9 +45,7 @@ class KarteiSpeicherTest : public ::testing::TestWithParam<std::string> {
         PQfinish(c);
     }
     std::unique_ptr<KarteiSpeicher> neu() const {
-        if (GetParam() == "PostgreSQL")
-            return std::make_unique<PgKarteiSpeicher>(pgServer().verbindung());
-        return std::make_unique<SqliteKarteiSpeicher>(dir.filePath("Wortkartei.db"));
+        return oeffneKarteiSpeicher(dir.path(), dir.path());
     }
     void haengeAn(const QString& datei, const QByteArray& zeilen) const {
         QFile f(dir.filePath(datei + ".tmp"));
@@ -122,3 +125,16 @@ TEST_P(KarteiSpeicherTest, TwentyProcessesAtOnceLoseNothing) {
 
 INSTANTIATE_TEST_SUITE_P(BothStores, KarteiSpeicherTest, ::testing::Values("SQLite", "PostgreSQL"),
                          [](const auto& info) { return info.param; });
+
+// A server that is not there is named with libpq's reason, in one line.
+TEST(PgKarteiSpeicher, NamesAServerItCannotReach) {
+    PgKarteiSpeicher s(QStringLiteral("host=/nirgends connect_timeout=2"));
+    try {
+        s.alle();
+        FAIL() << "no server there";
+    } catch (const zafku::LaufzeitFehler& f) {
+        EXPECT_TRUE(f.text().contains("nicht erreichbar")) << f.text().toStdString();
+        EXPECT_TRUE(f.text().contains("/nirgends/.s.PGSQL")) << f.text().toStdString();
+        EXPECT_FALSE(f.text().contains(u'\n')) << f.text().toStdString();
+    }
+}

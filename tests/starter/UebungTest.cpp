@@ -62,7 +62,7 @@ TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
     for (int n = 1; n <= rdb.kategorie.anzahl2; ++n)
         if (rdb.gotoAufgabe(n, true))
             liste2.append(aufgabe(rdb, true));
-    ASSERT_GE(liste2.size(), faellig.size()) << "contrast words for every choice set";
+    ASSERT_EQ(liste2.size(), 2 * faellig.size()) << "two contrast words for every due word";
     for (const QString& kontrast : liste2) {
         const QString satz = kontrast.section(" of ", 1);
         const auto gleich = std::find_if(liste1.begin(), liste1.end(), [&](const QString& a) {
