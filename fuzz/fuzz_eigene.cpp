@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     QList<Befund> befunde;
     EigeneListe wenige = liste;
-    wenige.woerter = liste.woerter.mid(0, 6);
+    wenige.woerter = liste.woerter.mid(0, 3);
     pruefung.pruefe(pruefung.stand->pruefWoerter(wenige, befunde));
     return 0;
 }

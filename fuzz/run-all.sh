@@ -46,8 +46,9 @@ gross() {
     head -c "$n" "$ziel.tmp" >"$ziel" && rm "$ziel.tmp"
 }
 
-# Seeds just below and just past each reader's limit (1 MB host texts, 256 KB help pages,
-# 4 MB protocol files).
+# Inputs just below and just past each reader's limit (1 MB host texts, 256 KB help pages,
+# 4 MB protocol files). They run once, outside the corpus: mutating inputs of megabytes
+# would leave a target a handful of runs a minute.
 grenzen() {
     local name=$1 dir=$2 muster grenze
     case $name in
@@ -65,9 +66,15 @@ for name in ${FUZZ_TARGETS:-start hosttext kmp kriterium wav ini bericht hilfe r
     exe=$build/fuzz/fuzz_$name
     corpus=$corpora/$name
     log=$corpora/$name.log
-    mkdir -p "$corpus"
+    mkdir -p "$corpus" "$corpus-grenzen"
     seed "$name" "$corpus"
-    grenzen "$name" "$corpus"
+    rm -f "$corpus/unter-der-grenze" "$corpus/ueber-der-grenze"
+    grenzen "$name" "$corpus-grenzen"
+    if [ -n "$(ls "$corpus-grenzen")" ] &&
+        ! "$exe" -rss_limit_mb=2048 "$corpus-grenzen"/* >"$log.grenzen" 2>&1; then
+        echo "fuzz_$name: FAILED at a size limit, log in $log.grenzen" >&2
+        status=1
+    fi
     # Inputs up to just past the largest limit a target meets.
     max_len=1050000
     [ "$name" = bericht ] && max_len=$(((4 << 20) + 4096))

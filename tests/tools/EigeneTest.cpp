@@ -135,6 +135,9 @@ TEST(Eigene, NumbersStayWithTheirWords) {
         text.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
     EXPECT_EQ(text.join(u' ').toStdString(), "30000=Biene -30001=Wiese -30002=Kind 30003=Fisch");
     EXPECT_EQ(leseEigeneListe(eigeneListeText(l)).naechsteNummer, 30004);
+    // A code of a hand-edited file is written as it stands, even one holding "%0".
+    const EigeneListe prozent = leseEigeneListe(eigeneListeText(liste({"Biene die %0X 2"})));
+    EXPECT_EQ(prozent.woerter.value(0).marken.value(0).code, "%0X");
     l.naechsteNummer = letzteNummer;
     EXPECT_FALSE(uebernimm(l, {{0, "Tier", "das", {}, {}}}));
     EXPECT_TRUE(uebernimm(l, {{0, "Tier", "das", {}, {}}, {0, "Tor", "das", {}, {}}}));

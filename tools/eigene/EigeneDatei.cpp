@@ -114,7 +114,7 @@ QString eigeneListeText(const EigeneListe& liste) {
     for (const EigenesWort& w : liste.woerter) {
         QStringList marken;
         for (const material::Marke& m : w.marken)
-            marken.append(QStringLiteral("%1:%2").arg(m.code).arg(m.vonPos));
+            marken.append(m.code + u':' + QString::number(m.vonPos));
         text += QStringLiteral("%1%2 | %3 | %4 | %5 | %6\n")
                     .arg(w.entfernt ? QStringLiteral("-") : QString())
                     .arg(w.refNr)

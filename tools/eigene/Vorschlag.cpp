@@ -52,6 +52,8 @@ Vorschlaege::Vorschlaege(QList<Block> bloecke)
                                               SqliteDatabase::Zugriff::Schreiben)) {
     probe_->exec(QStringLiteral("CREATE TABLE WortListe(RefNr INTEGER, Wort TEXT, Kontext TEXT, "
                                 "KomplexInd INTEGER, Schwerpunkte TEXT, Eigene INTEGER)"));
+    neu_ = std::make_unique<SqliteStatement>(
+        probe_->prepare(QStringLiteral("INSERT INTO WortListe VALUES(30000, ?1, ?2, 1, ?3, 1)")));
     for (const Block& b : bloecke_) {
         if (istGrossKlein(b.code()))
             continue;
@@ -62,23 +64,36 @@ Vorschlaege::Vorschlaege(QList<Block> bloecke)
             alleSchreibungen_ << p.schreibung1 << p.schreibung2;
     }
     alleSchreibungen_.removeDuplicates();
+    for (const Block& b : bloecke_) {
+        std::unique_ptr<SqliteStatement> s;
+        try {
+            s = std::make_unique<SqliteStatement>(
+                probe_->prepare(QStringLiteral("SELECT count(*) FROM WortListe WHERE ") +
+                                b.kategorie.kmpKriterium1));
+        } catch (const LaufzeitFehler&) {
+        }
+        kriterien_.push_back(std::move(s));
+    }
 }
 
 Vorschlaege::~Vorschlaege() = default;
 
 // The block's list-1 criterion on a row of this word marked with the block's code.
-bool Vorschlaege::nimmtAn(const Block& b, const QString& wort, const QString& kontext) const {
+bool Vorschlaege::nimmtAn(qsizetype block, const QString& wort, const QString& kontext) const {
+    SqliteStatement* zahl = kriterien_[size_t(block)].get();
+    if (!zahl)
+        return false;
     try {
         probe_->exec(QStringLiteral("DELETE FROM WortListe"));
-        SqliteStatement neu = probe_->prepare(
-            QStringLiteral("INSERT INTO WortListe VALUES(30000, ?1, ?2, 1, ?3, 1)"));
-        neu.bind(1, wort);
-        neu.bind(2, kontext);
-        neu.bind(3, u';' + b.code() + u';');
-        neu.step();
-        SqliteStatement zahl = probe_->prepare(
-            QStringLiteral("SELECT count(*) FROM WortListe WHERE ") + b.kategorie.kmpKriterium1);
-        return zahl.step() && zahl.int64(0) > 0;
+        neu_->reset();
+        neu_->bind(1, wort);
+        neu_->bind(2, kontext);
+        neu_->bind(3, u';' + bloecke_[block].code() + u';');
+        neu_->step();
+        zahl->reset();
+        const bool an = zahl->step() && zahl->int64(0) > 0;
+        zahl->reset();
+        return an;
     } catch (const LaufzeitFehler&) {
         return false;
     }
@@ -98,9 +113,10 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
         ergebnis.append({gk, 1, wort.left(1), true});
 
     QList<Treffer> treffer;
-    for (const Block& b : bloecke_) {
+    for (qsizetype i = 0; i < bloecke_.size(); ++i) {
+        const Block& b = bloecke_[i];
         const QList<SchreibPaar>& paare = b.kategorie.schreibPaare;
-        if (istGrossKlein(b.code()) || paare.isEmpty() || !nimmtAn(b, wort, kontext))
+        if (istGrossKlein(b.code()) || paare.isEmpty() || !nimmtAn(i, wort, kontext))
             continue;
         const QString& haupt = paare[0].schreibung1;
         const LupRegel& regel = b.kategorie.lupRegel1;

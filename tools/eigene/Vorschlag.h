@@ -6,10 +6,12 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace zafku {
 class SqliteDatabase;
-}
+class SqliteStatement;
+} // namespace zafku
 
 namespace zafku::eigene {
 
@@ -34,12 +36,15 @@ class Vorschlaege {
     const QList<Block>& bloecke() const { return bloecke_; }
 
   private:
-    bool nimmtAn(const Block& b, const QString& wort, const QString& kontext) const;
+    bool nimmtAn(qsizetype block, const QString& wort, const QString& kontext) const;
 
     QList<Block> bloecke_;
     QStringList alleSchreibungen_;
     QStringList hauptSchreibungen_;
     std::unique_ptr<SqliteDatabase> probe_;
+    // Prepared once: a word is tried against every block.
+    std::unique_ptr<SqliteStatement> neu_;
+    std::vector<std::unique_ptr<SqliteStatement>> kriterien_; // per block; none when invalid
 };
 
 // Kontext words that mark a noun, a verb, an adjective.
