@@ -19,6 +19,10 @@ TEST(HostLock, OneHolderAtATime) {
     const HostLock zweite(host.path(), 50ms);
     EXPECT_TRUE(!zweite.held() && zweite.waited() && !erste->waited());
     EXPECT_TRUE(zweite.error().contains("Prozess")) << zweite.error().toStdString();
+    const auto andere = QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(host.file(".zafku-sperre")).permissions() & andere,
+              QFile::ReadOther | QFile::WriteOther)
+        << "teachers on other accounts share the lock";
     erste.reset();
     EXPECT_TRUE(HostLock(host.path(), 0ms).held());
 }
