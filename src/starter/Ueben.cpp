@@ -81,13 +81,16 @@ ErgebnisFrm* ergebnisFenster(QWidget* eltern, const QString& appPfad, const QLis
 }
 
 bool spieleMitErgebnis(QWidget* eltern, const QString& appPfad, const QString& ordner,
-                       const QString& block, const QList<Spieler>& spieler) {
+                       const QString& block, const QList<Spieler>& spieler,
+                       const std::function<void()>& nachDemSpiel) {
     leseVorDemSpiel(appPfad, spieler);
     QString fehler;
     if (!spieleUndWarte(ordner, block, &fehler)) {
         melde(eltern, fehler);
         return false;
     }
+    if (nachDemSpiel)
+        nachDemSpiel();
     std::unique_ptr<ErgebnisFrm> ergebnis(ergebnisFenster(eltern, appPfad, spieler, &fehler));
     if (ergebnis)
         ergebnis->exec();
@@ -125,8 +128,12 @@ bool uebe(QWidget* eltern, const QString& appPfad, const Spieler& kind) {
         melde(eltern, fehler);
         return false;
     }
-    return spieleMitErgebnis(eltern, appPfad, ordner->pfad(), startBlock(uebung.kennung, {kind}),
-                             {kind});
+    return spieleMitErgebnis(
+        eltern, appPfad, ordner->pfad(), startBlock(uebung.kennung, {kind}), {kind}, [&] {
+            QString fehlt;
+            if (!ordner->uebernimmProtokoll(appPfad, kind.datei, &fehlt))
+                melde(eltern, fehlt);
+        });
 }
 
 } // namespace zafku::starter

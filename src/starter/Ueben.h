@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "StartWahl.h"
 
 class QWidget;
@@ -19,10 +21,11 @@ class ErgebnisFrm;
 ErgebnisFrm* ergebnisFenster(QWidget* eltern, const QString& appPfad, const QList<Spieler>& spieler,
                              QString* fehler);
 
-// Reads the players' lines before a game, runs it and shows their results. false after
-// a message when it cannot start.
+// Reads the players' lines before a game, runs it, calls nachDemSpiel and shows their
+// results. false after a message when it cannot start.
 bool spieleMitErgebnis(QWidget* eltern, const QString& appPfad, const QString& ordner,
-                       const QString& block, const QList<Spieler>& spieler);
+                       const QString& block, const QList<Spieler>& spieler,
+                       const std::function<void()>& nachDemSpiel = {});
 
 // The practice game of one child: its due words as one exercise in a folder of its own,
 // then the results. false after a message when there is nothing due or it cannot start.

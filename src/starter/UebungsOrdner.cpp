@@ -1,5 +1,6 @@
 #include "UebungsOrdner.h"
 
+#include "platform/HostPath.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace zafku::starter {
@@ -81,6 +83,11 @@ std::unique_ptr<UebungsOrdner> UebungsOrdner::lege(const QString& appPfad, const
             mdb = quelle;
             break;
         default:
+            if (name.compare(QStringLiteral("User"), Qt::CaseInsensitive) == 0) {
+                if (!ziel.mkdir(name))
+                    return gescheitert(QStringLiteral("Der Ordner User lässt sich nicht anlegen."));
+                break;
+            }
             if (!QFile::link(quelle, ziel.filePath(name)))
                 return gescheitert(QStringLiteral("%1 lässt sich nicht verknüpfen.").arg(name));
         }
@@ -115,6 +122,36 @@ std::unique_ptr<UebungsOrdner> UebungsOrdner::lege(const QString& appPfad, const
         !schreibeHostText(ziel.filePath(QStringLiteral("Vokra.tsp")), tspZeilen))
         return gescheitert(QStringLiteral("Die Übung lässt sich nicht schreiben."));
     return o;
+}
+
+bool UebungsOrdner::uebernimmProtokoll(const QString& appPfad, const QString& datei,
+                                       QString* fehler) const {
+    const QString name = datei + QStringLiteral(".tmp");
+    QFile eigene(QDir(resolveHostPath(pfad(), QStringLiteral("User"))).filePath(name));
+    if (!eigene.exists())
+        return true; // no answer given
+    const QString ziel = resolveHostPath(resolveHostPath(appPfad, QStringLiteral("User")), name);
+    const auto gescheitert = [&] {
+        *fehler = QStringLiteral("Die Antworten des Übungsspiels können nicht nach %1 "
+                                 "geschrieben werden.")
+                      .arg(ziel);
+        return false;
+    };
+    if (!eigene.open(QIODevice::ReadOnly))
+        return gescheitert();
+    const QByteArray zeilen = eigene.readAll();
+    // Never through a link: the shared folder is writable by every player.
+    const int fd = ::open(QFile::encodeName(ziel).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return gescheitert();
+    QFile geteilt;
+    const bool ok = geteilt.open(fd, QIODevice::WriteOnly | QIODevice::Append,
+                                 QFileDevice::AutoCloseHandle) &&
+                    geteilt.write(zeilen) == zeilen.size() && geteilt.flush();
+    if (!geteilt.isOpen())
+        ::close(fd);
+    return ok || gescheitert();
 }
 
 } // namespace zafku::starter

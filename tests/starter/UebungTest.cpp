@@ -6,6 +6,7 @@
 #include "support/TestZufall.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,35 @@ TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
     QFile kmp(kHost + "/Vokra.kmp");
     ASSERT_TRUE(kmp.open(QIODevice::ReadOnly));
     EXPECT_EQ(kmp.readAll(), kmpVorher) << "the shared files stay as they are";
+}
+
+// The game writes into the practice folder's own User folder; afterwards the lines join
+// the child's shared protocol file, never a file a planted link points to.
+TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
+    bericht::Lehrmaterial material(kHost);
+    QString fehler;
+    const auto ordner = UebungsOrdner::lege(kHost, planeUebung(material, {refNr("Biene")}), &fehler);
+    ASSERT_TRUE(ordner) << fehler.toStdString();
+    const QString user = kHost + "/User/";
+    QTemporaryDir aussen;
+    const QString aussenDatei = aussen.filePath("x.tmp");
+    QFile::link(aussenDatei, user + "gelinkt.tmp");
+    const auto schreibe = [](const QString& pfad, const QByteArray& text) {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    };
+    schreibe(user + "uebt.tmp", "alt\r\n");
+    for (const QString kind : {"uebt", "gelinkt"})
+        schreibe(ordner->pfad() + "/User/" + kind + ".tmp", "neu\r\n");
+    EXPECT_TRUE(ordner->uebernimmProtokoll(kHost, "uebt", &fehler));
+    EXPECT_FALSE(ordner->uebernimmProtokoll(kHost, "gelinkt", &fehler));
+    QFile geteilt(user + "uebt.tmp");
+    ASSERT_TRUE(geteilt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(geteilt.readAll(), "alt\r\nneu\r\n");
+    EXPECT_FALSE(QFile::exists(aussenDatei));
+    QFile::remove(user + "uebt.tmp");
+    QFile::remove(user + "gelinkt.tmp");
 }
 
 TEST(SpielErgebnis, NamesTheWinnerAndTheDueWords) {
