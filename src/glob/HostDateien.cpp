@@ -66,4 +66,21 @@ void leseKategorieText(SitzungsDaten& daten) {
     }
 }
 
+QString klassenServer(const QString& appPfad) {
+    QString server;
+    try {
+        FieldReader leser(leseHostDatei(appPfad, QStringLiteral("Vokra.ini")));
+        if (leser.skipPast(QStringLiteral("[Meisterliste]")))
+            while (!leser.atEnd()) {
+                const QString feld = leser.next();
+                if (feld.startsWith(u'['))
+                    break;
+                if (feld.startsWith(QStringLiteral("Server="), Qt::CaseInsensitive))
+                    server = feld.mid(7).trimmed();
+            }
+    } catch (const LaufzeitFehler&) {
+    }
+    return server;
+}
+
 } // namespace zafku

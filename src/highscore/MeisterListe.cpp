@@ -4,7 +4,6 @@
 #include "SqliteMeisterSpeicher.h"
 #include "glob/HostDateien.h"
 #include "glob/SitzungsDaten.h"
-#include "platform/FieldReader.h"
 #include "platform/LaufzeitFehler.h"
 
 #include <QStringList>
@@ -121,21 +120,7 @@ MeisterListe::Anzeige MeisterListe::zeigeListe() {
 
 std::unique_ptr<MeisterSpeicher> oeffneMeisterSpeicher(const QString& appPfad,
                                                        const QString& userPfad) {
-    QString server;
-    try {
-        FieldReader leser(leseHostDatei(appPfad, QStringLiteral("Vokra.ini")));
-        if (leser.skipPast(QStringLiteral("[Meisterliste]"))) {
-            while (!leser.atEnd()) {
-                const QString feld = leser.next();
-                if (feld.startsWith(u'['))
-                    break;
-                if (feld.startsWith(QStringLiteral("Server="), Qt::CaseInsensitive))
-                    server = feld.mid(7).trimmed();
-            }
-        }
-    } catch (const LaufzeitFehler&) {
-        // Without a readable Vokra.ini the game never got this far; keep the local list.
-    }
+    const QString server = klassenServer(appPfad);
     if (!server.isEmpty())
         return std::make_unique<PgMeisterSpeicher>(server);
     return std::make_unique<SqliteMeisterSpeicher>(userPfad + QStringLiteral("/Meister.mdb"));

@@ -4,9 +4,7 @@
 #include "SqliteKarteiSpeicher.h"
 #include "glob/HostDateien.h"
 #include "platform/Clock.h"
-#include "platform/FieldReader.h"
 #include "platform/HostTextFile.h"
-#include "platform/LaufzeitFehler.h"
 
 namespace zafku::kartei {
 
@@ -64,20 +62,7 @@ QDate heute(const Clock& uhr) {
 
 std::unique_ptr<KarteiSpeicher> oeffneKarteiSpeicher(const QString& appPfad,
                                                      const QString& userPfad) {
-    QString server;
-    try {
-        FieldReader leser(leseHostDatei(appPfad, QStringLiteral("Vokra.ini")));
-        if (leser.skipPast(QStringLiteral("[Meisterliste]")))
-            while (!leser.atEnd()) {
-                const QString feld = leser.next();
-                if (feld.startsWith(u'['))
-                    break;
-                if (feld.startsWith(QStringLiteral("Server="), Qt::CaseInsensitive))
-                    server = feld.mid(7).trimmed();
-            }
-    } catch (const LaufzeitFehler&) {
-        // Without a readable Vokra.ini the boxes stay on this machine.
-    }
+    const QString server = klassenServer(appPfad);
     if (!server.isEmpty())
         return std::make_unique<PgKarteiSpeicher>(server);
     return std::make_unique<SqliteKarteiSpeicher>(userPfad + QStringLiteral("/Wortkartei.db"));
