@@ -27,7 +27,7 @@ QLabel* zeile(const QString& text, double punkte, const QString& farbe = {}) {
 } // namespace
 
 ErgebnisFrm::ErgebnisFrm(const QList<KindErgebnis>& ergebnisse, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Zafku – so hast du gespielt"));
+    setWindowTitle(QStringLiteral("So hast du gespielt"));
     const QSize entwurf(640, 420);
     double faktor = gewaehlteGroesse();
     if (faktor <= 0) {

@@ -52,7 +52,7 @@ QString bildPfad(const QString& appPfad, const QString& code) {
 } // namespace
 
 StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), appPfad_(appPfad) {
-    setWindowTitle(QStringLiteral("Zafku – Spiel starten"));
+    setWindowTitle(QStringLiteral("Spiel starten"));
 
     auto* links = new QGroupBox(QStringLiteral("Was soll geübt werden?"));
     filter_ = new QLineEdit;
