@@ -2,6 +2,7 @@
 
 #include "EigeneDatei.h"
 #include "Vorschlag.h"
+#include "Wortschatz.h"
 
 #include <QHash>
 #include <QList>
@@ -9,10 +10,6 @@
 
 #include <functional>
 #include <optional>
-
-namespace zafku::wortcheck {
-class Wortschatz;
-}
 
 namespace zafku::eigene {
 
@@ -31,17 +28,13 @@ struct Befund {
     bool operator==(const Befund&) const = default;
 };
 
-// The spell checker's rejected words of each text; nothing, with the reason, when it
-// cannot run. Runs hunspell once for all texts.
-std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& texte, QString& fehler);
-
 struct Pruefmittel {
     const wortcheck::Wortschatz& wortschatz;
     const QList<Block>& bloecke;
     // Article of each shipped noun, to catch "der Biene".
     QHash<QString, QString> artikel;
     std::function<std::optional<QList<QStringList>>(const QStringList&, QString&)> rechtschreibung =
-        rechtschreibFehler;
+        wortcheck::rechtschreibFehler;
 };
 
 // Every check before anything is written: the word list, the sentence, the spell

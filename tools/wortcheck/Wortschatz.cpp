@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 
 namespace zafku::wortcheck {
 
@@ -25,23 +26,13 @@ bool Wortschatz::enthaelt(const QString& wort) const {
            woerter_.contains(wort.left(1).toLower() + wort.mid(1));
 }
 
-namespace {
 
-bool istWortZeichen(const QString& s, qsizetype i) {
-    return i >= 0 && i < s.size() && (s[i].isLetterOrNumber() || s[i] == u'-');
-}
-
-// Whole-word occurrence, so that "Ball" does not blame "Ballon".
-bool enthaeltWort(const QString& satz, const QString& wort) {
-    for (qsizetype at = satz.indexOf(wort); at >= 0; at = satz.indexOf(wort, at + 1))
-        if (!istWortZeichen(satz, at - 1) && !istWortZeichen(satz, at + wort.size()))
-            return true;
-    return false;
-}
-
-} // namespace
-
-std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& saetze, QString& fehler) {
+// A made-up word between the texts marks where one ends in the checker's output, so the
+// words are assigned in one pass, however many texts and rejected words there are.
+std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& texte, QString& fehler) {
+    QString grenze = QStringLiteral("Qjxzv");
+    for (int i = 0; i < 12; ++i)
+        grenze += QChar(u'a' + QRandomGenerator::global()->bounded(26));
     QProcess hunspell;
     hunspell.start(QStringLiteral("hunspell"),
                    {QStringLiteral("-d"), QStringLiteral("de_DE"), QStringLiteral("-l"),
@@ -50,10 +41,9 @@ std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& saetze, 
         fehler = QStringLiteral("hunspell kann nicht gestartet werden");
         return std::nullopt;
     }
-    // One sentence a line: hunspell reads the input line by line.
     QString eingabe;
-    for (const QString& s : saetze)
-        eingabe += s + u'\n';
+    for (const QString& t : texte)
+        eingabe += t + u'\n' + grenze + u'\n';
     hunspell.write(eingabe.toUtf8());
     hunspell.closeWriteChannel();
     if (!hunspell.waitForFinished(120000) || hunspell.exitCode() != 0) {
@@ -61,20 +51,22 @@ std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& saetze, 
                      .arg(QString::fromUtf8(hunspell.readAllStandardError()).trimmed());
         return std::nullopt;
     }
-    QStringList falsch =
-        QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    // hunspell keeps a sentence's final full stop on a word it takes for an abbreviation.
-    for (QString& wort : falsch) {
+    QList<QStringList> ergebnis(texte.size());
+    qsizetype k = 0;
+    for (QString wort : QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n')) {
         wort = wort.trimmed();
+        // hunspell keeps a sentence's final full stop on a word it takes for an abbreviation.
         while (wort.endsWith(u'.'))
             wort.chop(1);
+        if (wort == grenze)
+            ++k;
+        else if (!wort.isEmpty() && k < ergebnis.size() && !ergebnis[k].contains(wort))
+            ergebnis[k].append(wort);
     }
-    falsch.removeDuplicates();
-    QList<QStringList> ergebnis(saetze.size());
-    for (const QString& wort : falsch)
-        for (int i = 0; i < saetze.size(); ++i)
-            if (!wort.isEmpty() && enthaeltWort(saetze[i], wort))
-                ergebnis[i].append(wort);
+    if (k != texte.size()) {
+        fehler = QStringLiteral("hunspell hat nicht jeden Satz geprüft");
+        return std::nullopt;
+    }
     return ergebnis;
 }
 

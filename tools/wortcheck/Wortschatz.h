@@ -23,8 +23,8 @@ class Wortschatz {
     QSet<QString> woerter_;
 };
 
-// Runs the spell checker once over all sentences; result[i] holds the words it
-// rejects in sentence i. nullopt with a message when the checker cannot run.
-std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& saetze, QString& fehler);
+// Runs the spell checker once over all texts; result[i] holds the words it rejects in
+// text i. nullopt with a message when the checker cannot run.
+std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& texte, QString& fehler);
 
 } // namespace zafku::wortcheck
