@@ -98,6 +98,7 @@ TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
         schreibe(ordner->pfad() + "/User/" + kind + ".tmp", "neu\r\n");
     EXPECT_TRUE(ordner->uebernimmProtokoll(kHost, "uebt", &fehler));
     EXPECT_FALSE(ordner->uebernimmProtokoll(kHost, "gelinkt", &fehler));
+    EXPECT_TRUE(ordner->uebernimmProtokoll(kHost, "keineAntwort", &fehler)) << "nothing to hand on";
     QFile geteilt(user + "uebt.tmp");
     ASSERT_TRUE(geteilt.open(QIODevice::ReadOnly));
     EXPECT_EQ(geteilt.readAll(), "alt\r\nneu\r\n");

@@ -1,6 +1,7 @@
 #include "WortCheck.h"
 #include "Grundwortschatz.h"
 #include "Pruefungen.h"
+#include "Wortschatz.h"
 #include "Ziehungen.h"
 
 #include <QDir>
@@ -252,3 +253,12 @@ TEST(WortCheck, RelativesShareTheStemPastTheSpot) {
             << wort << ' ' << anderes;
 }
 
+
+// Each text gets the words rejected in it, once, however often they stand there.
+TEST(WortCheck, SpellCheckerNamesEachRejectedWordOncePerText) {
+    QString fehler;
+    const auto falsch =
+        rechtschreibFehler({"Der Hundx bellt den Hundx an.", "Alles gut.", "Die Katzq"}, fehler);
+    ASSERT_TRUE(falsch) << fehler.toStdString();
+    EXPECT_EQ(*falsch, QList<QStringList>({{"Hundx"}, {}, {"Katzq"}}));
+}
