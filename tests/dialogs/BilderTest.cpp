@@ -1,0 +1,59 @@
+// The dialogs' drawn pictures and the size change that every window goes through.
+
+#include "dialogs/DialogBild.h"
+#include "dialogs/Skalierung.h"
+#include "dialogs/Twips.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+namespace {
+
+int weissePunkte(const QImage& bild, const QRect& bereich) {
+    int n = 0;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            n += bild.pixelColor(x, y) == QColor(Qt::white);
+    return n;
+}
+
+} // namespace
+
+// The question mark is what makes the picture a question; the computer's screen shows one
+// while it thinks.
+TEST(DialogBilder, QuestionMarksAreDrawnInTheMiddle) {
+    for (DialogBild art : {DialogBild::Frage, DialogBild::Computer}) {
+        const QImage bild = zeichneDialogBild(art, 90).toImage();
+        EXPECT_GT(weissePunkte(bild, QRect(30, 24, 30, 30)), 40) << int(art);
+    }
+}
+
+TEST(DialogBilder, PictureIsDrawnAgainForTheNewSize) {
+    QDialog dialog;
+    QLabel* bild = erzeugeBildLabel(&dialog, DialogBild::Frage, 0, 0);
+    dialog.show();
+    bild->resize(120, 120);
+    EXPECT_EQ(bild->pixmap().deviceIndependentSize().toSize(), QSize(120, 120));
+}
+
+// Going through many sizes and back leaves every control where it was designed, with no
+// rounding gathered on the way.
+TEST(DialogBilder, SizeChangesGatherNoRounding) {
+    QDialog dialog;
+    dialog.setFixedSize(301, 203);
+    QLabel text(&dialog);
+    text.setGeometry(7, 13, 33, 17);
+    for (double faktor : {1.15, 1.35, 1.55, 1.75, 2.0, 1.25, 1.45, 1.0}) {
+        wechsleMassstab(faktor);
+        EXPECT_EQ(text.geometry(), QRect(std::lround(7 * faktor), std::lround(13 * faktor),
+                                         std::lround(33 * faktor), std::lround(17 * faktor)))
+            << faktor;
+        EXPECT_EQ(dialog.minimumSize(), QSize(std::lround(301 * faktor), std::lround(203 * faktor)))
+            << faktor;
+    }
+}
