@@ -157,6 +157,39 @@ TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {
     EXPECT_TRUE(fenster.menue.at("mnuDateiEnde")->isEnabled());
 }
 
+// "abbrechen" leaves players and guess time as they were; a confirmed guess time switches
+// its clock in the running game.
+TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
+    fenster.show();
+    bool abbrechen = true;
+    ModalBeantworter beantworter;
+    beantworter.eigene = [&](QWidget* w) {
+        auto* einst = qobject_cast<EinstellFrm*>(w);
+        if (!einst)
+            return false;
+        einst->rateZeitEin->toggle();
+        if (!abbrechen)
+            return false;
+        einst->gegenComp->toggle();
+        einst->abbrBtn->click();
+        return true;
+    };
+    const int spieler = daten.nSpieler;
+    const int rate = daten.rateZeitBegrenzen;
+    const bool lief = fenster.restZeitTimerObj->isActive();
+    fenster.menue.at("mnuBearbEinstell")->trigger();
+    EXPECT_EQ(daten.nSpieler, spieler);
+    EXPECT_EQ(daten.rateZeitBegrenzen, rate);
+    EXPECT_EQ(fenster.restZeitTimerObj->isActive(), lief);
+    abbrechen = false;
+    for (int runde = 0; runde < 2; ++runde) {
+        fenster.menue.at("mnuBearbEinstell")->trigger();
+        EXPECT_EQ(daten.rateZeitBegrenzen, runde == 0 ? 1 - rate : rate);
+        EXPECT_EQ(fenster.restZeitTimerObj->isActive(), daten.rateZeitBegrenzen == 1);
+    }
+    EXPECT_EQ(daten.nSpieler, spieler);
+}
+
 // The end runs in a child process: it must end that process at once, from inside
 // nested modal windows, without any window after it.
 TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
