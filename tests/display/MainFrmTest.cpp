@@ -190,6 +190,30 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
     EXPECT_EQ(daten.nSpieler, spieler);
 }
 
+// A name too long for its place is written smaller, then shortened with "…"; the whole
+// name stays in the tool tip. A name that fits keeps the big font and has no tip.
+TEST_F(MainFrmTest, LongNamesShrinkThenShortenAndKeepTheWholeNameAsTip) {
+    const QString lang = "Maximiliane-Josefine Alexandra von Hohenzollern-Sigmaringen";
+    const std::array<Farbe, 25> leer{};
+    fenster.zeigeSlot(0, 0, "Anna", leer);
+    const double gross = fenster.spNameLbl->font().pointSizeF();
+    EXPECT_EQ(fenster.spNameLbl->toolTip(), "");
+    for (int slot : {0, 1}) {
+        fenster.zeigeSlot(slot, 0, lang, leer);
+        QWidget* w = slot == 0 ? static_cast<QWidget*>(fenster.spNameLbl) : fenster.spFldFrame[1];
+        const QString text = slot == 0 ? fenster.spNameLbl->text() : fenster.spFldFrame[1]->title();
+        EXPECT_TRUE(text.endsWith(u'…')) << text.toStdString();
+        EXPECT_TRUE(lang.startsWith(text.chopped(1))) << text.toStdString();
+        EXPECT_TRUE(w->toolTip().contains(lang));
+        EXPECT_LE(w->fontMetrics().horizontalAdvance(text), w->width());
+    }
+    EXPECT_LT(fenster.spNameLbl->font().pointSizeF(), gross);
+    fenster.zeigeSlot(0, 0, "Tim", leer);
+    EXPECT_EQ(fenster.spNameLbl->text(), "Tim");
+    EXPECT_EQ(fenster.spNameLbl->font().pointSizeF(), gross);
+    EXPECT_EQ(fenster.spNameLbl->toolTip(), "");
+}
+
 // The end runs in a child process: it must end that process at once, from inside
 // nested modal windows, without any window after it.
 TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
