@@ -1,4 +1,5 @@
 #include "TestSpiel.h"
+#include "dialogs/BildLabel.h"
 #include "display/CompZugFrm.h"
 #include "settings/EinstellFrm.h"
 
@@ -212,6 +213,29 @@ TEST_F(MainFrmTest, LongNamesShrinkThenShortenAndKeepTheWholeNameAsTip) {
     EXPECT_EQ(fenster.spNameLbl->text(), "Tim");
     EXPECT_EQ(fenster.spNameLbl->font().pointSizeF(), gross);
     EXPECT_EQ(fenster.spNameLbl->toolTip(), "");
+}
+
+// Each lamp lights in its own colour: red for a mistake, yellow for a Zafku, green for a
+// new task; off, none of them.
+TEST_F(MainFrmTest, LampsLightInTheirOwnColour) {
+    fenster.show();
+    const std::tuple<Lampe, BildLabel*, int> lampen[] = {
+        {Lampe::Fehler, fenster.falschImg, 0},
+        {Lampe::Zafku, fenster.zafkuImg, 60},
+        {Lampe::Laden, fenster.ladenImg, 120},
+    };
+    const auto mitte = [](const BildLabel* bild) {
+        const QImage b = bild->pixmap().toImage();
+        return b.pixelColor(b.width() / 2, b.height() / 2);
+    };
+    for (const auto& [lampe, bild, farbton] : lampen) {
+        fenster.zeigeLampe(lampe, true);
+        const QColor an = mitte(bild);
+        EXPECT_GT(an.hsvSaturation(), 100) << farbton;
+        EXPECT_NEAR((an.hsvHue() + 30) % 360, farbton + 30, 25) << farbton;
+        fenster.zeigeLampe(lampe, false);
+        EXPECT_LT(mitte(bild).hsvSaturation(), 60) << farbton;
+    }
 }
 
 // The end runs in a child process: it must end that process at once, from inside
