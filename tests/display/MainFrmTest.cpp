@@ -1,6 +1,8 @@
 #include "TestSpiel.h"
 #include "dialogs/BildLabel.h"
+#include "dialogs/Twips.h"
 #include "display/CompZugFrm.h"
+#include "display/KartenSlot.h"
 #include "settings/EinstellFrm.h"
 
 #include <QAction>
@@ -235,6 +237,30 @@ TEST_F(MainFrmTest, LampsLightInTheirOwnColour) {
         EXPECT_NEAR((an.hsvHue() + 30) % 360, farbton + 30, 25) << farbton;
         fenster.zeigeLampe(lampe, false);
         EXPECT_LT(mitte(bild).hsvSaturation(), 60) << farbton;
+    }
+}
+
+// A field is painted in the colour it is given, at its own place on the big and the small
+// card; its neighbours keep theirs.
+TEST_F(MainFrmTest, FieldsArePaintedInTheirColourAtTheirPlace) {
+    const Farbe rot{200, 40, 120};
+    for (const KartenSlot::Geometrie* g : {&KartenSlot::gross, &KartenSlot::klein}) {
+        QWidget traeger;
+        KartenSlot slot(*g, &traeger);
+        slot.resize(twips(g->bildGroesse), twips(g->bildGroesse));
+        slot.setzeBild(0);
+        for (int feld = 1; feld <= 25; ++feld)
+            slot.faerbeFeld(feld, Farbe{250, 250, 250});
+        slot.faerbeFeld(14, rot); // row 3, column 4
+        const QImage bild = slot.grab().toImage();
+        const auto mitte = [&](int spalte, int zeile) {
+            const int halb = g->feldGroesse / 2;
+            return bild.pixelColor(twips(g->spalten[spalte] - g->bildLinks + halb),
+                                   twips(g->zeilen[zeile] - g->bildOben + halb));
+        };
+        EXPECT_EQ(mitte(3, 2), QColor(200, 40, 120));
+        EXPECT_EQ(mitte(2, 2), QColor(250, 250, 250));
+        EXPECT_EQ(mitte(3, 3), QColor(250, 250, 250));
     }
 }
 
