@@ -56,6 +56,7 @@ TEST_F(MainFrmTest, ShowsTheTaskWithTheGapMarkOverTheGap) {
     EXPECT_EQ(fenster.spNameLbl->text(), "Anna");
     EXPECT_EQ(fenster.spFldFrame[1]->title(), "Tim");
     EXPECT_EQ(info.datInfLbl[0]->text(), "42");
+    EXPECT_EQ(info.datInfLbl[1]->text(), "nein") << "Grundwortschatz";
     EXPECT_EQ(fenster.uebTitelLabel->text(), "Langes i wird ie geschrieben");
 }
 
