@@ -12,9 +12,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QComboBox;
+class QGroupBox;
 class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QVBoxLayout;
 
 namespace zafku::starter {
 
@@ -54,6 +56,11 @@ class StartFrm : public QDialog {
         QLabel* endung = nullptr;
         bool dateiVonHand = false;
     };
+
+    // The two halves of the window, built in their own files.
+    QGroupBox* baueListe();
+    void baueAnzeige(QVBoxLayout* rechtsLayout);
+    QGroupBox* baueSpieler();
 
     void fuelleListe();
     void auswahlGeaendert();
