@@ -6,6 +6,7 @@
 #include "bericht/BerichtNamen.h"
 #include "dialogs/Groesse.h"
 #include "dialogs/TextLabel.h"
+#include "dialogs/Twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,6 +40,9 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     woerterBtn_ = new QPushButton(QStringLiteral("Eigene &Wörter …"));
     woerterBtn_->setToolTip(QStringLiteral("Die Wörter der Woche eingeben: sie stehen dann "
                                            "unter »Eigene Wörter« in der Liste."));
+    klasseBtn_ = new QPushButton(QStringLiteral("&Klasse …"));
+    klasseBtn_->setToolTip(QStringLiteral("Die Namen der Kinder einmal eintragen; dann wählen "
+                                          "die Kinder ihren Namen mit der Maus."));
     uebenBtn_ = new QPushButton(QStringLiteral("Ü&ben"));
     uebenBtn_->setToolTip(QStringLiteral("Ein Spiel nur mit den Wörtern, die heute für das "
                                          "erste Kind wieder dran sind."));
@@ -54,6 +58,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     unten->addWidget(berichtBtn_);
     unten->addWidget(zeitraum_);
     unten->addWidget(woerterBtn_);
+    unten->addWidget(klasseBtn_);
     unten->addWidget(status_, 1);
     unten->addWidget(uebenBtn_);
     unten->addWidget(spielenBtn_);
@@ -62,7 +67,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben, 1);
     layout->addLayout(unten);
-    resize(920, 620);
+    resize(kEntwurf * massstab());
 
     connect(filter_, &QLineEdit::textChanged, this, &StartFrm::filtern);
     connect(liste_, &QTreeWidget::currentItemChanged, this, &StartFrm::auswahlGeaendert);
@@ -75,7 +80,8 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     connect(uebenBtn_, &QPushButton::clicked, this, [this] {
         // Practice is for one child: the first one named.
         const QList<Spieler> wahl = spieler().mid(0, 1);
-        if (const QString fehler = pruefeWahl(QStringLiteral("-"), wahl); !fehler.isEmpty())
+        if (const QString fehler = pruefeWahl(QStringLiteral("-"), wahl, mitKlasse_);
+            !fehler.isEmpty())
             melde(fehler);
         else
             uebe(this, appPfad_, wahl.first());
@@ -83,6 +89,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
     connect(berichtBtn_, &QPushButton::clicked, this, [this] { berichtErstellen(); });
     connect(beendenBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(woerterBtn_, &QPushButton::clicked, this, &StartFrm::eigeneWoerter);
+    connect(klasseBtn_, &QPushButton::clicked, this, &StartFrm::klasseBearbeiten);
     connect(&woerter_, &QProcess::finished, this, [this] {
         woerterBtn_->setEnabled(true);
         fuelleListe();
@@ -101,6 +108,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
 
     fuelleListe();
     ladeLetzteWahl();
+    ladeKlasse();
 }
 
 // Closing the window must not end a running game: it stays until the game is over.

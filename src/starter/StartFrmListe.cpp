@@ -1,6 +1,7 @@
 #include "StartFrm.h"
 
 #include "dialogs/TextLabel.h"
+#include "dialogs/Twips.h"
 #include "glob/GlobModul.h"
 #include "help/HtmlHelpMod.h"
 #include "platform/HostPath.h"
@@ -19,6 +20,8 @@ namespace zafku::starter {
 
 namespace {
 
+const QSize kSymbol(44, 32);
+
 QString bildPfad(const QString& appPfad, const QString& code) {
     return resolveHostPath(appPfad, QStringLiteral("Grafik/") + bausteinBildName(code));
 }
@@ -33,9 +36,9 @@ QGroupBox* StartFrm::baueListe() {
     filter_->setClearButtonEnabled(true);
     liste_ = new QTreeWidget;
     liste_->setHeaderHidden(true);
-    liste_->setIconSize(QSize(44, 32));
+    liste_->setIconSize(kSymbol * massstab());
     liste_->setRootIsDecorated(false);
-    liste_->setMinimumWidth(430);
+    liste_->setMinimumWidth(qRound(430 * massstab()));
     hilfeBtn_ = new QPushButton(QStringLiteral("&Erklärung zur Übung …"));
     auto* linksLayout = new QVBoxLayout(links);
     linksLayout->addWidget(filter_);
@@ -48,7 +51,7 @@ QGroupBox* StartFrm::baueListe() {
 void StartFrm::baueAnzeige(QVBoxLayout* rechtsLayout) {
     bild_ = new QLabel;
     bild_->setAlignment(Qt::AlignCenter);
-    bild_->setMinimumHeight(90);
+    bild_->setMinimumHeight(qRound(90 * massstab()));
     titel_ = textLabel(nullptr);
     titel_->setWordWrap(true);
     titel_->setAlignment(Qt::AlignCenter);
@@ -84,8 +87,10 @@ void StartFrm::fuelleListe() {
                             : new QTreeWidgetItem(liste_, {e.titel});
         item->setData(0, kCodeRolle, e.code);
         item->setData(0, kKatNrRolle, e.katNr);
-        const QPixmap bild(bildPfad(appPfad_, e.code));
+        // A small picture is not enlarged by its icon, so it is scaled here.
+        QPixmap bild(bildPfad(appPfad_, e.code));
         if (!bild.isNull()) {
+            bild = bild.scaled(liste_->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
             QIcon symbol(bild);
             symbol.addPixmap(bild, QIcon::Selected);
             item->setIcon(0, symbol);
@@ -133,7 +138,7 @@ void StartFrm::auswahlGeaendert() {
     titel_->setText(code.isEmpty() ? QStringLiteral("Bitte links eine Übung wählen.")
                                    : item->text(0));
     const QPixmap bild = code.isEmpty() ? QPixmap() : QPixmap(bildPfad(appPfad_, code));
-    bild_->setPixmap(bild.isNull() ? QPixmap() : bild.scaled(bild.size() * 2));
+    bild_->setPixmap(bild.isNull() ? QPixmap() : bild.scaled(bild.size() * 2 * massstab()));
 }
 
 } // namespace zafku::starter

@@ -1,6 +1,10 @@
 #include "StartFrm.h"
 
+#include "KlasseFrm.h"
+#include "NamenKnoepfe.h"
+
 #include "dialogs/Groesse.h"
+#include "dialogs/Twips.h"
 #include "speech/Vorleser.h"
 
 #include <QCheckBox>
@@ -14,7 +18,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-// Who plays: the number of children, their names and protocol files.
+// Who plays: picked from the class list, or the number of children, their names and
+// protocol files typed.
 
 namespace zafku::starter {
 
@@ -28,6 +33,8 @@ QGroupBox* StartFrm::baueSpieler() {
     anzahlLbl->setBuddy(anzahl_);
     anzahlZeile->addWidget(anzahlLbl);
     anzahlZeile->addWidget(anzahl_);
+    // With a class list the children pick their names and so give the number too.
+    anzahlLbl_ = anzahlLbl;
     anzahlZeile->addStretch();
     // The game's window size, handed on through the game's own remembered setting.
     groesse_ = new QComboBox;
@@ -43,7 +50,9 @@ QGroupBox* StartFrm::baueSpieler() {
     vorlesen->setChecked(vorlesenGewaehlt());
     connect(vorlesen, &QCheckBox::toggled, this, [](bool an) { merkeVorlesen(an); });
     rechtsLayout->addWidget(vorlesen);
-    auto* raster = new QGridLayout;
+    tippen_ = new QWidget;
+    auto* raster = new QGridLayout(tippen_);
+    raster->setContentsMargins(0, 0, 0, 0);
     raster->addWidget(new QLabel(QStringLiteral("Name")), 0, 1);
     raster->addWidget(new QLabel(QStringLiteral("Protokolldatei")), 0, 2);
     const auto* dateiZeichen = new QRegularExpressionValidator(
@@ -74,14 +83,18 @@ QGroupBox* StartFrm::baueSpieler() {
     }
     raster->setColumnStretch(1, 3);
     raster->setColumnStretch(2, 2);
-    rechtsLayout->addLayout(raster);
-    rechtsLayout->addSpacing(12);
+    rechtsLayout->addWidget(tippen_);
+    knoepfe_ = new NamenKnoepfe;
+    rechtsLayout->addWidget(knoepfe_, 1);
+    rechtsLayout->addSpacing(qRound(12 * massstab()));
     baueAnzeige(rechtsLayout);
     rechtsLayout->addStretch();
     return rechts;
 }
 
 QList<Spieler> StartFrm::spieler() const {
+    if (mitKlasse_)
+        return knoepfe_->spieler();
     QList<Spieler> liste;
     for (int i = 0; i < anzahl_->value(); ++i)
         liste.append({zeilen_[i].name->text().trimmed(), zeilen_[i].datei->text()});
@@ -113,6 +126,24 @@ void StartFrm::nameGeaendert(int zeile) {
     const QString name = z.name->text().trimmed();
     z.datei->setText(name.isEmpty() ? QString()
                                     : eindeutig(dateiNameAus(name), andereDateien(zeile)));
+}
+
+void StartFrm::ladeKlasse() {
+    const bericht::Klassenliste klasse = bericht::ladeKlassenliste(appPfad_);
+    if (!klasse.fehler.isEmpty())
+        status_->setText(klasse.fehler.join(u' '));
+    mitKlasse_ = !klasse.kinder.isEmpty();
+    knoepfe_->setzeKlasse(klasse.kinder);
+    knoepfe_->setVisible(mitKlasse_);
+    tippen_->setVisible(!mitKlasse_);
+    anzahlLbl_->setVisible(!mitKlasse_);
+    anzahl_->setVisible(!mitKlasse_);
+}
+
+void StartFrm::klasseBearbeiten() {
+    KlasseFrm frm(appPfad_, bericht::ladeKlassenliste(appPfad_).kinder, this);
+    if (frm.exec() == QDialog::Accepted)
+        ladeKlasse();
 }
 
 } // namespace zafku::starter

@@ -1,5 +1,6 @@
 #include "starter/StartFrm.h"
 #include "dialogs/ModalAntwort.h"
+#include "starter/KlasseFrm.h"
 #include "starter/StartWahl.h"
 #include "support/TempHost.h"
 
@@ -9,8 +10,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -102,4 +105,28 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     });
     EXPECT_FALSE(fenster.spielStarten());
     EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << meldung.toStdString();
+}
+
+// The teacher enters the class once; the children then start by clicking their names.
+TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
+    {
+        KlasseFrm klasse(host_.path(), {});
+        QTableWidget* t = klasse.tabelle();
+        for (const char* name : {"Anna", "Ben", "Cem"})
+            t->item(t->rowCount() - 1, 0)->setText(name);
+        ASSERT_EQ(t->rowCount(), 4); // always one empty row to type into
+        ASSERT_TRUE(klasse.speichern());
+    }
+    // A corrected name keeps its child's file.
+    KlasseFrm klasse(host_.path(), bericht::ladeKlassenliste(host_.path()).kinder);
+    klasse.tabelle()->item(1, 0)->setText("Benno");
+    ASSERT_TRUE(klasse.speichern());
+
+    StartFrm fenster(host_.path());
+    tippe(feld(fenster, "filter"), "ck");
+    EXPECT_FALSE(feld(fenster, "name0")->isVisibleTo(&fenster));
+    for (const char* knopf : {"kind2", "kind1"})
+        fenster.findChild<QPushButton*>(knopf)->click();
+    ASSERT_TRUE(fenster.spielStarten());
+    EXPECT_EQ(gestartet(), startBlock("CK__", {{"Cem", "cem"}, {"Benno", "ben"}}) + "|1");
 }
