@@ -32,6 +32,17 @@ KlasseFrm::KlasseFrm(const QString& appPfad, const QList<bericht::KlassenKind>& 
         zeile(k);
     leereZeileAmEnde();
     connect(tabelle_, &QTableWidget::itemChanged, this, &KlasseFrm::leereZeileAmEnde);
+    // Enter takes the teacher straight on to the next name, as in a list on paper.
+    connect(
+        tabelle_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+        [this](QWidget*, QAbstractItemDelegate::EndEditHint wie) {
+            const int naechste = tabelle_->currentRow() + 1;
+            if (wie != QAbstractItemDelegate::SubmitModelCache || naechste >= tabelle_->rowCount())
+                return;
+            // The new current cell opens its editor by itself.
+            tabelle_->setCurrentCell(naechste, 0);
+        },
+        Qt::QueuedConnection);
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     knoepfe->button(QDialogButtonBox::Save)->setText(QStringLiteral("&Speichern"));

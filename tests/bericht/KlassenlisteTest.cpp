@@ -14,8 +14,8 @@ TEST(Klassenliste, ReadsWhatItWritesAndNamesEveryLineItCannotRead) {
     EXPECT_EQ(gelesen.kinder, kinder);
     EXPECT_TRUE(gelesen.fehler.isEmpty());
 
-    const Klassenliste hand = leseKlassenliste("# Kommentar\r\n"
-                                               "ben\t Ben B. \r\n"
+    const Klassenliste hand = leseKlassenliste("ben\t Ben B. \r\n"
+                                               "# Kommentar\r\n"
                                                "\n"
                                                "ohne tab\n"
                                                "Gross\tName\n"

@@ -11,12 +11,14 @@ TEST(UebernimmKlasse, KeepsGivenFilesAndDerivesUniqueOnesForNewChildren) {
                                                 {"  ", "weg"},
                                                 {"Jörg", ""},
                                                 {"Ben", "anna_sommer"},
-                                                {"Jörg-Peter", ""}});
+                                                {"Jörg-Peter", ""},
+                                                {"Anna-Sommer", ""}});
     EXPECT_EQ(ein.fehler, "");
     EXPECT_EQ(ein.kinder, (QList<KlassenKind>{{"Anna Sommer", "anna_sommer2"},
                                               {"Jörg", "joerg"},
                                               {"Ben", "anna_sommer"},
-                                              {"Jörg-Peter", "joerg_peter"}}));
+                                              {"Jörg-Peter", "joerg_peter"},
+                                              {"Anna-Sommer", "anna_sommer3"}}));
 }
 
 TEST(UebernimmKlasse, RefusesNamesTheGameCannotTellApartOrUse) {
@@ -39,6 +41,7 @@ TEST(UebernimmKlasse, RefusesNamesTheGameCannotTellApartOrUse) {
 TEST(NamenWahl, PicksOneToFourInTheirOrderAndTakesBackATouchedName) {
     NamenWahl wahl(
         {{"Anna", "anna"}, {"Ben", "ben"}, {"Cem", "cem"}, {"Dana", "dana"}, {"Emil", "emil"}});
+    EXPECT_FALSE(wahl.tippe(5));
     for (const int kind : {2, 0, 1, 3})
         EXPECT_TRUE(wahl.tippe(kind));
     EXPECT_FALSE(wahl.tippe(4)); // the game is full
@@ -47,7 +50,6 @@ TEST(NamenWahl, PicksOneToFourInTheirOrderAndTakesBackATouchedName) {
     EXPECT_FALSE(wahl.gewaehlt(0));
     EXPECT_TRUE(wahl.tippe(4));
     EXPECT_FALSE(wahl.tippe(-1));
-    EXPECT_FALSE(wahl.tippe(5));
     const QList<Spieler> spieler = wahl.spieler();
     ASSERT_EQ(spieler.size(), 4);
     EXPECT_EQ(spieler[0].name, "Cem");

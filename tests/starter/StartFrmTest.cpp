@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -110,11 +111,18 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
 // The teacher enters the class once; the children then start by clicking their names.
 TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
     {
+        // Typed as a teacher would: a name, Enter, the next name.
         KlasseFrm klasse(host_.path(), {});
-        QTableWidget* t = klasse.tabelle();
-        for (const char* name : {"Anna", "Ben", "Cem"})
-            t->item(t->rowCount() - 1, 0)->setText(name);
-        ASSERT_EQ(t->rowCount(), 4); // always one empty row to type into
+        klasse.show();
+        klasse.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&klasse));
+        for (const char* name : {"Anna", "Ben", "Cem"}) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(name).left(1));
+            QTest::keyClicks(QApplication::focusWidget(), QString(name).mid(1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(10); // the editor closes and the next one opens on the event loop
+        }
+        ASSERT_EQ(klasse.tabelle()->rowCount(), 4); // always one empty row to type into
         ASSERT_TRUE(klasse.speichern());
     }
     // A corrected name keeps its child's file.
