@@ -120,7 +120,9 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
             QTest::keyClicks(QApplication::focusWidget(), QString(name).left(1));
             QTest::keyClicks(QApplication::focusWidget(), QString(name).mid(1));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QTest::qWait(10); // the editor closes and the next one opens on the event loop
+            // The editor closes and the next one opens on the event loop, a step a pass.
+            for (int i = 0; i < 4; ++i)
+                QCoreApplication::processEvents();
         }
         ASSERT_EQ(klasse.tabelle()->rowCount(), 4); // always one empty row to type into
         ASSERT_TRUE(klasse.speichern());
