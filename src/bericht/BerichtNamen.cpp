@@ -1,5 +1,7 @@
 #include "BerichtNamen.h"
 
+#include "Klassenliste.h"
+
 #include <QSettings>
 
 namespace zafku::bericht {
@@ -23,6 +25,13 @@ void merkeName(const QString& datei, const QString& name) {
     QSettings s(QStringLiteral("Zafku"), QStringLiteral("zafku-start"));
     s.beginGroup(kGruppe);
     s.setValue(datei, name);
+}
+
+QHash<QString, QString> namenDerKinder(const QString& appPfad) {
+    QHash<QString, QString> namen = gespeicherteNamen();
+    for (const KlassenKind& k : ladeKlassenliste(appPfad).kinder)
+        namen.insert(k.datei, k.name);
+    return namen;
 }
 
 } // namespace zafku::bericht

@@ -10,4 +10,7 @@ namespace zafku::bericht {
 QHash<QString, QString> gespeicherteNamen();
 void merkeName(const QString& datei, const QString& name);
 
+// The names the report shows: those remembered, overruled by the class list's.
+QHash<QString, QString> namenDerKinder(const QString& appPfad);
+
 } // namespace zafku::bericht

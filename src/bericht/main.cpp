@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         const auto speicher = zafku::kartei::oeffneKarteiSpeicher(
             args[0], zafku::resolveHostPath(args[0], QStringLiteral("User")));
         const auto bericht = zafku::bericht::erstelleBericht(
-            args[0], zafku::bericht::gespeicherteNamen(), {speicher.get(), heute, woche});
+            args[0], zafku::bericht::namenDerKinder(args[0]), {speicher.get(), heute, woche});
         QSaveFile datei(ziel);
         if (!datei.open(QIODevice::WriteOnly) ||
             datei.write(

@@ -31,6 +31,11 @@ double passenderMassstab(QSize fenster, QSize platz, double anteil) {
     return std::max(1.0, std::floor(f * 100.0) / 100.0);
 }
 
+double fensterMassstab(QSize entwurf, QSize platz, double gewaehlt, double anteil) {
+    return gewaehlt > 0 ? std::min(gewaehlt, passenderMassstab(entwurf, platz, 1.0))
+                        : passenderMassstab(entwurf, platz, anteil);
+}
+
 double naechsteStufe(double faktor, int richtung, double hoechster) {
     const auto& stufen = groessenStufen();
     constexpr double kEpsilon = 1e-6;

@@ -1,10 +1,12 @@
 #include "Skalierung.h"
 
+#include "Groesse.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QLayout>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -103,6 +105,13 @@ void wechsleMassstab(double faktor) {
             if (w->window() == fenster && !vonQtPlatziert(w, fenster))
                 skaliere(w, alt, neu);
     }
+}
+
+void passeMassstabAn(QSize entwurf, double anteil) {
+    // The screen's own scale is already in its size.
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    const QSize platz = bildschirm ? bildschirm->availableSize() : QSize();
+    wechsleMassstab(fensterMassstab(entwurf, platz, gewaehlteGroesse(), anteil));
 }
 
 } // namespace zafku

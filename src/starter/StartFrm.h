@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StartWahl.h"
+#include "KlassenWahl.h"
 #include "help/HilfeBrowser.h"
 
 #include <QDialog>
@@ -12,17 +12,24 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QComboBox;
+class QGroupBox;
 class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QVBoxLayout;
 
 namespace zafku::starter {
+
+class NamenKnoepfe;
 
 // The start window for those without the host framework: pick what to practise and who
 // plays, start the game from the host folder, and make the learning report.
 class StartFrm : public QDialog {
     Q_OBJECT
   public:
+    // The window's size at the game's size factor 1.
+    static constexpr QSize kEntwurf{920, 620};
+
     explicit StartFrm(const QString& appPfad, QWidget* parent = nullptr);
     ~StartFrm() override;
 
@@ -39,6 +46,8 @@ class StartFrm : public QDialog {
     void eigeneWoerter();
     void filtern(const QString& text);
     void zeigeHilfe();
+    // Lets the teacher enter the class; the name buttons follow the saved list.
+    void klasseBearbeiten();
 
     QTreeWidget* liste() const { return liste_; }
 
@@ -55,7 +64,13 @@ class StartFrm : public QDialog {
         bool dateiVonHand = false;
     };
 
+    // The two halves of the window, built in their own files.
+    QGroupBox* baueListe();
+    void baueAnzeige(QVBoxLayout* rechtsLayout);
+    QGroupBox* baueSpieler();
+
     void fuelleListe();
+    void ladeKlasse();
     void auswahlGeaendert();
     void anzahlGeaendert(int n);
     void nameGeaendert(int zeile);
@@ -74,12 +89,17 @@ class StartFrm : public QDialog {
     QSpinBox* anzahl_ = nullptr;
     QComboBox* groesse_ = nullptr;
     std::array<Zeile, maxSpieler> zeilen_;
+    QLabel* anzahlLbl_ = nullptr;
+    QWidget* tippen_ = nullptr;       // the typed names, without a class list
+    NamenKnoepfe* knoepfe_ = nullptr; // the class's names to pick
+    bool mitKlasse_ = false;
     QPushButton* spielenBtn_ = nullptr;
     QPushButton* uebenBtn_ = nullptr;
     QList<Spieler> spielende_; // of the game running, for its results
     QPushButton* berichtBtn_ = nullptr;
     QComboBox* zeitraum_ = nullptr; // of the report: all answers or this week's
     QPushButton* woerterBtn_ = nullptr;
+    QPushButton* klasseBtn_ = nullptr;
     QLabel* status_ = nullptr;
     QProcess spiel_;
     QProcess woerter_;

@@ -50,7 +50,7 @@ void StartFrm::melde(const QString& text) {
 bool StartFrm::spielStarten() {
     const QString code = gewaehlterCode();
     const QList<Spieler> wahl = spieler();
-    if (const QString fehler = pruefeWahl(code, wahl); !fehler.isEmpty()) {
+    if (const QString fehler = pruefeWahl(code, wahl, mitKlasse_); !fehler.isEmpty()) {
         melde(fehler);
         return false;
     }
@@ -92,7 +92,7 @@ QString StartFrm::berichtErstellen() {
     try {
         const auto kartei = kartei::oeffneKarteiSpeicher(appPfad_, user);
         const auto b = bericht::erstelleBericht(
-            appPfad_, bericht::gespeicherteNamen(),
+            appPfad_, bericht::namenDerKinder(appPfad_),
             {kartei.get(), kartei::heute(SystemClock()), zeitraum_->currentIndex() == 1});
         QDir().mkpath(QFileInfo(ziel).path());
         QSaveFile datei(ziel);

@@ -4,6 +4,7 @@
 #include "StartFrm.h"
 #include "Ueben.h"
 #include "bericht/BerichtNamen.h"
+#include "dialogs/Skalierung.h"
 
 #include <QApplication>
 
@@ -15,11 +16,13 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--ueben")) {
         const QString datei = args[2];
-        const QString name = zafku::bericht::gespeicherteNamen().value(datei, datei);
+        const QString name = zafku::bericht::namenDerKinder(QCoreApplication::applicationDirPath())
+                                 .value(datei, datei);
         return zafku::starter::uebe(nullptr, QCoreApplication::applicationDirPath(), {name, datei})
                    ? 0
                    : 1;
     }
+    zafku::passeMassstabAn(zafku::starter::StartFrm::kEntwurf, 0.6);
     zafku::starter::StartFrm fenster(QCoreApplication::applicationDirPath());
     fenster.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "WoerterFrm.h"
 
+#include "dialogs/Twips.h"
 #include "eigene/Neubau.h"
 
 #include <QHBoxLayout>
@@ -42,7 +43,7 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     layout->addWidget(eingabe_, 2);
     layout->addWidget(ergebnis_, 3);
     layout->addLayout(knoepfe);
-    resize(760, 640);
+    resize(kEntwurf * massstab());
 
     connect(pruefenBtn_, &QPushButton::clicked, this, &WoerterFrm::pruefen);
     connect(speichernBtn_, &QPushButton::clicked, this, &WoerterFrm::speichern);

@@ -4,6 +4,7 @@
 #include "eigene/Pruefstand.h"
 
 #include <QDialog>
+#include <QSize>
 
 #include <memory>
 
@@ -19,6 +20,9 @@ namespace zafku::woerter {
 class WoerterFrm : public QDialog {
     Q_OBJECT
   public:
+    // The window's size at the game's size factor 1.
+    static constexpr QSize kEntwurf{760, 640};
+
     WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget* parent = nullptr);
     ~WoerterFrm() override;
 

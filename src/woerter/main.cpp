@@ -2,6 +2,7 @@
 // checks the lines, prints what it found and saves when nothing stands in the way.
 
 #include "WoerterFrm.h"
+#include "dialogs/Skalierung.h"
 #include "eigene/Neubau.h"
 
 #include <QApplication>
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
         return neuBauen(host, parser.value(wortlisteOpt));
     if (!parser.positionalArguments().isEmpty())
         return pruefeDatei(host, parser.value(wortlisteOpt), parser.positionalArguments()[0]);
+    zafku::passeMassstabAn(zafku::woerter::WoerterFrm::kEntwurf, 0.6);
     zafku::woerter::WoerterFrm frm(host, parser.value(wortlisteOpt));
     frm.show();
     return app->exec();

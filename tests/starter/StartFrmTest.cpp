@@ -1,5 +1,6 @@
 #include "starter/StartFrm.h"
 #include "dialogs/ModalAntwort.h"
+#include "starter/KlasseFrm.h"
 #include "starter/StartWahl.h"
 #include "support/TempHost.h"
 
@@ -9,8 +10,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -102,4 +106,37 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     });
     EXPECT_FALSE(fenster.spielStarten());
     EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << meldung.toStdString();
+}
+
+// The teacher enters the class once; the children then start by clicking their names.
+TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
+    {
+        // Typed as a teacher would: a name, Enter, the next name.
+        KlasseFrm klasse(host_.path(), {});
+        klasse.show();
+        klasse.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&klasse));
+        for (const char* name : {"Anna", "Ben", "Cem"}) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(name).left(1));
+            QTest::keyClicks(QApplication::focusWidget(), QString(name).mid(1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            // The editor closes and the next one opens on the event loop, a step a pass.
+            for (int i = 0; i < 4; ++i)
+                QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(klasse.tabelle()->rowCount(), 4); // always one empty row to type into
+        ASSERT_TRUE(klasse.speichern());
+    }
+    // A corrected name keeps its child's file.
+    KlasseFrm klasse(host_.path(), bericht::ladeKlassenliste(host_.path()).kinder);
+    klasse.tabelle()->item(1, 0)->setText("Benno");
+    ASSERT_TRUE(klasse.speichern());
+
+    StartFrm fenster(host_.path());
+    tippe(feld(fenster, "filter"), "ck");
+    EXPECT_FALSE(feld(fenster, "name0")->isVisibleTo(&fenster));
+    for (const char* knopf : {"kind2", "kind1"})
+        fenster.findChild<QPushButton*>(knopf)->click();
+    ASSERT_TRUE(fenster.spielStarten());
+    EXPECT_EQ(gestartet(), startBlock("CK__", {{"Cem", "cem"}, {"Benno", "ben"}}) + "|1");
 }
