@@ -210,6 +210,9 @@ TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
     EXPECT_EQ(listen(host.path(), "WOCHE"), "-");
     EXPECT_EQ(aufgaben(host.path(), "LIE_"), geliefert);
     EXPECT_EQ(wortMit(host.path(), 30000), "");
+
+    QFile::remove(host.file("Vokra-D.mdb"));
+    EXPECT_TRUE(baueNeu(host.path(), l).fehler.contains("fehlen")) << "nothing to build on";
 }
 
 // The saved words as the database holds them, "-30001=Wiese" for one no longer asked.
