@@ -1,7 +1,7 @@
 #include "Kategorienliste.h"
 
-#include "platform/FieldReader.h"
 #include "glob/HostDateien.h"
+#include "platform/FieldReader.h"
 
 namespace zafku::bericht {
 
@@ -21,7 +21,14 @@ QList<TspEintrag> leseTspText(const QString& text) {
         if (!e.titel.isEmpty() || !e.code.isEmpty())
             liste.append(e);
     }
-    return liste;
+    QList<TspEintrag> woche, rest;
+    bool inWoche = false;
+    for (const TspEintrag& e : liste) {
+        if (e.ueberschrift)
+            inWoche = e.code == QLatin1String(kWochenGruppe);
+        (inWoche ? woche : rest).append(e);
+    }
+    return woche + rest;
 }
 
 QList<TspEintrag> leseTsp(const QString& appPfad) {

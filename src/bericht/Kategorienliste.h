@@ -14,7 +14,12 @@ struct TspEintrag {
     int katNr = 0;
 };
 
-// The records of Vokra.tsp's text in file order, read with the host's field reader.
+// Code of the heading of the teacher's words of the week.
+inline constexpr auto kWochenGruppe = ">>>W";
+
+// The records of Vokra.tsp's text, read with the host's field reader, in file order except
+// that the group of the words of the week stands first: it is what the class plays this
+// week. Places (katNr) stay those of the file.
 QList<TspEintrag> leseTspText(const QString& text);
 
 // Vokra.tsp of the host folder; raises LaufzeitFehler when it cannot be read.

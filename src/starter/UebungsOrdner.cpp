@@ -4,7 +4,6 @@
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
-#include "rdb/KategorienTabelle.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,22 +32,6 @@ int eigene(const QString& name) {
 bool schreibeHostText(const QString& pfad, const QStringList& zeilen) {
     QSaveFile f(pfad);
     return f.open(QIODevice::WriteOnly) && f.write(hostLinesBytes(zeilen)) >= 0 && f.commit();
-}
-
-// The practised words' marked spots are replaced by exactly the ones practised.
-void markiere(const QString& mdb, const Uebung& u) {
-    SqliteDatabase db(mdb, SqliteDatabase::Zugriff::Schreiben);
-    const int vesk = int(kategorienTabelle().indexOf(u.kennung)) + 1;
-    db.exec(QStringLiteral("BEGIN"));
-    for (const UebungsWort& w : u.woerter + u.kontrast) {
-        db.exec(QStringLiteral("DELETE FROM LupenStellen WHERE RefNr = %1").arg(w.refNr));
-        db.exec(QStringLiteral("INSERT INTO LupenStellen (RefNr, Vesk, vonPos) VALUES (%1, %2, "
-                               "%3)")
-                    .arg(w.refNr)
-                    .arg(vesk)
-                    .arg(w.vonPos));
-    }
-    db.exec(QStringLiteral("COMMIT"));
 }
 
 } // namespace
@@ -114,11 +97,14 @@ std::unique_ptr<UebungsOrdner> UebungsOrdner::lege(const QString& appPfad, const
         !QFile::setPermissions(eigeneMdb, QFile::ReadOwner | QFile::WriteOwner))
         return gescheitert(QStringLiteral("Vokra-D.mdb lässt sich nicht kopieren."));
     try {
-        markiere(eigeneMdb, uebung);
+        // The practised words' marked spots are replaced by exactly the ones practised.
+        bericht::markiere(SqliteDatabase(eigeneMdb, SqliteDatabase::Zugriff::Schreiben), uebung,
+                          bericht::Markierung::Ersetzen);
     } catch (const LaufzeitFehler& f) {
         return gescheitert(f.text());
     }
-    if (!schreibeHostText(ziel.filePath(QStringLiteral("Vokra.kmp")), {uebung.kmpZeile()}) ||
+    if (!schreibeHostText(ziel.filePath(QStringLiteral("Vokra.kmp")),
+                          {uebung.kmpZeile(uebungsTipp())}) ||
         !schreibeHostText(ziel.filePath(QStringLiteral("Vokra.tsp")), tspZeilen))
         return gescheitert(QStringLiteral("Die Übung lässt sich nicht schreiben."));
     return o;
@@ -146,9 +132,9 @@ bool UebungsOrdner::uebernimmProtokoll(const QString& appPfad, const QString& da
     if (fd < 0)
         return gescheitert();
     QFile geteilt;
-    const bool ok = geteilt.open(fd, QIODevice::WriteOnly | QIODevice::Append,
-                                 QFileDevice::AutoCloseHandle) &&
-                    geteilt.write(zeilen) == zeilen.size() && geteilt.flush();
+    const bool ok =
+        geteilt.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle) &&
+        geteilt.write(zeilen) == zeilen.size() && geteilt.flush();
     if (!geteilt.isOpen())
         ::close(fd);
     return ok || gescheitert();

@@ -3,6 +3,7 @@
 #include "dialogs/Twips.h"
 #include "eigene/Neubau.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,6 +27,9 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     speichernBtn_ = new QPushButton(QStringLiteral("&Speichern"));
     speichernBtn_->setEnabled(false);
     auto* schliessenBtn = new QPushButton(QStringLiteral("S&chließen"));
+    behaltenBox_ = new QCheckBox(QStringLiteral("Bisherige Woche unter ihrem &Datum behalten"));
+    behaltenBox_->setToolTip(QStringLiteral("Sonst ersetzen die neuen Wörter die bisherigen "
+                                            "»Wörter der Woche«."));
     ergebnis_ = new QTreeWidget;
     ergebnis_->setHeaderLabels(
         {QStringLiteral("Wort und Stellen zum Üben (Haken weg: nicht üben)")});
@@ -35,6 +39,7 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(status_, 1);
+    knoepfe->addWidget(behaltenBox_);
     knoepfe->addWidget(pruefenBtn_);
     knoepfe->addWidget(speichernBtn_);
     knoepfe->addWidget(schliessenBtn);
@@ -147,7 +152,9 @@ bool WoerterFrm::speichern() {
     QList<EigenesWort> neu;
     for (const PruefWort& w : woerter)
         neu.append(alsEigenesWort(w));
-    const NeubauErgebnis e = speichere(hostDir_, neu);
+    Wochenwahl wahl;
+    wahl.behalten = behaltenBox_->isChecked();
+    const NeubauErgebnis e = speichere(hostDir_, neu, wahl);
     if (!e.fehler.isEmpty()) {
         status_->setText(e.fehler);
         return false;
@@ -158,10 +165,11 @@ bool WoerterFrm::speichern() {
                                                          "wurde abgewartet. ")
                                         : QString();
     status_->setText(gewartet +
-                     QStringLiteral("Gespeichert: %1 Wörter. Im Startfenster stehen sie unter "
-                                    "»Eigene Wörter« (%2 Übungen).")
-                         .arg(neu.size())
-                         .arg(e.angeboten.size()));
+                     QStringLiteral("Gespeichert: %1 Wörter. Im Startfenster stehen sie ganz "
+                                    "oben als »Wörter der Woche«.")
+                         .arg(neu.size()) +
+                     (e.hinweis.isEmpty() ? QString() : u' ' + e.hinweis) +
+                     (e.ohneStelle.isEmpty() ? QString() : u' ' + ohneStelleText(e.ohneStelle)));
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,7 +17,7 @@ class QTreeWidget;
 namespace zafku::woerter {
 
 // The teacher types the words of the week, sees the proposed spots and every finding,
-// unticks what does not fit and saves: the game then offers "Eigene Wörter".
+// unticks what does not fit and saves: the game then offers them as the words of the week.
 class WoerterFrm : public QDialog {
     Q_OBJECT
   public:
@@ -32,6 +33,7 @@ class WoerterFrm : public QDialog {
 
     QPlainTextEdit* eingabe() const { return eingabe_; }
     QTreeWidget* ergebnis() const { return ergebnis_; }
+    QCheckBox* behalten() const { return behaltenBox_; }
 
   private:
     QList<eigene::PruefWort> gewaehlteWoerter() const;
@@ -47,6 +49,7 @@ class WoerterFrm : public QDialog {
     QLabel* status_ = nullptr;
     QPushButton* pruefenBtn_ = nullptr;
     QPushButton* speichernBtn_ = nullptr;
+    QCheckBox* behaltenBox_ = nullptr;
 };
 
 } // namespace zafku::woerter

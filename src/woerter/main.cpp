@@ -6,6 +6,7 @@
 #include "eigene/Neubau.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -18,6 +19,8 @@ void zeige(const QString& text) {
     std::fputs((text + u'\n').toUtf8().constData(), stdout);
 }
 
+Wochenwahl wochenwahl;
+
 int meldeErgebnis(const NeubauErgebnis& e) {
     if (e.gewartet)
         zeige(QStringLiteral("Ein anderes Speichern im selben Ordner lief gerade; es wurde "
@@ -26,8 +29,12 @@ int meldeErgebnis(const NeubauErgebnis& e) {
         zeige(e.fehler);
         return 1;
     }
-    zeige(QStringLiteral("Vokra-D.mdb neu gebaut; Eigene Wörter: %1")
+    zeige(QStringLiteral("Vokra-D.mdb neu gebaut; Wörter der Woche: %1")
               .arg(e.angeboten.isEmpty() ? QStringLiteral("keine") : e.angeboten.join(u' ')));
+    if (!e.hinweis.isEmpty())
+        zeige(e.hinweis);
+    if (!e.ohneStelle.isEmpty())
+        zeige(ohneStelleText(e.ohneStelle));
     return 0;
 }
 
@@ -57,7 +64,7 @@ int neuBauen(const QString& host, const QString& wortliste) {
         zeige(QStringLiteral("Nichts neu gebaut."));
         return 1;
     }
-    return meldeErgebnis(baueNeu(host, liste));
+    return meldeErgebnis(baueNeu(host, liste, wochenwahl));
 }
 
 int pruefeDatei(const QString& host, const QString& wortliste, const QString& pfad) {
@@ -106,7 +113,7 @@ int pruefeDatei(const QString& host, const QString& wortliste, const QString& pf
     QList<EigenesWort> neu;
     for (const PruefWort& w : woerter)
         neu.append(alsEigenesWort(w));
-    return meldeErgebnis(speichere(host, neu));
+    return meldeErgebnis(speichere(host, neu, wochenwahl));
 }
 
 } // namespace
@@ -137,16 +144,21 @@ int main(int argc, char** argv) {
         QStringLiteral("/usr/share/dict/ngerman"));
     const QCommandLineOption neuOpt(
         QStringLiteral("neu"), QStringLiteral("Nur die Datenbank aus der Wortdatei neu bauen."));
-    parser.addOptions({hostOpt, wortlisteOpt, neuOpt});
+    const QCommandLineOption behaltenOpt(
+        QStringLiteral("behalten"),
+        QStringLiteral("Die bisherigen Wörter der Woche unter ihrem Datum behalten."));
+    parser.addOptions({hostOpt, wortlisteOpt, neuOpt, behaltenOpt});
     parser.addPositionalArgument(QStringLiteral("datei"), QStringLiteral("Wörter zum Prüfen."));
     parser.process(*app);
     const QString host = parser.value(hostOpt);
+    wochenwahl.behalten = parser.isSet(behaltenOpt);
     if (parser.isSet(neuOpt))
         return neuBauen(host, parser.value(wortlisteOpt));
     if (!parser.positionalArguments().isEmpty())
         return pruefeDatei(host, parser.value(wortlisteOpt), parser.positionalArguments()[0]);
     zafku::passeMassstabAn(zafku::woerter::WoerterFrm::kEntwurf, 0.6);
     zafku::woerter::WoerterFrm frm(host, parser.value(wortlisteOpt));
+    frm.behalten()->setChecked(wochenwahl.behalten);
     frm.show();
     return app->exec();
 }

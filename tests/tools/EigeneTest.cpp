@@ -1,3 +1,4 @@
+#include "bericht/Kategorienliste.h"
 #include "eigene/EigeneDatei.h"
 #include "eigene/Neubau.h"
 #include "eigene/Pruefstand.h"
@@ -143,28 +144,75 @@ TEST(Eigene, NumbersStayWithTheirWords) {
     EXPECT_TRUE(uebernimm(l, {{0, "Tier", "das", {}, {}}, {0, "Tor", "das", {}, {}}}));
 }
 
-TEST(Eigene, RebuildAsksOnlyTheTeachersWordsAndKeepsShippedOnes) {
+// The words of both lists of an exercise as the game asks them, the teacher's with "*";
+// "-" when it does not load.
+QString listen(const QString& host, const QString& code) {
+    SkriptZufall z;
+    RdbManager rdb(z);
+    try {
+        rdb.openRdb(host);
+        rdb.loadKategorie(code);
+    } catch (const LaufzeitFehler&) {
+        return "-";
+    }
+    QStringList teile;
+    for (const bool liste2 : {false, true}) {
+        QStringList w;
+        for (int n = 1; n <= (liste2 ? rdb.kategorie.anzahl2 : rdb.kategorie.anzahl1); ++n)
+            if (rdb.gotoAufgabe(n, liste2))
+                w.append(rdb.aufgabe.aktWort + (rdb.aufgabe.aktRefNr >= ersteNummer ? "*" : ""));
+        teile.append(w.join(u' '));
+    }
+    return teile.join(" | ");
+}
+
+// The teacher's words become one exercise of the week: they alone in list 1, shipped
+// contrast words in list 2, named to the teacher; a new list replaces it, and an earlier
+// week stays under its date when the teacher wants. Shipped exercises stay as they are.
+TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
     Host host;
     const int geliefert = aufgaben(host.path(), "LIE_");
     ASSERT_GT(geliefert, 0);
     EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
-    const NeubauErgebnis e = baueNeu(host.path(), l);
+    const NeubauErgebnis e = baueNeu(host.path(), l, {false, QDate(2026, 11, 30)});
     ASSERT_EQ(e.fehler.toStdString(), "");
-    EXPECT_EQ(e.angeboten, QStringList({"LIE_E", "LIKUE"}));
-    EXPECT_EQ(aufgaben(host.path(), "LIE_E"), 3);
+    EXPECT_EQ(e.angeboten, QStringList({"WOCHE"}));
+    const QString woche = listen(host.path(), "WOCHE");
+    EXPECT_EQ(woche.section(" | ", 0, 0).toStdString(), "Biene* Wiese* Kind*");
+    const QStringList kontrast = woche.section(" | ", 1).split(u' ', Qt::SkipEmptyParts);
+    ASSERT_FALSE(kontrast.isEmpty());
+    for (const QString& k : kontrast) {
+        EXPECT_FALSE(k.endsWith(u'*')) << k.toStdString();
+        EXPECT_TRUE(e.hinweis.contains(k)) << e.hinweis.toStdString();
+    }
     EXPECT_EQ(aufgaben(host.path(), "LIE_"), geliefert);
-    EXPECT_EQ(wortMit(host.path(), 30001), "Wiese");
 
     // A word taken out stays in the database under its number but is no longer asked.
     ASSERT_FALSE(uebernimm(
         l, {{0, "Biene", "die", {}, {{"LIE_", 2}}}, {0, "Kind", "das", {}, {{"LIKU", 2}}}}));
-    baueNeu(host.path(), l);
-    EXPECT_EQ(aufgaben(host.path(), "LIE_E"), 2);
+    const NeubauErgebnis behalten = baueNeu(host.path(), l, {true, QDate(2026, 12, 7)});
+    EXPECT_EQ(behalten.angeboten, QStringList({"WOCHE", "W20261130"}));
+    EXPECT_EQ(listen(host.path(), "WOCHE").section(" | ", 0, 0).toStdString(), "Biene* Kind*");
+    EXPECT_EQ(listen(host.path(), "W20261130"), woche);
     EXPECT_EQ(wortMit(host.path(), 30001), "Wiese");
+    QStringList tsp;
+    for (const bericht::TspEintrag& t : bericht::leseTsp(host.path()).mid(0, 3))
+        tsp.append(t.titel + u'=' + t.code);
+    EXPECT_EQ(tsp.join(" | ").toStdString(), "Wörter der Woche=>>>W | Wörter der Woche=WOCHE | "
+                                             "Wörter der Woche 30.11.2026=W20261130");
 
+    // Without the choice this week's exercise is replaced; the kept one stays.
+    EXPECT_EQ(baueNeu(host.path(), l, {false, QDate(2026, 12, 14)}).angeboten,
+              QStringList({"WOCHE", "W20261130"}));
+    EXPECT_EQ(listen(host.path(), "W20261207"), "-");
+    // Weeks whose words the teacher's file no longer holds are gone.
     EXPECT_TRUE(baueNeu(host.path(), {}).angeboten.isEmpty());
+    EXPECT_EQ(listen(host.path(), "WOCHE"), "-");
     EXPECT_EQ(aufgaben(host.path(), "LIE_"), geliefert);
     EXPECT_EQ(wortMit(host.path(), 30000), "");
+
+    QFile::remove(host.file("Vokra-D.mdb"));
+    EXPECT_TRUE(baueNeu(host.path(), l).fehler.contains("fehlen")) << "nothing to build on";
 }
 
 // The saved words as the database holds them, "-30001=Wiese" for one no longer asked.
@@ -236,21 +284,22 @@ TEST(Eigene, KilledRebuildLeavesUsableFiles) {
     uhr.start();
     neu(-1); // a whole rebuild, to know how long one takes
     const int dauer = int(uhr.elapsed());
-    ASSERT_EQ(aufgaben(host.path(), "LIE_E"), 3);
+    const int woche = aufgaben(host.path(), "WOCHE");
+    ASSERT_GT(woche, 3);
     ASSERT_EQ(baueNeu(host.path(), {}).fehler.toStdString(), "");
     // Kill points spread over one whole rebuild.
     for (int i = 0; i < 12; ++i) {
         neu(dauer * i / 12);
         EXPECT_EQ(aufgaben(host.path(), "LIE_"), geliefert) << i;
-        const int eigene = aufgaben(host.path(), "LIE_E");
-        EXPECT_TRUE(eigene == -1 || eigene == 3) << i;
+        const int eigene = aufgaben(host.path(), "WOCHE");
+        EXPECT_TRUE(eigene == -1 || eigene == woche) << i;
     }
     // A hand-edited list goes through the same checks: a spot the word lacks builds nothing.
-    const int vorher = aufgaben(host.path(), "LIE_E");
+    const int vorher = aufgaben(host.path(), "WOCHE");
     host.writeBytes("Eigene-Woerter.txt",
                     "30000 | Biene | die | | LIE_:9\r30001 | Wiese | die | | LIE_:2\r");
     neu(-1);
-    EXPECT_EQ(aufgaben(host.path(), "LIE_E"), vorher);
+    EXPECT_EQ(aufgaben(host.path(), "WOCHE"), vorher);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "Neubau.h"
 
 #include "Pruefung.h"
+#include "Woche.h"
+#include "bericht/Lehrmaterial.h"
 #include "glob/GlobModul.h"
 #include "platform/AtomicReplace.h"
 #include "platform/FieldReader.h"
@@ -14,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -22,24 +25,19 @@ namespace zafku::eigene {
 
 namespace {
 
-const QString ueberschrift = QStringLiteral("\">>> Eigene Wörter\"");
+// Headings of the teacher's group in Vokra.tsp, the one of earlier versions first.
+const QStringList kUeberschriften = {QStringLiteral("\">>> Eigene Wörter\",\">>>E\""),
+                                     QStringLiteral("\">>> Wörter der Woche\",\">>>W\"")};
+
+// The weeks' keys are in no category table: their marker rows carry the number the game
+// gives such a key, so no shipped exercise ever reads them.
+const int kWochenVesk = getKategorieNr(wochenSchluessel());
 
 // Counting tasks never draws.
 class OhneZufall : public ZufallsZahlen {
   public:
     int zufallsZahl(int lo, int) override { return lo; }
 };
-
-QString nurAktive(const QString& criterion) {
-    return QStringLiteral("Eigene=1 AND (%1)").arg(criterion);
-}
-
-// The teacher's rows carry the codes with "E", so shipped criteria never select them.
-QString eigeneCodes(QString kriterium) {
-    for (const QString& code : kategorienTabelle())
-        kriterium.replace(u';' + code + u';', u';' + eigenerSchluessel(code) + u';');
-    return kriterium;
-}
 
 QString schwerpunkte(const EigenesWort& w) {
     QStringList codes;
@@ -58,8 +56,12 @@ QString satzMitLuecke(const QString& satz, const QString& wort) {
 void schreibeWoerter(const QString& pfad, const EigeneListe& liste) {
     const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Schreiben);
     db.exec(QStringLiteral("BEGIN"));
-    for (const char* t : {"WortListe", "LupenStellen", "SemSynt"})
+    for (const char* t : {"WortListe", "SemSynt"})
         db.exec(QStringLiteral("DELETE FROM %1 WHERE RefNr >= %2").arg(t).arg(ersteNummer));
+    // The weeks' rows are sorted out once the week is planned.
+    db.exec(QStringLiteral("DELETE FROM LupenStellen WHERE RefNr >= %1 AND Vesk <> %2")
+                .arg(ersteNummer)
+                .arg(kWochenVesk));
     if (!db.spalten(QStringLiteral("WortListe")).contains(QStringLiteral("Eigene")))
         db.exec(
             QStringLiteral("ALTER TABLE WortListe ADD COLUMN Eigene INTEGER NOT NULL DEFAULT 0"));
@@ -111,24 +113,65 @@ std::optional<std::pair<int, int>> zaehle(const QString& dir, const QString& sch
     }
 }
 
-QStringList zeilenOhneEigene(const QString& text) {
+// The shipped lines of Vokra.kmp; the weeks' blocks, read into their fields, go to wochen.
+QStringList gelieferteZeilen(const QString& text, QList<QStringList>& wochen) {
     QStringList zeilen;
     for (const QString& z : splitHostLines(text)) {
         FieldReader leser(z);
-        if (!z.trimmed().isEmpty() && !istEigenerSchluessel(leser.next()))
+        QStringList felder;
+        while (!leser.atEnd())
+            felder.append(leser.next());
+        if (istWochenSchluessel(felder.value(0)) && felder.size() == 7)
+            wochen.append(felder);
+        else if (!z.trimmed().isEmpty() && !istEigenerSchluessel(felder.value(0)))
             zeilen.append(z);
     }
     return zeilen;
 }
 
-QString titelVon(const QStringList& tspZeilen, const QString& code) {
-    for (const QString& z : tspZeilen) {
-        FieldReader leser(z);
-        const QString titel = leser.next();
-        if (leser.next() == code)
-            return titel;
+QStringList nummernIn(const QString& kriterium) {
+    static const QRegularExpression zahl(QStringLiteral("\\d+"));
+    QStringList nummern;
+    for (const auto& m : zahl.globalMatch(kriterium))
+        nummern.append(m.captured());
+    return nummern;
+}
+
+// The weeks kept: the earlier ones, and this week's under its date when the teacher wants;
+// a week whose words the teacher's file no longer holds is gone.
+QList<QStringList> behalteneWochen(const QList<QStringList>& wochen, bool behalten,
+                                   const QSet<int>& eigene) {
+    QList<QStringList> behalten_;
+    for (QStringList f : wochen) {
+        if (f[0] == wochenSchluessel()) {
+            const QDate datum = tippDatum(f[6]);
+            if (!behalten || !datum.isValid())
+                continue;
+            f[0] = f[2] = wochenSchluessel(datum);
+        }
+        const QStringList woerter = nummernIn(f[1]);
+        if (std::any_of(woerter.begin(), woerter.end(),
+                        [&](const QString& n) { return !eigene.contains(n.toInt()); }))
+            continue;
+        behalten_.removeIf([&](const QStringList& g) { return g[0] == f[0]; });
+        behalten_.append(f);
     }
-    return code;
+    std::sort(behalten_.begin(), behalten_.end(),
+              [](const QStringList& a, const QStringList& b) { return a[0] > b[0]; });
+    return behalten_;
+}
+
+// The marker rows of the weeks: those of kept weeks stay, this week's are written anew.
+void markiereWoche(const QString& mdb, const QList<QStringList>& behalten,
+                   const bericht::Uebung& woche) {
+    QStringList nummern;
+    for (const QStringList& f : behalten)
+        nummern += nummernIn(f[1]) + nummernIn(f[3]);
+    const SqliteDatabase db(mdb, SqliteDatabase::Zugriff::Schreiben);
+    db.exec(QStringLiteral("DELETE FROM LupenStellen WHERE Vesk = %1 AND RefNr NOT IN (%2)")
+                .arg(kWochenVesk)
+                .arg(nummern.join(u',')));
+    bericht::markiere(db, woche, bericht::Markierung::Ergaenzen);
 }
 
 bool schreibe(const QString& pfad, const QByteArray& bytes, QString& fehler) {
@@ -139,6 +182,11 @@ bool schreibe(const QString& pfad, const QByteArray& bytes, QString& fehler) {
 }
 
 } // namespace
+
+QString ohneStelleText(const QStringList& woerter) {
+    return QStringLiteral("Nicht im Spiel, weil keine Stelle zum Üben angehakt ist: %1.")
+        .arg(woerter.join(QStringLiteral(", ")));
+}
 
 QList<Block> ladeBloecke(const QString& hostDir, QString& fehler) {
     const QString kmp = resolveHostPath(hostDir, QStringLiteral("Vokra.kmp"));
@@ -180,7 +228,8 @@ void raeumeAuf(const QString& hostDir) {
     }
 }
 
-void baue(const QString& hostDir, const EigeneListe& liste, NeubauErgebnis& e) {
+void baue(const QString& hostDir, const EigeneListe& liste, const Wochenwahl& wahl,
+          NeubauErgebnis& e) {
     const QString mdb = resolveHostPath(hostDir, QStringLiteral("Vokra-D.mdb"));
     const QString kmp = resolveHostPath(hostDir, QStringLiteral("Vokra.kmp"));
     const QString tsp = resolveHostPath(hostDir, QStringLiteral("Vokra.tsp"));
@@ -191,14 +240,14 @@ void baue(const QString& hostDir, const EigeneListe& liste, NeubauErgebnis& e) {
                        .arg(hostDir);
         return;
     }
-    QStringList kmpZeilen = zeilenOhneEigene(*kmpText);
+    QList<QStringList> wochen;
+    QStringList kmpZeilen = gelieferteZeilen(*kmpText, wochen);
     QStringList tspZeilen = splitHostLines(*tspText);
-    const qsizetype ende = tspZeilen.indexOf(ueberschrift + QStringLiteral(",\">>>E\""));
-    if (ende >= 0)
-        tspZeilen = tspZeilen.mid(0, ende);
+    for (const QString& u : kUeberschriften)
+        if (const qsizetype ende = tspZeilen.indexOf(u); ende >= 0)
+            tspZeilen = tspZeilen.mid(0, ende);
     while (!tspZeilen.isEmpty() && tspZeilen.last().trimmed().isEmpty())
         tspZeilen.removeLast();
-    const QList<Block> bloecke = gelieferteBloecke(kmpZeilen);
 
     raeumeAuf(hostDir);
     // A new folder of a fresh name, so no planted link can stand in its place.
@@ -206,60 +255,66 @@ void baue(const QString& hostDir, const EigeneListe& liste, NeubauErgebnis& e) {
     const QDir neu(arbeit.path());
     const QString neuMdb = neu.filePath(QStringLiteral("Vokra-D.mdb"));
     const QString neuKmp = neu.filePath(QStringLiteral("Vokra.kmp"));
-    if (!arbeit.isValid() || !QFile::copy(mdb, neuMdb)) {
+    if (!arbeit.isValid() || !QFile::copy(mdb, neuMdb) ||
+        !writeHostLinesAtomically(neuKmp, kmpZeilen) ||
+        !writeHostLinesAtomically(neu.filePath(QStringLiteral("Vokra.tsp")), tspZeilen)) {
         e.fehler = QStringLiteral("Im Ordner %1 kann nichts angelegt werden.").arg(hostDir);
         return;
     }
+    QList<int> gefragt;
+    QSet<int> eigene;
+    for (const EigenesWort& w : liste.woerter) {
+        eigene.insert(w.refNr);
+        if (!w.entfernt)
+            gefragt.append(w.refNr);
+    }
+    const QList<QStringList> behalten = behalteneWochen(wochen, wahl.behalten, eigene);
+    Woche woche;
     try {
         schreibeWoerter(neuMdb, liste);
+        bericht::Lehrmaterial material(neu.path());
+        woche = planeWoche(material, gefragt, eigene);
     } catch (const LaufzeitFehler& f) {
         e.fehler = f.text();
         return;
     }
-
-    // One block per category of the teacher's active words, in the category order.
-    QStringList eigeneBloecke;
-    QStringList titel;
-    for (const QString& code : kategorienTabelle()) {
-        const Block* b = blockFuer(bloecke, code);
-        QStringList woerter;
-        for (const EigenesWort& w : liste.woerter)
-            if (!w.entfernt && std::any_of(w.marken.begin(), w.marken.end(),
-                                           [&](const auto& m) { return m.code == code; }))
-                woerter.append(w.wort);
-        // The capital exercises show their letters as they stand only under their own key.
-        if (!b || woerter.isEmpty() || code.startsWith(QLatin1String("GK")))
-            continue;
-        QStringList f = b->felder;
-        f[0] = eigenerSchluessel(code);
-        f[1] = nurAktive(eigeneCodes(f[1]));
-        f[3] = nurAktive(eigeneCodes(f[3]));
-        writeHostLinesAtomically(neuKmp, kmpZeilen + QStringList{blockZeile(f)});
-        auto zahl = zaehle(neu.path(), f[0]);
-        // Without a contrast word of the teacher's, the shipped ones stand against them.
-        if (zahl && zahl->first > 0 && zahl->second == 0) {
-            f[3] = b->felder[3];
-            writeHostLinesAtomically(neuKmp, kmpZeilen + QStringList{blockZeile(f)});
-            zahl = zaehle(neu.path(), f[0]);
-        }
-        if (!zahl || zahl->first == 0 || zahl->second == 0)
-            continue;
-        eigeneBloecke.append(blockZeile(f));
-        QString t = titelVon(tspZeilen, code);
-        t = t.left(t.indexOf(QLatin1String(" ("))).trimmed();
-        titel.append(QStringLiteral("\"%1 – %2\",%3")
-                         .arg(t, woerter.mid(0, 3).join(QStringLiteral(", ")), f[0]));
+    const bericht::Uebung& u = woche.uebung;
+    QStringList wochenZeilen, titel;
+    if (!u.woerter.isEmpty()) {
+        wochenZeilen.append(u.kmpZeile(wochenTipp(wahl.heute)));
+        titel.append(QStringLiteral("\"Wörter der Woche\",") + u.kennung);
+        e.angeboten.append(u.kennung);
+    }
+    for (const QStringList& f : behalten) {
+        wochenZeilen.append(blockZeile(f));
+        titel.append(QStringLiteral("\"Wörter der Woche %1\",%2")
+                         .arg(tippDatum(f[6]).toString(QStringLiteral("dd.MM.yyyy")), f[0]));
         e.angeboten.append(f[0]);
     }
-    kmpZeilen += eigeneBloecke;
+    kmpZeilen += wochenZeilen;
     if (!titel.isEmpty())
-        tspZeilen += QStringList{ueberschrift + QStringLiteral(",\">>>E\"")} + titel;
-    if (!writeHostLinesAtomically(neuKmp, kmpZeilen) ||
-        !zaehle(neu.path(), bloecke.value(0).code())) {
+        tspZeilen += QStringList{kUeberschriften[1]} + titel;
+    std::optional<std::pair<int, int>> zahl;
+    try {
+        markiereWoche(neuMdb, behalten, u);
+        if (!writeHostLinesAtomically(neuKmp, kmpZeilen))
+            throw LaufzeitFehler(QStringLiteral("%1 kann nicht geschrieben werden.").arg(neuKmp));
+        FieldReader erste(kmpZeilen.value(0));
+        zahl = zaehle(neu.path(), u.woerter.isEmpty() ? erste.next() : u.kennung);
+    } catch (const LaufzeitFehler& f) {
+        e.fehler = f.text();
+        return;
+    }
+    // Every word of the week must be asked, and nothing else in its first list.
+    if (!zahl || (!u.woerter.isEmpty() && zahl->first != u.woerter.size())) {
         e.fehler = QStringLiteral("Die neue Datenbank lässt sich im Spiel nicht öffnen; es bleibt "
                                   "alles beim Alten.");
         return;
     }
+    e.hinweis = woche.hinweis;
+    for (const EigenesWort& w : liste.woerter)
+        if (u.ohneStelle.contains(w.refNr))
+            e.ohneStelle.append(w.wort);
 
     QFile gebaut(neuMdb);
     if (!gebaut.open(QIODevice::ReadOnly)) {
@@ -289,13 +344,13 @@ NeubauErgebnis gesperrt(const QString& hostDir, std::chrono::milliseconds maxWar
 
 } // namespace
 
-NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste,
+NeubauErgebnis baueNeu(const QString& hostDir, const EigeneListe& liste, const Wochenwahl& wahl,
                        std::chrono::milliseconds maxWarten) {
-    return gesperrt(hostDir, maxWarten, [&](NeubauErgebnis& e) { baue(hostDir, liste, e); });
+    return gesperrt(hostDir, maxWarten, [&](NeubauErgebnis& e) { baue(hostDir, liste, wahl, e); });
 }
 
 NeubauErgebnis speichere(const QString& hostDir, const QList<EigenesWort>& neu,
-                         std::chrono::milliseconds maxWarten) {
+                         const Wochenwahl& wahl, std::chrono::milliseconds maxWarten) {
     return gesperrt(hostDir, maxWarten, [&](NeubauErgebnis& e) {
         // Read under the lock: a save that ran meanwhile keeps its numbers.
         EigeneListe liste = ladeEigeneListe(hostDir, &e.fehler);
@@ -304,7 +359,7 @@ NeubauErgebnis speichere(const QString& hostDir, const QList<EigenesWort>& neu,
         if (const auto fehler = uebernimm(liste, neu))
             e.fehler = *fehler;
         else
-            baue(hostDir, liste, e);
+            baue(hostDir, liste, wahl, e);
         e.liste = liste;
     });
 }

@@ -1,5 +1,7 @@
 #include "Uebungen.h"
 
+#include "Woche.h"
+
 #include "platform/FieldReader.h"
 #include "platform/LaufzeitFehler.h"
 #include "rdb/KategorienTabelle.h"
@@ -23,7 +25,7 @@ QList<Block> gelieferteBloecke(const QStringList& kmpZeilen) {
         Block b;
         while (!leser.atEnd())
             b.felder.append(leser.next());
-        if (b.felder.size() != 7 || istEigenerSchluessel(b.code()))
+        if (b.felder.size() != 7 || istEigenerSchluessel(b.code()) || istWochenSchluessel(b.code()))
             continue;
         try {
             b.kategorie = leseKmpText(zeile, QString(), QStringLiteral("Vokra.kmp"));
