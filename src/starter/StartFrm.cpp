@@ -39,7 +39,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
                                            "haben, als Seite im Browser."));
     woerterBtn_ = new QPushButton(QStringLiteral("Eigene &Wörter …"));
     woerterBtn_->setToolTip(QStringLiteral("Die Wörter der Woche eingeben: sie stehen dann "
-                                           "unter »Eigene Wörter« in der Liste."));
+                                           "als »Wörter der Woche« ganz oben in der Liste."));
     klasseBtn_ = new QPushButton(QStringLiteral("&Klasse …"));
     klasseBtn_->setToolTip(QStringLiteral("Die Namen der Kinder einmal eintragen; dann wählen "
                                           "die Kinder ihren Namen mit der Maus."));
