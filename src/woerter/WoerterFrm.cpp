@@ -1,6 +1,7 @@
 #include "WoerterFrm.h"
 
 #include "eigene/Neubau.h"
+#include "eigene/StellenName.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -84,10 +85,7 @@ void WoerterFrm::pruefen() {
         auto* wort = new QTreeWidgetItem(ergebnis_, {e.wort});
         for (int i = 0; i < vorschlaege_.last().size(); ++i) {
             const Vorschlag& v = vorschlaege_.last()[i];
-            auto* stelle = new QTreeWidgetItem(wort, {QStringLiteral("%1 an Stelle %2 (%3)")
-                                                          .arg(v.schreibung)
-                                                          .arg(v.vonPos)
-                                                          .arg(v.code)});
+            auto* stelle = new QTreeWidgetItem(wort, {stellenZeile(v, e.wort)});
             stelle->setFlags(stelle->flags() | Qt::ItemIsUserCheckable);
             stelle->setCheckState(0, gewaehlt[i] ? Qt::Checked : Qt::Unchecked);
         }
