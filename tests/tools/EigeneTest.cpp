@@ -110,8 +110,7 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
         {"Kamm, der, Ich kämme mich mit dem Kamm.",
          "Großschreibung (Namenwort)|mm nach kurzem Selbstlaut (Kamm)",
          "Der Satz zu 'Kamm' verrät die Schreibung: 'kämme' ist mit 'Kamm' verwandt. Bitte einen "
-         "Satz ohne verwandtes Wort wählen.|Mit 'm' statt 'mm' wird aus 'Kamm' das Wort 'Kam'. "
-         "Zeigt der Satz, welches gemeint ist? (Hinweis)"},
+         "Satz ohne verwandtes Wort wählen."},
         {"Bank, die",
          "Großschreibung (Namenwort)|k nach l, n oder r (Bank)|-b oder p am Wortanfang (Bank) – "
          "unsicher: ein einzelnes »b« ist nicht immer die schwierige Stelle",

@@ -84,9 +84,15 @@ std::optional<QList<bool>> echteWoerter(const QStringList& woerter, QString& feh
         return std::nullopt;
     QList<bool> echt;
     // A word with its stem beside it; a word hunspell only builds from parts stands alone.
-    for (const QStringList& a : *antworten)
-        echt.append(
-            std::any_of(a.begin(), a.end(), [](const QString& z) { return z.contains(u' '); }));
+    // A capitalised word needs a capitalised stem: "Kam" is no noun.
+    for (int i = 0; i < woerter.size(); ++i) {
+        const QStringList& a = antworten->at(i);
+        const bool gross = !woerter[i].isEmpty() && woerter[i][0].isUpper();
+        echt.append(std::any_of(a.begin(), a.end(), [&](const QString& z) {
+            const QString stamm = z.section(u' ', 1, 1);
+            return !stamm.isEmpty() && (!gross || stamm[0].isUpper());
+        }));
+    }
     return echt;
 }
 
