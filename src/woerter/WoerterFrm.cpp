@@ -29,6 +29,9 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     ergebnis_ = new QTreeWidget;
     ergebnis_->setHeaderLabels(
         {QStringLiteral("Wort und Stellen zum Üben (Haken weg: nicht üben)")});
+    // A spot's reason or a finding may be longer than the window: scroll, never cut it off.
+    ergebnis_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ergebnis_->header()->setStretchLastSection(false);
     status_ = new QLabel;
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);

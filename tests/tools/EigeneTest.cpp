@@ -116,6 +116,7 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
          "unsicher: ein einzelnes »b« ist nicht immer die schwierige Stelle",
          ""},
         {"Wespe, die", "Großschreibung (Namenwort)", ""},
+        {"Uhr, die", "Großschreibung (Namenwort)|Dehnungs-h: uh (Uhr)", ""},
         {"Hase, der",
          "Großschreibung (Namenwort)|langes a ohne h und nicht doppelt (Hase)|-einfaches s (Hase) "
          "– unsicher: ein einzelnes »s« ist nicht immer die schwierige Stelle",

@@ -186,8 +186,12 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
             // ß or an umlaut is always the point, a plain letter that many words hold
             // (i, k, s …) only where the criterion looks at the word or the tip names the
             // letters before it.
-            const bool sicher = s.size() >= 2 || eng || s[0] > u'z' ||
+            const bool sicher = s.size() >= 2 || eng || s[0] > u'z' || vokal ||
                                 !wortcheck::buchstabenVor(b.kategorie.kmpTitel, s).isEmpty();
+            const QString grund =
+                sicher ? QString()
+                       : QStringLiteral("ein einzelnes »%1« ist nicht immer die schwierige Stelle")
+                             .arg(s);
             for (qsizetype q = wort.indexOf(s, 0, Qt::CaseInsensitive); q >= 0;
                  q = wort.indexOf(s, q + 1, Qt::CaseInsensitive)) {
                 const int stelle = int(q) + 1;
@@ -201,12 +205,10 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
                 }
                 const int vonPos = regel.absolut ? stelle : stelle - regel.nummer;
                 if (vonPos >= 1)
-                    treffer.append({{b.code(), vonPos, wort.mid(q, s.size()), sicher || vokal,
-                                     sicher || vokal ? QString()
-                                                     : QStringLiteral("ein einzelnes »%1« ist "
-                                                                      "nicht immer die schwierige "
-                                                                      "Stelle")
-                                                           .arg(s)},
+                    treffer.append({{.code = b.code(),
+                                     .vonPos = vonPos,
+                                     .schreibung = wort.mid(q, s.size()),
+                                     .grund = grund},
                                     stelle,
                                     vokal,
                                     gegensaetze(b, s)});
@@ -229,26 +231,23 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
         if (!laute)
             laute = laute_(wort);
         t.v.grund = gegenAussprache(t, wort, *laute);
-        t.v.sicher = t.v.grund.isEmpty();
     }
     for (Treffer& t : treffer)
         // Two categories for one spot (v as f or as w): the teacher decides.
         for (const Treffer& andere : treffer)
-            if (andere.v.code != t.v.code && andere.stelle == t.stelle && t.v.grund.isEmpty()) {
-                t.v.sicher = false;
+            if (andere.v.code != t.v.code && andere.stelle == t.stelle && t.v.grund.isEmpty())
                 t.v.grund = QStringLiteral("dieselbe Stelle passt auch zu »%1«")
                                 .arg(stellenName(andere.v, QString()));
-            }
     // A long vowel is what the word was chosen for only when it has no other spot (Schaf,
     // not Straße).
-    const auto anderer = std::find_if(treffer.begin(), treffer.end(),
-                                      [](const Treffer& t) { return t.v.sicher && !t.vokal; });
+    const auto anderer = std::find_if(treffer.begin(), treffer.end(), [](const Treffer& t) {
+        return t.v.grund.isEmpty() && !t.vokal;
+    });
     for (Treffer& t : treffer) {
-        if (t.vokal && t.v.sicher && anderer != treffer.end()) {
-            t.v.sicher = false;
+        if (t.vokal && t.v.grund.isEmpty() && anderer != treffer.end())
             t.v.grund =
                 QStringLiteral("das Wort übt schon »%1«").arg(stellenName(anderer->v, QString()));
-        }
+        t.v.sicher = t.v.grund.isEmpty();
         ergebnis.append(t.v);
     }
     return ergebnis;
