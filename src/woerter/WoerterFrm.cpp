@@ -2,6 +2,7 @@
 
 #include "dialogs/Twips.h"
 #include "eigene/Neubau.h"
+#include "eigene/StellenName.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -33,6 +34,9 @@ WoerterFrm::WoerterFrm(const QString& hostDir, const QString& wortliste, QWidget
     ergebnis_ = new QTreeWidget;
     ergebnis_->setHeaderLabels(
         {QStringLiteral("Wort und Stellen zum Üben (Haken weg: nicht üben)")});
+    // A spot's reason or a finding may be longer than the window: scroll, never cut it off.
+    ergebnis_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ergebnis_->header()->setStretchLastSection(false);
     status_ = new QLabel;
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
@@ -90,10 +94,7 @@ void WoerterFrm::pruefen() {
         auto* wort = new QTreeWidgetItem(ergebnis_, {e.wort});
         for (int i = 0; i < vorschlaege_.last().size(); ++i) {
             const Vorschlag& v = vorschlaege_.last()[i];
-            auto* stelle = new QTreeWidgetItem(wort, {QStringLiteral("%1 an Stelle %2 (%3)")
-                                                          .arg(v.schreibung)
-                                                          .arg(v.vonPos)
-                                                          .arg(v.code)});
+            auto* stelle = new QTreeWidgetItem(wort, {stellenZeile(v, e.wort)});
             stelle->setFlags(stelle->flags() | Qt::ItemIsUserCheckable);
             stelle->setCheckState(0, gewaehlt[i] ? Qt::Checked : Qt::Unchecked);
         }

@@ -4,6 +4,7 @@
 #include "WoerterFrm.h"
 #include "dialogs/Skalierung.h"
 #include "eigene/Neubau.h"
+#include "eigene/StellenName.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -96,14 +97,12 @@ int pruefeDatei(const QString& host, const QString& wortliste, const QString& pf
         QStringList text;
         for (int i = 0; i < vorschlaege.size(); ++i) {
             const Vorschlag& v = vorschlaege[i];
-            text.append(QStringLiteral("%1%2:%3 (%4)")
-                            .arg(gewaehlt[i] ? QString() : QStringLiteral("?"), v.code)
-                            .arg(v.vonPos)
-                            .arg(v.schreibung));
+            text.append((gewaehlt[i] ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) +
+                        stellenZeile(v, e.wort));
             if (gewaehlt[i])
                 w.stellen.append(v);
         }
-        zeige(QStringLiteral("%1: %2").arg(e.wort, text.join(u' ')));
+        zeige(QStringLiteral("%1: %2").arg(e.wort, text.join(QStringLiteral("; "))));
         woerter.append(w);
     }
     if (meldeBefunde(pfad, pruefe(woerter, stand->mittel()))) {

@@ -2,6 +2,7 @@
 #include "eigene/EigeneDatei.h"
 #include "eigene/Neubau.h"
 #include "eigene/Pruefstand.h"
+#include "eigene/StellenName.h"
 #include "glob/GlobModul.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
@@ -61,42 +62,107 @@ EigeneListe liste(const QStringList& woerter) {
     return l;
 }
 
-TEST(Eigene, ChecksNameEachFault) {
+// Each line as the teacher sees it: the spots ("-" before one left unticked, with its
+// reason), then the findings ("(Hinweis)" after one that does not block).
+TEST(Eigene, ProposesSpotsAndNamesEachFault) {
     Host host;
     QString fehler;
     auto p = Pruefstand::lade(host.path(), QStringLiteral("/usr/share/dict/ngerman"), fehler);
     ASSERT_TRUE(p) << fehler.toStdString();
     p->artikel.insert(QStringLiteral("Biene"), QStringLiteral("die"));
-    // A hint that does not block the word is marked "(Hinweis)".
-    const char* const faelle[][2] = {
-        {"Biene, die, Die Biene sammelt Honig.", ""},
-        {"Biehne, die", "Das Wort 'Biehne' steht nicht im Wörterbuch – Tippfehler?|Mit 'ie' statt "
-                        "'ieh' wird aus 'Biehne' das Wort 'Biene'. Bitte einen Satz angeben, der "
-                        "zeigt, welches gemeint ist."},
-        {"Biene, die, Die Bienen fliegen.", "Der Satz zu 'Biene' muss das Wort genau einmal "
-                                            "enthalten, so geschrieben (jetzt 0-mal)."},
-        {"Lied, das", "Mit 'i' statt 'ie' wird aus 'Lied' das Wort 'Lid'. Bitte einen Satz "
-                      "angeben, der zeigt, welches gemeint ist."},
-        {"Lied, das, Wir singen ein Lied.", "Mit 'i' statt 'ie' wird aus 'Lied' das Wort 'Lid'. "
-                                            "Zeigt der Satz, welches gemeint ist? (Hinweis)"},
-        {"Biene, der", "Es heißt 'die Biene', nicht 'der Biene'."},
-        {"biene, die", "Das Wort 'biene' steht nicht im Wörterbuch – Tippfehler?|'biene' hat den "
-                       "Artikel 'die', dann ist es ein Namenwort und wird großgeschrieben."},
-        {"Bie\"ne, die", "In Zeile 1 steht kein einzelnes Wort vorne."},
-        {"Biene, die Biene aus dem Garten", "Die Angabe zu 'Biene' ist länger als 20 Zeichen; "
-                                            "gemeint ist der Artikel oder die Wortart."},
+    const char* const faelle[][3] = {
+        {"Biene, die, Die Biene sammelt Honig.", nullptr, ""},
+        {"Biehne, die", nullptr,
+         "Das Wort 'Biehne' steht nicht im Wörterbuch – Tippfehler? Meinten Sie 'Biene'?|Mit 'ie' "
+         "statt 'ieh' wird aus 'Biehne' das Wort 'Biene'. Bitte einen Satz angeben, der zeigt, "
+         "welches gemeint ist."},
+        {"Biene, die, Die Bienen fliegen.", nullptr,
+         "Der Satz zu 'Biene' muss das Wort genau einmal enthalten, so geschrieben (jetzt 0-mal)."},
+        {"Lied, das", nullptr,
+         "Mit 'i' statt 'ie' wird aus 'Lied' das Wort 'Lid'. Bitte einen Satz angeben, der zeigt, "
+         "welches gemeint ist."},
+        {"Lied, das, Wir singen ein Lied.", nullptr,
+         "Mit 'i' statt 'ie' wird aus 'Lied' das Wort 'Lid'. Zeigt der Satz, welches gemeint ist? "
+         "(Hinweis)"},
+        {"Biene, der", nullptr, "Es heißt 'die Biene', nicht 'der Biene'."},
+        {"biene, die", nullptr,
+         "Das Wort 'biene' steht nicht im Wörterbuch – Tippfehler? Meinten Sie 'Biene'?|'biene' "
+         "hat den Artikel 'die', dann ist es ein Namenwort und wird großgeschrieben."},
+        {"Bie\"ne, die", nullptr, "In Zeile 1 steht kein einzelnes Wort vorne."},
+        {"Biene, die Biene aus dem Garten", nullptr,
+         "Die Angabe zu 'Biene' ist länger als 20 Zeichen; gemeint ist der Artikel oder die "
+         "Wortart."},
+        {"Straße, die",
+         "Großschreibung (Namenwort)|-langes a ohne h und nicht doppelt (Straße) – unsicher: das "
+         "Wort übt schon »ß nach langem Selbstlaut«|ß nach langem Selbstlaut (Straße)|st oder sp "
+         "am Wortanfang (Straße)",
+         ""},
+        {"Schnecke, die", "Großschreibung (Namenwort)|ck nach kurzem Selbstlaut (Schnecke)", ""},
+        {"heiß, Wiewort", "Kleinschreibung (Wiewort)|ß nach Zwielaut (heiß)|ei oder ie (heiß)",
+         "Mit 'ie' statt 'ei' wird aus 'heiß' das Wort 'hieß'. Bitte einen Satz angeben, der "
+         "zeigt, welches gemeint ist."},
+        {"Nudel, der, Die Nudel ist lang.",
+         "Großschreibung (Namenwort)|langes u ohne h und nicht doppelt (Nudel)",
+         "Im Satz steht 'Die Nudel', angegeben ist aber 'der'. Bitte den Artikel oder den Satz "
+         "verbessern."},
+        {"Wal, der", "Großschreibung (Namenwort)|langes a ohne h und nicht doppelt (Wal)",
+         "Mit 'ah' statt 'a' wird aus 'Wal' das Wort 'Wahl'. Bitte einen Satz angeben, der zeigt, "
+         "welches gemeint ist."},
+        {"Kamm, der, Ich kämme mich mit dem Kamm.",
+         "Großschreibung (Namenwort)|mm nach kurzem Selbstlaut (Kamm)",
+         "Der Satz zu 'Kamm' verrät die Schreibung: 'kämme' ist mit 'Kamm' verwandt. Bitte einen "
+         "Satz ohne verwandtes Wort wählen."},
+        {"Bank, die",
+         "Großschreibung (Namenwort)|k nach l, n oder r (Bank)|-b oder p am Wortanfang (Bank) – "
+         "unsicher: ein einzelnes »b« ist nicht immer die schwierige Stelle",
+         ""},
+        {"Wespe, die", "Großschreibung (Namenwort)", ""},
+        {"Uhr, die", "Großschreibung (Namenwort)|Dehnungs-h: uh (Uhr)", ""},
+        {"Hase, der",
+         "Großschreibung (Namenwort)|langes a ohne h und nicht doppelt (Hase)|-einfaches s (Hase) "
+         "– unsicher: ein einzelnes »s« ist nicht immer die schwierige Stelle",
+         ""},
+        {"Fahrrad, das",
+         "Großschreibung (Namenwort)|Dehnungs-h: ah (Fahrrad)|-langes a ohne h und nicht doppelt "
+         "(Fahrrad) – unsicher: das Wort übt schon »Dehnungs-h: ah«|-rr nach kurzem Selbstlaut "
+         "(Fahrrad) – unsicher: die Vorlesestimme spricht das »a« lang|d oder t am Wortende "
+         "(Fahrrad)",
+         ""},
+        {"Vase, die",
+         "Großschreibung (Namenwort)|langes a ohne h und nicht doppelt (Vase)|-einfaches s (Vase) "
+         "– unsicher: ein einzelnes »s« ist nicht immer die schwierige Stelle|-v, gesprochen wie f "
+         "(Vase) – unsicher: dieselbe Stelle passt auch zu »v, gesprochen wie w«|-v, gesprochen "
+         "wie w (Vase) – unsicher: dieselbe Stelle passt auch zu »v, gesprochen wie f«",
+         ""},
+        {"Schnekce, die", "Großschreibung (Namenwort)",
+         "Das Wort 'Schnekce' steht nicht im Wörterbuch – Tippfehler? Meinten Sie 'Schnecke'?"},
+        // "+": every offered spot ticked.
+        {"+Fußball, der", nullptr,
+         "Die Vorlesestimme spricht das 'u' in 'Fußball' kurz; zu »ß nach langem Selbstlaut« "
+         "gehört es lang oder als Zwielaut. Beim Vorlesen hört das Kind also etwas anderes, als "
+         "die Regel sagt. (Hinweis)"},
+        {"+Tiger, der", nullptr,
+         "Die Vorlesestimme spricht das 'i' in 'Tiger' lang; zu »i für kurzes i« gehört es kurz. "
+         "Beim Vorlesen hört das Kind also etwas anderes, als die Regel sagt. (Hinweis)"},
     };
     for (const auto& f : faelle) {
-        PruefWort w{leseEingabe(QString::fromUtf8(f[0])).value(0), {}};
+        const bool alle = f[0][0] == '+';
+        PruefWort w{leseEingabe(QString::fromUtf8(f[0] + alle)).value(0), {}};
         QList<bool> an;
         const QList<Vorschlag> v = p->vorschlagen(w.eingabe, {}, an);
-        for (int i = 0; i < v.size(); ++i)
-            if (an[i] && v[i].code != QLatin1String("AUDT"))
+        QStringList stellen;
+        for (int i = 0; i < v.size(); ++i) {
+            stellen.append((an[i] ? "" : "-") + stellenZeile(v[i], w.eingabe.wort));
+            if (an[i] || alle)
                 w.stellen.append(v[i]);
+        }
+        if (f[1]) {
+            EXPECT_EQ(stellen.join(u'|').toStdString(), f[1]) << f[0];
+        }
         QStringList texte;
         for (const Befund& b : pruefe({w}, p->mittel()))
             texte.append(b.text + (b.sperrt ? "" : " (Hinweis)"));
-        EXPECT_EQ(texte.join(u'|').toStdString(), f[1]) << f[0];
+        EXPECT_EQ(texte.join(u'|').toStdString(), f[2]) << f[0];
     }
 }
 

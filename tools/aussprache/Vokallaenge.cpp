@@ -124,21 +124,19 @@ std::optional<Kern> gesprochenerKern(const QString& wort, int buchstabe, const Q
 
 namespace {
 
-enum class Verlangt { Nichts, Lang, Kurz, LangOderZwielaut };
-
 bool istDoppelterMitlaut(const QString& s) {
     return s.size() == 2 && s[0] == s[1] && !vokale.contains(s[0]);
 }
 
 } // namespace
 
-QString widerspruch(const QString& kategorie, const QString& wort, int vonPos,
-                    const QString& schreibung, const QString& phoneme) {
+std::optional<Anspruch> anspruch(const QString& kategorie, const QString& wort, int vonPos,
+                                 const QString& schreibung) {
     static const QStringList langeSchreibungen = {"ie", "ih", "ieh", "ah", "äh", "eh", "oh",
                                                   "öh", "uh", "üh",  "aa", "ee", "oo"};
     const QString s = schreibung.toLower();
     const int spot = vonPos - 1;
-    Verlangt verlangt = Verlangt::Nichts;
+    std::optional<Verlangt> verlangt;
     bool davor = true;
     if (s == u"ck" || s == u"tz" || istDoppelterMitlaut(s)) {
         verlangt = Verlangt::Kurz;
@@ -157,33 +155,45 @@ QString widerspruch(const QString& kategorie, const QString& wort, int vonPos,
                s.size() == 1 && !vokale.contains(s[0])) {
         verlangt = Verlangt::LangOderZwielaut;
     }
-    if (verlangt == Verlangt::Nichts)
-        return {};
+    if (!verlangt)
+        return std::nullopt;
     int buchstabe = spot;
     if (davor) {
-        // The rule speaks of the vowel right before; after l, n or r it has nothing to say.
+        // The rule speaks of the vowel right before, also past a lengthening h (the rr of
+        // Fahrrad); after l, n or r it has nothing to say.
         buchstabe = spot - 1;
-        if (buchstabe < 0 || !vokale.contains(wort[buchstabe]))
-            return {};
+        if (buchstabe > 0 && wort[buchstabe] == u'h' && vokale.contains(wort[buchstabe - 1]))
+            --buchstabe;
+        if (buchstabe < 0 || buchstabe >= wort.size() || !vokale.contains(wort[buchstabe]))
+            return std::nullopt;
     }
+    return Anspruch{*verlangt, buchstabe};
+}
+
+bool erfuellt(Verlangt verlangt, const Kern& k) {
+    return verlangt == Verlangt::Kurz ? !k.lang : k.lang;
+}
+
+QString widerspruch(const QString& kategorie, const QString& wort, int vonPos,
+                    const QString& schreibung, const QString& phoneme) {
+    const std::optional<Anspruch> a = anspruch(kategorie, wort, vonPos, schreibung);
+    if (!a)
+        return {};
+    const int buchstabe = a->buchstabe;
     const std::optional<Kern> k = gesprochenerKern(wort, buchstabe, phoneme);
     if (!k)
         return QStringLiteral("kein passender Selbstlaut in \"%1\"").arg(phoneme);
     const QString gesprochen =
         k->zwielaut() ? QStringLiteral("Zwielaut %1").arg(k->laut)
                       : QStringLiteral("%1 %2").arg(k->lang ? "langes" : "kurzes", k->laut);
-    switch (verlangt) {
+    if (erfuellt(a->verlangt, *k))
+        return {};
+    switch (a->verlangt) {
     case Verlangt::Lang:
-        if (k->lang)
-            return {};
         return gesprochen + QStringLiteral(" statt langem Selbstlaut");
     case Verlangt::Kurz:
-        if (!k->lang)
-            return {};
         return gesprochen + QStringLiteral(" statt kurzem Selbstlaut");
     default:
-        if (k->lang)
-            return {};
         return gesprochen + QStringLiteral(" statt langem Selbstlaut oder Zwielaut");
     }
 }

@@ -21,6 +21,21 @@ QList<Kern> kerne(const QString& phoneme);
 // letter index `buchstabe`; nullopt when the two cannot be matched up.
 std::optional<Kern> gesprochenerKern(const QString& wort, int buchstabe, const QString& phoneme);
 
+enum class Verlangt { Lang, Kurz, LangOderZwielaut };
+
+// What a spelling rule asks of one vowel: its 0-based letter index in the word.
+struct Anspruch {
+    Verlangt verlangt;
+    int buchstabe;
+};
+
+// The vowel a spelling's rule speaks of, and what it asks (see widerspruch); nullopt when
+// the rule has nothing to say about length there.
+std::optional<Anspruch> anspruch(const QString& kategorie, const QString& wort, int vonPos,
+                                 const QString& schreibung);
+// A diphthong counts as long.
+bool erfuellt(Verlangt verlangt, const Kern& k);
+
 // What the rule of a spelling asks of a task's vowel, or an empty text when the rule
 // has nothing to say about length: the vowel at the spot (ie, ah, aa, and single vowels
 // in the lengthening exercises; the short i of "i"), or the one just before it (short

@@ -1,5 +1,6 @@
 #include "Pruefung.h"
 
+#include "SatzPruefung.h"
 #include "Wortschatz.h"
 
 #include <QSet>
@@ -30,7 +31,6 @@ struct Fuellung {
 };
 
 } // namespace
-
 
 namespace {
 
@@ -65,6 +65,8 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
     QStringList saetze;
     QList<int> satzVon;
     QList<Fuellung> fuellungen;
+    QList<qsizetype> unbekannt; // findings that a suggestion completes
+    QStringList unbekannteWoerter;
     for (int i = 0; i < woerter.size(); ++i) {
         const Eingabe& e = woerter[i].eingabe;
         const auto melde = [&](const QString& text, bool sperrend = true) {
@@ -81,9 +83,12 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
                                  "Artikel oder die Wortart.")
                       .arg(e.wort)
                       .arg(maxKontext));
-        if (!mittel.wortschatz.enthaelt(e.wort))
+        if (!mittel.wortschatz.enthaelt(e.wort)) {
+            unbekannt.append(befunde.size());
+            unbekannteWoerter.append(e.wort);
             melde(QStringLiteral("Das Wort '%1' steht nicht im Wörterbuch – Tippfehler?")
                       .arg(e.wort));
+        }
         if (gesehen.contains(e.wort))
             melde(QStringLiteral("Das Wort '%1' steht zweimal in der Liste.").arg(e.wort));
         gesehen.insert(e.wort);
@@ -116,7 +121,10 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
                           .arg(n));
             saetze.append(e.satz);
             satzVon.append(i);
+            if (n == 1)
+                pruefeSatz(woerter[i], mittel.bloecke, befunde);
         }
+        pruefeAussprache(woerter[i], mittel.bloecke, mittel.laute, befunde);
         if (woerter[i].stellen.isEmpty())
             melde(QStringLiteral("Für '%1' ist keine Stelle zum Üben gewählt.").arg(e.wort));
         for (const Vorschlag& v : woerter[i].stellen) {
@@ -124,8 +132,7 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
             // Capital or small is what those exercises practise: no other word.
             if (!b || v.code.startsWith(QLatin1String("GK")))
                 continue;
-            const int stelle =
-                v.vonPos + (b->kategorie.lupRegel1.absolut ? 0 : b->kategorie.lupRegel1.nummer);
+            const int stelle = stelleIm(*b, v);
             const QString vorne = e.wort.left(stelle - 1);
             const QString hinten = e.wort.mid(stelle - 1 + v.schreibung.size());
             for (QString s : andereSchreibungen(*b, v.schreibung)) {
@@ -141,14 +148,18 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
         falsch.append(f.falsch);
     QString fehler;
     const auto satzFehler = mittel.rechtschreibung(saetze, fehler);
-    const auto wortFehler = satzFehler ? mittel.rechtschreibung(falsch, fehler) : std::nullopt;
-    if (!wortFehler) {
+    const auto echt = satzFehler ? mittel.echt(falsch, fehler) : std::nullopt;
+    const auto vorschlaege = echt ? mittel.vorschlaege(unbekannteWoerter, fehler) : std::nullopt;
+    if (!vorschlaege) {
         befunde.append({0, QString(),
                         QStringLiteral("Die Rechtschreibprüfung läuft nicht (%1); es wird nichts "
                                        "gespeichert.")
                             .arg(fehler)});
         return befunde;
     }
+    for (int k = 0; k < unbekannt.size(); ++k)
+        if (const QStringList& v = vorschlaege->at(k); !v.isEmpty())
+            befunde[unbekannt[k]].text += QStringLiteral(" Meinten Sie '%1'?").arg(v.first());
     for (int k = 0; k < saetze.size(); ++k)
         for (const QString& w : satzFehler->at(k)) {
             const Eingabe& e = woerter[satzVon[k]].eingabe;
@@ -159,7 +170,7 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
         }
     for (int k = 0; k < fuellungen.size(); ++k) {
         const Fuellung& f = fuellungen[k];
-        if (!mittel.wortschatz.enthaeltGenau(f.falsch) && !wortFehler->at(k).isEmpty())
+        if (!mittel.wortschatz.enthaeltGenau(f.falsch) && !echt->at(k))
             continue;
         const Eingabe& e = woerter[f.wortNr].eingabe;
         const QString text = QStringLiteral("Mit '%1' statt '%2' wird aus '%3' das Wort '%4'. ")

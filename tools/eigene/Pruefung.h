@@ -35,10 +35,17 @@ struct Pruefmittel {
     QHash<QString, QString> artikel;
     std::function<std::optional<QList<QStringList>>(const QStringList&, QString&)> rechtschreibung =
         wortcheck::rechtschreibFehler;
+    // Whether a wrong filling is a real word, not one only put together from parts.
+    std::function<std::optional<QList<bool>>(const QStringList&, QString&)> echt =
+        wortcheck::echteWoerter;
+    std::function<std::optional<QList<QStringList>>(const QStringList&, QString&)> vorschlaege =
+        wortcheck::rechtschreibVorschlaege;
+    Laute laute = espeakLaute();
 };
 
-// Every check before anything is written: the word list, the sentence, the spell
-// checker, wrong fillings that make another word, the article.
+// Every check before anything is written: the word list (with the spell checker's
+// suggestion), the sentence, wrong fillings that make another real word, the article,
+// and how read-aloud speaks the ticked spots.
 QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel);
 
 bool sperrt(const QList<Befund>& befunde);

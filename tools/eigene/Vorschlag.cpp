@@ -1,12 +1,21 @@
 #include "Vorschlag.h"
 
+#include "Pruefungen.h"
+#include "StellenName.h"
+#include "aussprache/Lautschrift.h"
+#include "aussprache/Vokallaenge.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
 #include "rdb/LupenPruefung.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace zafku::eigene {
 
 namespace {
+
+const QString selbstlaute = QStringLiteral("aeiouäöü");
 
 bool istGrossKlein(const QString& code) {
     return code.startsWith(QLatin1String("GK"));
@@ -14,24 +23,73 @@ bool istGrossKlein(const QString& code) {
 
 struct Treffer {
     Vorschlag v;
-    int stelle = 0; // where the spelling stands, 1-based
+    int stelle = 0;      // where the spelling stands, 1-based
+    bool vokal = false;  // a long vowel written alone
+    int gegensaetze = 0; // wrong fillings the block offers for it
 };
 
-// A longer known spelling covers the spot: the i of ie is no spot of its own.
-bool ueberdeckt(const QString& wort, const Treffer& t, const QStringList& schreibungen) {
-    const int laenge = int(t.v.schreibung.size());
-    for (const QString& s : schreibungen) {
-        if (s.size() <= laenge)
-            continue;
-        for (qsizetype q = wort.indexOf(s, 0, Qt::CaseInsensitive); q >= 0;
-             q = wort.indexOf(s, q + 1, Qt::CaseInsensitive))
-            if (q + 1 <= t.stelle && q + 1 + s.size() >= t.stelle + laenge)
-                return true;
-    }
-    return false;
+int gegensaetze(const Block& b, const QString& s) {
+    const QList<SchreibPaar>& paare = b.kategorie.schreibPaare;
+    return int(std::count_if(paare.begin(), paare.end(),
+                             [&](const SchreibPaar& p) { return p.schreibung1 == s; }));
+}
+
+// Where the block's tip puts a spelling after some letters only ("Nach l, n und r … nur k"),
+// it is no spot elsewhere (the K of Kamm). A single letter the block sets against its
+// double (s against ss) is one only before a vowel or at the end: not the s of Wespe.
+bool passtUmfeld(const Block& b, const QString& wort, qsizetype q, const QString& s) {
+    const QString vor = wortcheck::buchstabenVor(b.kategorie.kmpTitel, s);
+    if (!vor.isEmpty() && (q == 0 || !vor.contains(wort[q - 1].toLower())))
+        return false;
+    const QList<SchreibPaar>& paare = b.kategorie.schreibPaare;
+    const bool gegenDoppelt = s.size() == 1 && !selbstlaute.contains(s[0]) &&
+                              std::any_of(paare.begin(), paare.end(), [&](const SchreibPaar& p) {
+                                  return p.schreibung1 == s && p.schreibung2 == s + s;
+                              });
+    const qsizetype nach = q + s.size();
+    return !gegenDoppelt || nach >= wort.size() || selbstlaute.contains(wort[nach].toLower());
+}
+
+// A vowel the long-vowel rule of the block speaks of, and espeak-ng speaks it long.
+bool langerSelbstlaut(const Block& b, const QString& wort, int stelle, const QString& s,
+                      const QString& laute) {
+    const auto a = aussprache::anspruch(b.code(), wort, stelle, s);
+    if (!a || a->verlangt != aussprache::Verlangt::Lang)
+        return false;
+    const auto k = aussprache::gesprochenerKern(wort, stelle - 1, laute);
+    return k && k->lang && !k->zwielaut();
+}
+
+// A longer spelling found in the word covers the spot: the i of ie is no spot of its own,
+// the k of Bank is one (nk is not, without ng beside it).
+bool ueberdeckt(const Treffer& t, const QList<Treffer>& treffer) {
+    const qsizetype laenge = t.v.schreibung.size();
+    return std::any_of(treffer.begin(), treffer.end(), [&](const Treffer& o) {
+        return o.v.schreibung.size() > laenge && o.stelle <= t.stelle &&
+               o.stelle + o.v.schreibung.size() >= t.stelle + laenge;
+    });
+}
+
+// Where espeak-ng speaks the vowel of the spot's rule otherwise (the a before rr in
+// Fahrrad is long), the spot is doubtful; empty when it agrees or cannot be told.
+QString gegenAussprache(const Treffer& t, const QString& wort, const QString& laute) {
+    const auto a = aussprache::anspruch(t.v.code, wort, t.stelle, t.v.schreibung);
+    const auto k = a ? aussprache::gesprochenerKern(wort, a->buchstabe, laute) : std::nullopt;
+    if (!k || aussprache::erfuellt(a->verlangt, *k))
+        return {};
+    return QStringLiteral("die Vorlesestimme spricht das »%1« %2")
+        .arg(wort[a->buchstabe].toLower())
+        .arg(k->lang ? QStringLiteral("lang") : QStringLiteral("kurz"));
 }
 
 } // namespace
+
+Laute espeakLaute() {
+    aussprache::Lautschrift* stimme = aussprache::Lautschrift::deutsch();
+    if (!stimme)
+        return [](const QString&) { return QString(); };
+    return [stimme](const QString& wort) { return stimme->phoneme(wort); };
+}
 
 bool istArtikel(const QString& kontext) {
     return QStringList{"der", "die", "das"}.contains(kontext);
@@ -46,24 +104,17 @@ bool istWiewort(const QString& kontext) {
                                                                            Qt::CaseInsensitive);
 }
 
-Vorschlaege::Vorschlaege(QList<Block> bloecke)
-    : bloecke_(std::move(bloecke)),
+Vorschlaege::Vorschlaege(QList<Block> bloecke, Laute laute)
+    : bloecke_(std::move(bloecke)), laute_(std::move(laute)),
       probe_(std::make_unique<SqliteDatabase>(QStringLiteral(":memory:"),
                                               SqliteDatabase::Zugriff::Schreiben)) {
     probe_->exec(QStringLiteral("CREATE TABLE WortListe(RefNr INTEGER, Wort TEXT, Kontext TEXT, "
                                 "KomplexInd INTEGER, Schwerpunkte TEXT, Eigene INTEGER)"));
     neu_ = std::make_unique<SqliteStatement>(
         probe_->prepare(QStringLiteral("INSERT INTO WortListe VALUES(30000, ?1, ?2, 1, ?3, 1)")));
-    for (const Block& b : bloecke_) {
-        if (istGrossKlein(b.code()))
-            continue;
-        const QList<SchreibPaar>& paare = b.kategorie.schreibPaare;
-        if (!paare.isEmpty())
-            hauptSchreibungen_.append(paare[0].schreibung1);
-        for (const SchreibPaar& p : paare)
-            alleSchreibungen_ << p.schreibung1 << p.schreibung2;
-    }
-    alleSchreibungen_.removeDuplicates();
+    for (const Block& b : bloecke_)
+        if (!istGrossKlein(b.code()) && !b.kategorie.schreibPaare.isEmpty())
+            hauptSchreibungen_.append(b.kategorie.schreibPaare[0].schreibung1);
     for (const Block& b : bloecke_) {
         std::unique_ptr<SqliteStatement> s;
         try {
@@ -110,9 +161,10 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
                        : istWiewort(kontext) && !gross ? QStringLiteral("GK3M")
                                                        : QString();
     if (!gk.isEmpty() && blockFuer(bloecke_, gk))
-        ergebnis.append({gk, 1, wort.left(1), true});
+        ergebnis.append({gk, 1, wort.left(1), true, {}});
 
     QList<Treffer> treffer;
+    std::optional<QString> laute;
     for (qsizetype i = 0; i < bloecke_.size(); ++i) {
         const Block& b = bloecke_[i];
         const QList<SchreibPaar>& paare = b.kategorie.schreibPaare;
@@ -128,28 +180,74 @@ QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) 
             if (s.isEmpty() || gesehen.contains(s))
                 continue;
             gesehen.append(s);
-            if (s != haupt && (s.size() < 2 || hauptSchreibungen_.contains(s)))
+            const bool vokal = s != haupt && s.size() == 1 && selbstlaute.contains(s[0]);
+            if (s != haupt && !vokal && (s.size() < 2 || hauptSchreibungen_.contains(s)))
                 continue;
-            const bool sicher = s.size() >= 2 || eng;
+            // ß or an umlaut is always the point, a plain letter that many words hold
+            // (i, k, s …) only where the criterion looks at the word or the tip names the
+            // letters before it.
+            const bool sicher = s.size() >= 2 || eng || s[0] > u'z' || vokal ||
+                                !wortcheck::buchstabenVor(b.kategorie.kmpTitel, s).isEmpty();
+            const QString grund =
+                sicher ? QString()
+                       : QStringLiteral("ein einzelnes »%1« ist nicht immer die schwierige Stelle")
+                             .arg(s);
             for (qsizetype q = wort.indexOf(s, 0, Qt::CaseInsensitive); q >= 0;
                  q = wort.indexOf(s, q + 1, Qt::CaseInsensitive)) {
                 const int stelle = int(q) + 1;
-                if (regel.absolut && stelle != regel.nummer)
+                if ((regel.absolut && stelle != regel.nummer) || !passtUmfeld(b, wort, q, s))
                     continue;
+                if (vokal) {
+                    if (!laute)
+                        laute = laute_(wort);
+                    if (!langerSelbstlaut(b, wort, stelle, s, *laute))
+                        continue;
+                }
                 const int vonPos = regel.absolut ? stelle : stelle - regel.nummer;
                 if (vonPos >= 1)
-                    treffer.append({{b.code(), vonPos, wort.mid(q, s.size()), sicher}, stelle});
+                    treffer.append({{.code = b.code(),
+                                     .vonPos = vonPos,
+                                     .schreibung = wort.mid(q, s.size()),
+                                     .grund = grund},
+                                    stelle,
+                                    vokal,
+                                    gegensaetze(b, s)});
             }
         }
     }
+    // Of the long-vowel exercises for one vowel, the one with the most wrong fillings: Wal
+    // against Wahl and Waal, not only Waal.
+    const auto besser = [&](const Treffer& t) {
+        return std::any_of(treffer.begin(), treffer.end(), [&](const Treffer& a) {
+            return a.vokal && a.stelle == t.stelle && a.gegensaetze > t.gegensaetze;
+        });
+    };
+    const QList<Treffer> gefunden = treffer;
+    treffer.removeIf(
+        [&](const Treffer& t) { return ueberdeckt(t, gefunden) || (t.vokal && besser(t)); });
     for (Treffer& t : treffer) {
-        if (ueberdeckt(wort, t, alleSchreibungen_))
+        if (!t.v.grund.isEmpty())
             continue;
+        if (!laute)
+            laute = laute_(wort);
+        t.v.grund = gegenAussprache(t, wort, *laute);
+    }
+    for (Treffer& t : treffer)
         // Two categories for one spot (v as f or as w): the teacher decides.
         for (const Treffer& andere : treffer)
-            if (andere.v.code != t.v.code && andere.stelle == t.stelle &&
-                !ueberdeckt(wort, andere, alleSchreibungen_))
-                t.v.sicher = false;
+            if (andere.v.code != t.v.code && andere.stelle == t.stelle && t.v.grund.isEmpty())
+                t.v.grund = QStringLiteral("dieselbe Stelle passt auch zu »%1«")
+                                .arg(stellenName(andere.v, QString()));
+    // A long vowel is what the word was chosen for only when it has no other spot (Schaf,
+    // not Straße).
+    const auto anderer = std::find_if(treffer.begin(), treffer.end(), [](const Treffer& t) {
+        return t.v.grund.isEmpty() && !t.vokal;
+    });
+    for (Treffer& t : treffer) {
+        if (t.vokal && t.v.grund.isEmpty() && anderer != treffer.end())
+            t.v.grund =
+                QStringLiteral("das Wort übt schon »%1«").arg(stellenName(anderer->v, QString()));
+        t.v.sicher = t.v.grund.isEmpty();
         ergebnis.append(t.v);
     }
     return ergebnis;

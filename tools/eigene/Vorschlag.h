@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,16 +22,23 @@ struct Vorschlag {
     QString code;
     int vonPos = 0;
     QString schreibung;
-    // A single letter that many words hold (i, k, s …) is only offered, not ticked.
+    // Ticked at first: the spot the word was most likely chosen for. A doubtful one is
+    // only offered, with the reason for the teacher.
     bool sicher = true;
+    QString grund;
 };
+
+// espeak-ng's phonemes of a word; empty when there is no voice.
+using Laute = std::function<QString(const QString&)>;
+Laute espeakLaute();
 
 // Finds the categories and spots of a word the way the game's exercises read them: a
 // spelling pair of the block at a place its position rule allows, in a word its list-1
 // criterion accepts. A spelling inside a longer known spelling (i in ie) is not a spot.
+// A vowel written alone is a spot where it is spoken long (Wal, Schaf).
 class Vorschlaege {
   public:
-    explicit Vorschlaege(QList<Block> bloecke);
+    explicit Vorschlaege(QList<Block> bloecke, Laute laute = espeakLaute());
     ~Vorschlaege();
     QList<Vorschlag> fuer(const QString& wort, const QString& kontext) const;
     const QList<Block>& bloecke() const { return bloecke_; }
@@ -39,7 +47,7 @@ class Vorschlaege {
     bool nimmtAn(qsizetype block, const QString& wort, const QString& kontext) const;
 
     QList<Block> bloecke_;
-    QStringList alleSchreibungen_;
+    Laute laute_;
     QStringList hauptSchreibungen_;
     std::unique_ptr<SqliteDatabase> probe_;
     // Prepared once: a word is tried against every block.

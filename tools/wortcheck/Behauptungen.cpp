@@ -38,15 +38,31 @@ QStringList treffer(const QRegularExpression& muster, const QString& satz) {
     return woerter;
 }
 
+const QRegularExpression& nurMuster() {
+    static const QRegularExpression nur(QStringLiteral("\\bnur (\\w+)(?: oder (\\w+))?"), unicode);
+    return nur;
+}
+
+const QRegularExpression& satzEnde() {
+    static const QRegularExpression ende(QStringLiteral("(?<=[.!?])\\s+"));
+    return ende;
+}
+
 } // namespace
+
+QString buchstabenVor(const QString& text, const QString& schreibung) {
+    for (const QString& satz : text.split(satzEnde(), Qt::SkipEmptyParts))
+        if (treffer(nurMuster(), satz).contains(schreibung))
+            if (const QString b = nachBuchstaben(satz); !b.isEmpty())
+                return b;
+    return {};
+}
 
 void pruefeBehauptungen(Material& m, const QString& datei, const QList<Absatz>& absaetze,
                         const QString& code, QList<QuellFehler>& fehler) {
     static const QRegularExpression statt(QStringLiteral("\\bstatt (\\w+) immer \\w+"), unicode);
     static const QRegularExpression nie(
         QStringLiteral("\\bnie (\\w+)(?: (?:oder|und nie) (\\w+))?"), unicode);
-    static const QRegularExpression nur(QStringLiteral("\\bnur (\\w+)(?: oder (\\w+))?"), unicode);
-    static const QRegularExpression satzEnde(QStringLiteral("(?<=[.!?])\\s+"));
     // Only the exercise's own spellings: "nie mit" says nothing about the letters m, i, t.
     QSet<QString> schreibungen;
     if (const Uebung* u = uebungFuer(m, code))
@@ -63,7 +79,7 @@ void pruefeBehauptungen(Material& m, const QString& datei, const QList<Absatz>& 
             fehler.append({datei, zeile, text + QStringLiteral(" (Übung %1)").arg(code)});
     };
     for (const Absatz& a : absaetze)
-        for (const QString& satz : a.text.split(satzEnde, Qt::SkipEmptyParts)) {
+        for (const QString& satz : a.text.split(satzEnde(), Qt::SkipEmptyParts)) {
             const QString buchstaben = nachBuchstaben(satz);
             // "statt zz immer tz", "nie ck": no task of the material may show it (after
             // the sentence's letters, where it names some).
@@ -85,7 +101,7 @@ void pruefeBehauptungen(Material& m, const QString& datei, const QList<Absatz>& 
             // must be covered by the text, a vowel before it by what the text says of them.
             if (buchstaben.isEmpty())
                 continue;
-            const QStringList erlaubt = treffer(nur, satz);
+            const QStringList erlaubt = treffer(nurMuster(), satz);
             QSet<QString> gemeldet;
             for (const Stelle& s : m.stellen) {
                 if (s.code != code || !erlaubt.contains(s.richtig) || s.vonPos < 2)

@@ -44,12 +44,20 @@ void pruefeTexte(Material& m, const QString& hilfeDir, QList<QuellFehler>& fehle
 // tasks where its own reading contradicts, before the written pronunciations.
 void pruefeAussprache(Material& m, int& vorher, QList<QuellFehler>& fehler);
 
+// The words of a sentence (its gap "@") that contradict a noun's article: "die @" beside
+// "der", or "@ sind" where the sentence speaks of more than one; empty when they fit.
+QString artikelWiderspruch(const QString& kontext, const QString& satz);
+
 // A noun's article must fit the article or verb its sentence puts with it.
 void pruefeArtikel(Material& m, QList<QuellFehler>& fehler);
 
 // True when `anderes` shares the stem of `aufgabe` up to just past the spot at vonPos
 // (1-based), umlauts, lengthening and doubled letters aside.
 bool verwandt(const QString& aufgabe, int vonPos, const QString& anderes);
+
+// Letters that a sentence of a tip such as "Nach l, n und r schreibst du nur k oder z"
+// puts before the spelling; empty when the text says nothing of it.
+QString buchstabenVor(const QString& text, const QString& schreibung);
 
 // No sentence may show a relative of its task word: it gives the spelling away or
 // misleads (Schlüssel beside schließe).

@@ -27,4 +27,13 @@ class Wortschatz {
 // text i. nullopt with a message when the checker cannot run.
 std::optional<QList<QStringList>> rechtschreibFehler(const QStringList& texte, QString& fehler);
 
+// For each word: whether hunspell finds it from a stem of its dictionary; a word it only
+// puts together from parts ("Fahrrat" of fahr- and Rat) is none, nor a capitalised word
+// whose only stem is small ("Kam").
+std::optional<QList<bool>> echteWoerter(const QStringList& woerter, QString& fehler);
+
+// hunspell's suggestions for each word, best first; none for a word it accepts.
+std::optional<QList<QStringList>> rechtschreibVorschlaege(const QStringList& woerter,
+                                                          QString& fehler);
+
 } // namespace zafku::wortcheck
