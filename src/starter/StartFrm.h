@@ -16,6 +16,10 @@ class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace zafku {
+class Sprachausgabe;
+}
+
 namespace zafku::starter {
 
 // The start window for those without the host framework: pick what to practise and who
@@ -23,7 +27,9 @@ namespace zafku::starter {
 class StartFrm : public QDialog {
     Q_OBJECT
   public:
-    explicit StartFrm(const QString& appPfad, QWidget* parent = nullptr);
+    // sprache reads the results aloud; without it they stay silent.
+    explicit StartFrm(const QString& appPfad, Sprachausgabe* sprache = nullptr,
+                      QWidget* parent = nullptr);
     ~StartFrm() override;
 
     // The choice as the game would get it; "" for code when nothing is selected.
@@ -77,6 +83,7 @@ class StartFrm : public QDialog {
     QPushButton* spielenBtn_ = nullptr;
     QPushButton* uebenBtn_ = nullptr;
     QList<Spieler> spielende_; // of the game running, for its results
+    Sprachausgabe* sprache_ = nullptr;
     QPushButton* berichtBtn_ = nullptr;
     QComboBox* zeitraum_ = nullptr; // of the report: all answers or this week's
     QPushButton* woerterBtn_ = nullptr;

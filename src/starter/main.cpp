@@ -4,6 +4,7 @@
 #include "StartFrm.h"
 #include "Ueben.h"
 #include "bericht/BerichtNamen.h"
+#include "speech/EspeakSprache.h"
 
 #include <QApplication>
 
@@ -12,15 +13,18 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Zafku"));
     QApplication::setApplicationName(QStringLiteral("zafku-start"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zafku"));
+    // One voice for every screen that reads aloud.
+    zafku::EspeakSprache sprache;
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--ueben")) {
         const QString datei = args[2];
         const QString name = zafku::bericht::gespeicherteNamen().value(datei, datei);
-        return zafku::starter::uebe(nullptr, QCoreApplication::applicationDirPath(), {name, datei})
+        return zafku::starter::uebe(nullptr, QCoreApplication::applicationDirPath(), {name, datei},
+                                    &sprache)
                    ? 0
                    : 1;
     }
-    zafku::starter::StartFrm fenster(QCoreApplication::applicationDirPath());
+    zafku::starter::StartFrm fenster(QCoreApplication::applicationDirPath(), &sprache);
     fenster.show();
     return app.exec();
 }
