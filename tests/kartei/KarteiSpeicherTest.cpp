@@ -75,6 +75,7 @@ TEST_P(KarteiSpeicherTest, KeepsTheBoxAndCountsEachLineOnce) {
     EXPECT_EQ(lies(*s, "anna", 1).antworten, 0);
     QFile::remove(dir.filePath("anna.tmp"));
     EXPECT_EQ(lies(*s, "anna", 2).antworten, 0);
+    EXPECT_EQ(lies(*neu(), "anna", 2).antworten, 0) << "a missing file holds no lock";
 
     const KindKartei k = neu()->alle().value("anna");
     EXPECT_EQ(k.karten, Karten({{3, {3, 1, kHeute.addDays(1)}}, {5, {5, 1, kHeute.addDays(2)}}}));

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -53,7 +54,9 @@ TEST_F(ErgebnisTest, TheScreenIsReadAloudOnlyWhenChosen) {
         fenster.show();
         EXPECT_EQ(angezeigt(&fenster), texte);
         EXPECT_EQ(stimme.gesprochen, vorlesen ? texte : QStringList());
-        fenster.accept();
+        QKeyEvent weiter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&fenster, &weiter);
+        EXPECT_FALSE(fenster.isVisible()) << "Return moves on";
         EXPECT_GE(stimme.verstummt, 1);
     }
     ErgebnisFrm stumm(zeilen, nullptr);
