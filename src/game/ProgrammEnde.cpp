@@ -2,9 +2,10 @@
 
 #include "PrtDatei.h"
 #include "Warte.h"
+#include "glob/SitzungsDaten.h"
+#include "glob/SpielBilanz.h"
 #include "platform/HelpViewer.h"
 #include "sound/SoundMod.h"
-#include "glob/SitzungsDaten.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +29,8 @@ void ProgrammEnde::operator()() {
         updateMeister();
     if (saveVokraIni)
         saveVokraIni();
+    // For the start window's results; a game started by the host leaves it unread.
+    schreibeBilanz(daten_);
     prt_.schliessen();
     beende();
 }

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "MeisterSpeicher.h"
-
-#include <QStringList>
-
-struct pg_conn;
-struct pg_result;
+#include "platform/PgVerbindung.h"
 
 namespace zafku {
 
@@ -20,7 +16,7 @@ class PgMeisterSpeicher : public MeisterSpeicher {
     explicit PgMeisterSpeicher(const QString& verbindung, int wartezeitS = 15, int netzS = 5);
     ~PgMeisterSpeicher() override;
 
-    QString bezeichnung() const override { return bezeichnung_; }
+    QString bezeichnung() const override { return pg_.bezeichnung(); }
     void oeffneTabelle(const QString& programm) override;
     int zaehleEintraege(const QString& programm) override;
     std::optional<std::int32_t> kleinstePunkte(const QString& programm) override;
@@ -31,19 +27,14 @@ class PgMeisterSpeicher : public MeisterSpeicher {
     QList<MeisterEintrag> oeffneListe(const QString& programm) override;
 
   private:
-    struct Ergebnis;
-    void verbinde();
     bool hatTabelle();
-    Ergebnis fuehreAus(const char* sql, const QStringList& werte = {});
-    [[noreturn]] void fehler(const pg_result* ergebnis);
-    [[noreturn]] void schweigt();
+    // A lock held by another game may keep the server busy up to the wait it was given.
+    PgVerbindung::Zeilen fuehreAus(const char* sql, const QStringList& werte = {}) {
+        return pg_.fuehreAus(sql, werte, wartezeitS_);
+    }
 
-    QByteArray verbindung_;
-    QString bezeichnung_;
-    QString konfigFehler_;
     int wartezeitS_;
-    int netzS_;
-    pg_conn* conn_ = nullptr;
+    PgVerbindung pg_;
 };
 
 } // namespace zafku

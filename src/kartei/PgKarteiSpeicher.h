@@ -1,8 +1,7 @@
 #pragma once
 
 #include "SqlKarteiSpeicher.h"
-
-struct pg_conn;
+#include "platform/PgVerbindung.h"
 
 namespace zafku::kartei {
 
@@ -11,24 +10,26 @@ namespace zafku::kartei {
 // libpq's own means.
 class PgKarteiSpeicher : public SqlKarteiSpeicher {
   public:
-    explicit PgKarteiSpeicher(const QString& verbindung, int wartezeitS = 20);
-    ~PgKarteiSpeicher() override;
+    // wartezeitS bounds the wait for another machine updating the same child, netzS every
+    // wait on the network beyond that.
+    explicit PgKarteiSpeicher(const QString& verbindung, int wartezeitS = 20, int netzS = 5);
 
-    QString bezeichnung() const override;
-    void verwirf() override;
+    QString bezeichnung() const override { return pg_.bezeichnung(); }
+    void verwirf() override { pg_.trenne(); }
 
   protected:
-    void verbinde() override;
+    void verbinde() override { pg_.verbinde(wartezeitS_); }
     void legeTabellenAn(const QStringList& anweisungen) override;
     void sperre(const QString& datei) override;
-    Zeilen fuehreAus(const char* sql, const QStringList& werte = {}) override;
+    Zeilen fuehreAus(const char* sql, const QStringList& werte = {}) override {
+        return pg_.fuehreAus(sql, werte, wartezeitS_);
+    }
     void schliesse() override;
     bool hatTabellen() override;
 
   private:
-    QByteArray verbindung_;
     int wartezeitS_;
-    pg_conn* conn_ = nullptr;
+    PgVerbindung pg_;
 };
 
 } // namespace zafku::kartei

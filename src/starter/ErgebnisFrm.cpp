@@ -1,6 +1,8 @@
 #include "ErgebnisFrm.h"
 
 #include "dialogs/Groesse.h"
+#include "platform/Sprachausgabe.h"
+#include "speech/Vorleser.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -26,9 +28,11 @@ QLabel* zeile(const QString& text, double punkte, const QString& farbe = {}) {
 
 } // namespace
 
-ErgebnisFrm::ErgebnisFrm(const QList<KindErgebnis>& ergebnisse, QWidget* parent) : QDialog(parent) {
+ErgebnisFrm::ErgebnisFrm(const QList<ErgebnisZeile>& zeilen, Sprachausgabe* sprache,
+                         QWidget* parent)
+    : QDialog(parent), sprache_(sprache) {
     setWindowTitle(QStringLiteral("So hast du gespielt"));
-    const QSize entwurf(640, 420);
+    const QSize entwurf(640, 460);
     double faktor = gewaehlteGroesse();
     if (faktor <= 0) {
         const QScreen* s = QGuiApplication::primaryScreen();
@@ -37,30 +41,35 @@ ErgebnisFrm::ErgebnisFrm(const QList<KindErgebnis>& ergebnisse, QWidget* parent)
     const double punkte = 15 * faktor;
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(int(8 * faktor));
-    const QString sieger = gewinner(ergebnisse);
-    if (!sieger.isEmpty()) {
-        auto* l = zeile(QStringLiteral("%1 hat gewonnen!").arg(sieger), punkte * 1.6, "#b36b00");
-        l->setObjectName(QStringLiteral("gewinner"));
+    for (const ErgebnisZeile& z : zeilen) {
+        texte_.append(z.text);
+        QLabel* l = nullptr;
+        switch (z.art) {
+        case ErgebnisZeile::Gewinner:
+            l = zeile(z.text, punkte * 1.6, QStringLiteral("#b36b00"));
+            l->setObjectName(QStringLiteral("gewinner"));
+            break;
+        case ErgebnisZeile::Name: {
+            l = zeile(z.text, punkte * 1.4);
+            QFont fett = l->font();
+            fett.setBold(true);
+            l->setFont(fett);
+            break;
+        }
+        case ErgebnisZeile::Richtig:
+            l = zeile(z.text, punkte, QStringLiteral("#2e7d32"));
+            break;
+        case ErgebnisZeile::Zafkus:
+            l = zeile(z.text, punkte, QStringLiteral("#6a1b9a"));
+            break;
+        case ErgebnisZeile::Zurueck:
+            l = zeile(z.text, punkte);
+            break;
+        case ErgebnisZeile::Gelernt:
+            l = zeile(z.text, punkte, QStringLiteral("#1565c0"));
+            break;
+        }
         layout->addWidget(l);
-    }
-    for (const KindErgebnis& e : ergebnisse) {
-        auto* name = zeile(e.name, punkte * 1.4);
-        QFont fett = name->font();
-        fett.setBold(true);
-        name->setFont(fett);
-        layout->addWidget(name);
-        layout->addWidget(
-            zeile(e.richtig == 1 ? QStringLiteral("1 Wort richtig geschrieben")
-                                 : QStringLiteral("%1 Wörter richtig geschrieben").arg(e.richtig),
-                  punkte, "#2e7d32"));
-        if (!e.zurueck.isEmpty())
-            layout->addWidget(zeile(QStringLiteral("Diese Wörter üben wir morgen noch einmal: %1")
-                                        .arg(e.zurueck.join(QStringLiteral(", "))),
-                                    punkte));
-        if (!e.gelernt.isEmpty())
-            layout->addWidget(zeile(QStringLiteral("Super, das kannst du jetzt: %1")
-                                        .arg(e.gelernt.join(QStringLiteral(", "))),
-                                    punkte, "#1565c0"));
     }
     auto* weiter = new QPushButton(QStringLiteral("&Weiter"));
     QFont f = weiter->font();
@@ -71,6 +80,20 @@ ErgebnisFrm::ErgebnisFrm(const QList<KindErgebnis>& ergebnisse, QWidget* parent)
     layout->addWidget(weiter, 0, Qt::AlignRight);
     connect(weiter, &QPushButton::clicked, this, &QDialog::accept);
     resize(entwurf * faktor);
+}
+
+void ErgebnisFrm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // The same choice as for the game's tasks: a child who has the tasks read hears this too.
+    if (sprache_ && vorlesenGewaehlt())
+        sprache_->sprich(texte_);
+}
+
+void ErgebnisFrm::hideEvent(QHideEvent* e) {
+    // Whoever moves on does not want to hear the rest.
+    if (sprache_)
+        sprache_->verstumme();
+    QDialog::hideEvent(e);
 }
 
 } // namespace zafku::starter

@@ -24,26 +24,55 @@ QList<KindErgebnis> leseSpieler(kartei::KarteiSpeicher& speicher, bericht::Lehrm
         const kartei::Lesergebnis r =
             kartei::leseNeueZeilen(speicher, QFile::encodeName(pfad), s.datei, heute,
                                    [&](int refNr) { return material.wort(refNr) != nullptr; });
-        ergebnisse.append({s.name, r.richtig, r.antworten - r.richtig,
+        ergebnisse.append({s.name, s.datei, r.richtig, r.antworten - r.richtig,
                            woerter(r.aenderungen.zurueck), woerter(r.aenderungen.gelernt)});
     }
     return ergebnisse;
 }
 
-QString gewinner(const QList<KindErgebnis>& ergebnisse) {
-    if (ergebnisse.size() < 2)
-        return {};
-    const KindErgebnis* best = nullptr;
-    bool gleich = false;
+void uebernimm(QList<KindErgebnis>& ergebnisse, const SpielBilanz& bilanz) {
+    for (KindErgebnis& e : ergebnisse)
+        for (const SpielBilanz::Platz& p : bilanz.plaetze)
+            if (p.datei == e.datei) {
+                e.zafkus = p.zafkus;
+                e.punkte = p.punkte;
+            }
+}
+
+namespace {
+
+QString anzahl(int n, const QString& eins, const QString& mehrere) {
+    return n == 1 ? QStringLiteral("1 ") + eins : QStringLiteral("%1 %2").arg(n).arg(mehrere);
+}
+
+} // namespace
+
+QList<ErgebnisZeile> ergebnisZeilen(const QList<KindErgebnis>& ergebnisse,
+                                    const QString& gewinner) {
+    QList<ErgebnisZeile> z;
+    if (!gewinner.isEmpty())
+        z.append({ErgebnisZeile::Gewinner, QStringLiteral("%1 hat gewonnen!").arg(gewinner)});
     for (const KindErgebnis& e : ergebnisse) {
-        if (!best || e.richtig > best->richtig) {
-            best = &e;
-            gleich = false;
-        } else if (e.richtig == best->richtig) {
-            gleich = true;
-        }
+        z.append({ErgebnisZeile::Name, e.name});
+        z.append({ErgebnisZeile::Richtig,
+                  anzahl(e.richtig, QStringLiteral("Wort"), QStringLiteral("Wörter")) +
+                      QStringLiteral(" richtig geschrieben")});
+        const QString punkte = anzahl(e.punkte, QStringLiteral("Punkt"), QStringLiteral("Punkte"));
+        if (e.zafkus == 0)
+            z.append({ErgebnisZeile::Zafkus, QStringLiteral("Kein Zafku, %1").arg(punkte)});
+        else if (e.zafkus > 0)
+            z.append({ErgebnisZeile::Zafkus,
+                      anzahl(e.zafkus, QStringLiteral("Zafku"), QStringLiteral("Zafkus")) +
+                          QStringLiteral(" und ") + punkte});
+        if (!e.zurueck.isEmpty())
+            z.append({ErgebnisZeile::Zurueck,
+                      QStringLiteral("Diese Wörter üben wir morgen noch einmal: %1")
+                          .arg(e.zurueck.join(QStringLiteral(", ")))});
+        if (!e.gelernt.isEmpty())
+            z.append({ErgebnisZeile::Gelernt, QStringLiteral("Super, das kannst du jetzt: %1")
+                                                  .arg(e.gelernt.join(QStringLiteral(", ")))});
     }
-    return gleich ? QString() : best->name;
+    return z;
 }
 
 QList<int> faelligeWoerter(const kartei::KindKartei& kartei, QDate heute) {

@@ -24,7 +24,8 @@
 
 namespace zafku::starter {
 
-StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), appPfad_(appPfad) {
+StartFrm::StartFrm(const QString& appPfad, Sprachausgabe* sprache, QWidget* parent)
+    : QDialog(parent), appPfad_(appPfad), sprache_(sprache) {
     setWindowTitle(QStringLiteral("Spiel starten"));
 
     auto* links = baueListe();
@@ -84,7 +85,7 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
             !fehler.isEmpty())
             melde(fehler);
         else
-            uebe(this, appPfad_, wahl.first());
+            uebe(this, appPfad_, wahl.first(), sprache_);
     });
     connect(berichtBtn_, &QPushButton::clicked, this, [this] { berichtErstellen(); });
     connect(beendenBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -98,7 +99,8 @@ StartFrm::StartFrm(const QString& appPfad, QWidget* parent) : QDialog(parent), a
         spielenBtn_->setEnabled(true);
         status_->setText(QStringLiteral("Das Spiel ist zu Ende."));
         QString fehler;
-        if (auto* ergebnis = ergebnisFenster(this, appPfad_, spielende_, &fehler)) {
+        if (auto* ergebnis =
+                ergebnisFenster(this, appPfad_, appPfad_, spielende_, sprache_, &fehler)) {
             ergebnis->setAttribute(Qt::WA_DeleteOnClose);
             ergebnis->open();
         } else {

@@ -18,6 +18,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
 
+namespace zafku {
+class Sprachausgabe;
+}
+
 namespace zafku::starter {
 
 class NamenKnoepfe;
@@ -30,7 +34,9 @@ class StartFrm : public QDialog {
     // The window's size at the game's size factor 1.
     static constexpr QSize kEntwurf{920, 620};
 
-    explicit StartFrm(const QString& appPfad, QWidget* parent = nullptr);
+    // sprache reads the results aloud; without it they stay silent.
+    explicit StartFrm(const QString& appPfad, Sprachausgabe* sprache = nullptr,
+                      QWidget* parent = nullptr);
     ~StartFrm() override;
 
     // The choice as the game would get it; "" for code when nothing is selected.
@@ -96,6 +102,7 @@ class StartFrm : public QDialog {
     QPushButton* spielenBtn_ = nullptr;
     QPushButton* uebenBtn_ = nullptr;
     QList<Spieler> spielende_; // of the game running, for its results
+    Sprachausgabe* sprache_ = nullptr;
     QPushButton* berichtBtn_ = nullptr;
     QComboBox* zeitraum_ = nullptr; // of the report: all answers or this week's
     QPushButton* woerterBtn_ = nullptr;

@@ -73,7 +73,7 @@ bool StartFrm::spielStarten() {
     }
     merkeWahl();
     spielende_ = wahl;
-    leseVorDemSpiel(appPfad_, wahl);
+    leseVorDemSpiel(appPfad_, appPfad_, wahl);
     spiel_.setWorkingDirectory(appPfad_);
     spiel_.start(programm, {startBlock(code, wahl)});
     if (!spiel_.waitForStarted(5000)) {

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -62,7 +63,10 @@ QList<KindErgebnis> lies(const QString& appPfad, const QList<Spieler>& spieler) 
 
 } // namespace
 
-void leseVorDemSpiel(const QString& appPfad, const QList<Spieler>& spieler) {
+void leseVorDemSpiel(const QString& appPfad, const QString& ordner, const QList<Spieler>& spieler) {
+    if (!spieler.isEmpty())
+        QFile::remove(
+            bilanzDatei(resolveHostPath(ordner, QStringLiteral("User")), spieler.first().datei));
     try {
         lies(appPfad, spieler);
     } catch (const LaufzeitFehler&) {
@@ -70,10 +74,22 @@ void leseVorDemSpiel(const QString& appPfad, const QList<Spieler>& spieler) {
     }
 }
 
-ErgebnisFrm* ergebnisFenster(QWidget* eltern, const QString& appPfad, const QList<Spieler>& spieler,
+ErgebnisFrm* ergebnisFenster(QWidget* eltern, const QString& appPfad, const QString& ordner,
+                             const QList<Spieler>& spieler, Sprachausgabe* sprache,
                              QString* fehler) {
     try {
-        return new ErgebnisFrm(lies(appPfad, spieler), eltern);
+        QList<KindErgebnis> ergebnisse = lies(appPfad, spieler);
+        QString gewinner;
+        if (!spieler.isEmpty()) {
+            const QString datei =
+                bilanzDatei(resolveHostPath(ordner, QStringLiteral("User")), spieler.first().datei);
+            if (const auto bilanz = leseBilanz(datei)) {
+                uebernimm(ergebnisse, *bilanz);
+                gewinner = bilanz->gewinner;
+            }
+            QFile::remove(datei);
+        }
+        return new ErgebnisFrm(ergebnisZeilen(ergebnisse, gewinner), sprache, eltern);
     } catch (const LaufzeitFehler& f) {
         *fehler = QString(f.text()).replace(u'\r', u' ');
         return nullptr;
@@ -81,9 +97,9 @@ ErgebnisFrm* ergebnisFenster(QWidget* eltern, const QString& appPfad, const QLis
 }
 
 bool spieleMitErgebnis(QWidget* eltern, const QString& appPfad, const QString& ordner,
-                       const QString& block, const QList<Spieler>& spieler,
+                       const QString& block, const QList<Spieler>& spieler, Sprachausgabe* sprache,
                        const std::function<void()>& nachDemSpiel) {
-    leseVorDemSpiel(appPfad, spieler);
+    leseVorDemSpiel(appPfad, ordner, spieler);
     QString fehler;
     if (!spieleUndWarte(ordner, block, &fehler)) {
         melde(eltern, fehler);
@@ -91,7 +107,8 @@ bool spieleMitErgebnis(QWidget* eltern, const QString& appPfad, const QString& o
     }
     if (nachDemSpiel)
         nachDemSpiel();
-    std::unique_ptr<ErgebnisFrm> ergebnis(ergebnisFenster(eltern, appPfad, spieler, &fehler));
+    std::unique_ptr<ErgebnisFrm> ergebnis(
+        ergebnisFenster(eltern, appPfad, ordner, spieler, sprache, &fehler));
     if (ergebnis)
         ergebnis->exec();
     else
@@ -99,7 +116,7 @@ bool spieleMitErgebnis(QWidget* eltern, const QString& appPfad, const QString& o
     return true;
 }
 
-bool uebe(QWidget* eltern, const QString& appPfad, const Spieler& kind) {
+bool uebe(QWidget* eltern, const QString& appPfad, const Spieler& kind, Sprachausgabe* sprache) {
     if (kind.datei.isEmpty() || kind.datei.startsWith(u'.') || kind.datei.contains(u'/') ||
         kind.datei.contains(u'\\')) {
         melde(eltern, QStringLiteral("»%1« ist kein Name einer Protokolldatei im Ordner User.")
@@ -128,12 +145,14 @@ bool uebe(QWidget* eltern, const QString& appPfad, const Spieler& kind) {
         melde(eltern, fehler);
         return false;
     }
-    return spieleMitErgebnis(
-        eltern, appPfad, ordner->pfad(), startBlock(uebung.kennung, {kind}), {kind}, [&] {
-            QString fehlt;
-            if (!ordner->uebernimmProtokoll(appPfad, kind.datei, &fehlt))
-                melde(eltern, fehlt);
-        });
+    return spieleMitErgebnis(eltern, appPfad, ordner->pfad(), startBlock(uebung.kennung, {kind}),
+                             {kind}, sprache, [&] {
+                                 QString fehlt;
+                                 if (!ordner->uebernimmProtokoll(appPfad, kind.datei, &fehlt))
+                                     melde(eltern, fehlt);
+                                 if (!ordner->uebernimmMeisterliste(appPfad, &fehlt))
+                                     melde(eltern, QString(fehlt).replace(u'\r', u'\n'));
+                             });
 }
 
 } // namespace zafku::starter

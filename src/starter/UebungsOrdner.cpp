@@ -1,5 +1,7 @@
 #include "UebungsOrdner.h"
 
+#include "highscore/MeisterListe.h"
+#include "highscore/SqliteMeisterSpeicher.h"
 #include "platform/HostPath.h"
 #include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
@@ -7,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -138,6 +141,27 @@ bool UebungsOrdner::uebernimmProtokoll(const QString& appPfad, const QString& da
     if (!geteilt.isOpen())
         ::close(fd);
     return ok || gescheitert();
+}
+
+bool UebungsOrdner::uebernimmMeisterliste(const QString& appPfad, QString* fehler) const {
+    const QString eigene = resolveHostPath(resolveHostPath(pfad(), QStringLiteral("User")),
+                                           QStringLiteral("Meister.mdb"));
+    // None without points, or when the host's list lives on the school's server.
+    if (!QFileInfo::exists(eigene))
+        return true;
+    try {
+        SqliteMeisterSpeicher hier(eigene);
+        MeisterListe geteilt(
+            oeffneMeisterSpeicher(appPfad, resolveHostPath(appPfad, QStringLiteral("User"))));
+        for (const MeisterEintrag& e : hier.oeffneListe(MeisterListe::programm()))
+            geteilt.pruefeEintrag(e);
+    } catch (const LaufzeitFehler& f) {
+        *fehler = QStringLiteral("Die Punkte des Übungsspiels konnten nicht in die Meisterliste "
+                                 "eingetragen werden. %1")
+                      .arg(f.text());
+        return false;
+    }
+    return true;
 }
 
 } // namespace zafku::starter

@@ -23,6 +23,10 @@ class UebungsOrdner {
     // Appends the lines the game wrote into this folder's protocol file of `datei` to the
     // shared one in appPfad's User folder; false with a German text when that fails.
     bool uebernimmProtokoll(const QString& appPfad, const QString& datei, QString* fehler) const;
+    // Offers the points the game entered into this folder's high-score list to the shared
+    // one, by its rules; the settings the game stored stay here and go with the folder.
+    // false with a German text when the shared list cannot take them.
+    bool uebernimmMeisterliste(const QString& appPfad, QString* fehler) const;
 
   private:
     UebungsOrdner() = default;

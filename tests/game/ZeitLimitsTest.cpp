@@ -1,6 +1,9 @@
 #include "SpielAufbau.h"
 #include "game/ProgrammEnde.h"
+#include "glob/SpielBilanz.h"
 #include "support/TestHilfe.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +114,12 @@ TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
     daten.appPfad = host.path();
     daten.hilfeDatei = host.file("Zafku.chm");
     daten.tonEin = 1;
+    daten.userPfad = host.file("User");
+    QDir().mkpath(daten.userPfad);
+    daten.nSpieler = 2;
+    daten.spielerName = {"Anna", "Computer"};
+    daten.spielerDatei = {"anna"};
+    daten.punkte = {{{40, 1}, {12, 0}}};
     QStringList log;
     test::TestAudio audio;
     audio.log = &log;
@@ -132,4 +141,5 @@ TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
     EXPECT_EQ(log, QStringList({"play tschuess.WAV", "close sound", "close Vesk.chm",
                                 "close Zafku.chm", "meister after 101.7", "settings", "exit"}));
     EXPECT_TRUE(ende.laeuft());
+    EXPECT_EQ(leseBilanz(bilanzDatei(daten.userPfad, "anna")), bilanz(daten));
 }

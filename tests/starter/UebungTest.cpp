@@ -1,10 +1,14 @@
 #include "bericht/Lehrmaterial.h"
+#include "highscore/MeisterListe.h"
+#include "highscore/SqliteMeisterSpeicher.h"
 #include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
 #include "starter/SpielErgebnis.h"
 #include "starter/UebungsOrdner.h"
+#include "support/TempHost.h"
 #include "support/TestZufall.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -82,7 +86,8 @@ TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
 TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
     bericht::Lehrmaterial material(kHost);
     QString fehler;
-    const auto ordner = UebungsOrdner::lege(kHost, planeUebung(material, {refNr("Biene")}), &fehler);
+    const auto ordner =
+        UebungsOrdner::lege(kHost, planeUebung(material, {refNr("Biene")}), &fehler);
     ASSERT_TRUE(ordner) << fehler.toStdString();
     const QString user = kHost + "/User/";
     QTemporaryDir aussen;
@@ -107,17 +112,75 @@ TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
     QFile::remove(user + "gelinkt.tmp");
 }
 
-TEST(SpielErgebnis, NamesTheWinnerAndTheDueWords) {
-    const struct {
-        QList<int> richtig;
-        QString sieger;
-    } faelle[] = {{{3}, ""}, {{3, 5}, "K1"}, {{5, 5, 1}, ""}, {{2, 7, 4}, "K1"}};
-    for (const auto& f : faelle) {
-        QList<KindErgebnis> e;
-        for (int r : f.richtig)
-            e.append({QStringLiteral("K%1").arg(e.size()), r, 0, {}, {}});
-        EXPECT_EQ(gewinner(e), f.sieger) << f.richtig.size();
-    }
+// A practised word keeps no other marked spot: Haarschnitt, practised at its "aa", is not
+// asked at its marked "i" although the short-i pairs of Kind share the exercise.
+TEST(Uebung, APractisedWordIsAskedOnlyAtItsPractisedSpot) {
+    bericht::Lehrmaterial material(kHost);
+    const Uebung u = planeUebung(material, {refNr("Kind"), refNr("Haarschnitt")});
+    ASSERT_EQ(u.woerter.size(), 2);
+    QString fehler;
+    const auto ordner = UebungsOrdner::lege(kHost, u, &fehler);
+    ASSERT_TRUE(ordner) << fehler.toStdString();
+    SkriptZufall zufall;
+    RdbManager rdb(zufall);
+    rdb.openRdb(ordner->pfad());
+    rdb.loadKategorie(u.kennung);
+    QMap<QString, int> stellen;
+    for (int n = 1; n <= rdb.kategorie.anzahl1; ++n)
+        if (rdb.gotoAufgabe(n, false))
+            stellen.insert(rdb.aufgabe.aktWort, rdb.aufgabe.aktVonPos);
+    for (const UebungsWort& w : u.woerter)
+        EXPECT_EQ(stellen.value(w.wort), w.vonPos) << w.wort.toStdString();
+}
+
+// The practice game's points join the shared list by its rules; other games' rows stay.
+TEST(Uebung, PracticePointsJoinTheSharedHighScoreList) {
+    bericht::Lehrmaterial material(kHost);
+    QString fehler;
+    const auto ordner =
+        UebungsOrdner::lege(kHost, planeUebung(material, {refNr("Biene")}), &fehler);
+    ASSERT_TRUE(ordner) << fehler.toStdString();
+    TempHost geteilt;
+    QDir().mkpath(geteilt.file("User"));
+    EXPECT_TRUE(ordner->uebernimmMeisterliste(geteilt.path(), &fehler))
+        << "no points, nothing to do";
+    MeisterListe hier(
+        std::make_unique<SqliteMeisterSpeicher>(ordner->pfad() + "/User/Meister.mdb"));
+    const MeisterEintrag anna{"Anna", "Zafku", "07.12.2026", 120};
+    hier.pruefeEintrag(anna);
+    hier.pruefeEintrag({"Anna", "Anderes", "07.12.2026", 300});
+    ASSERT_TRUE(ordner->uebernimmMeisterliste(geteilt.path(), &fehler)) << fehler.toStdString();
+    auto liste = oeffneMeisterSpeicher(geteilt.path(), geteilt.file("User"));
+    EXPECT_EQ(liste->oeffneListe("Zafku"), QList<MeisterEintrag>{anna});
+    EXPECT_TRUE(liste->oeffneListe("Anderes").isEmpty());
+}
+
+TEST(SpielErgebnis, LinesShowTheGamesWinnerAndEachChild) {
+    QList<KindErgebnis> e = {{"Anna", "anna", 1, 2, {"Biene", "Kind"}, {}},
+                             {"Tim", "tim", 3, 0, {}, {"Hund"}},
+                             {"Ben", "ben", 0, 0, {}, {}},
+                             {"Mia", "mia", 2, 0, {}, {}}};
+    SpielBilanz b;
+    b.plaetze = {{"tim", "Tim", 12, 0}, {"anna", "Anna", 140, 1}, {"ben", "Ben", 1, 2}};
+    uebernimm(e, b);
+    using Z = ErgebnisZeile;
+    EXPECT_EQ(ergebnisZeilen(e, "Anna"),
+              QList<Z>({{Z::Gewinner, "Anna hat gewonnen!"},
+                        {Z::Name, "Anna"},
+                        {Z::Richtig, "1 Wort richtig geschrieben"},
+                        {Z::Zafkus, "1 Zafku und 140 Punkte"},
+                        {Z::Zurueck, "Diese Wörter üben wir morgen noch einmal: Biene, Kind"},
+                        {Z::Name, "Tim"},
+                        {Z::Richtig, "3 Wörter richtig geschrieben"},
+                        {Z::Zafkus, "Kein Zafku, 12 Punkte"},
+                        {Z::Gelernt, "Super, das kannst du jetzt: Hund"},
+                        {Z::Name, "Ben"},
+                        {Z::Richtig, "0 Wörter richtig geschrieben"},
+                        {Z::Zafkus, "2 Zafkus und 1 Punkt"},
+                        {Z::Name, "Mia"}, // the game left no account of her
+                        {Z::Richtig, "2 Wörter richtig geschrieben"}}));
+    EXPECT_EQ(ergebnisZeilen(e.mid(3), "").size(), 2);
+
     const QDate heute(2026, 12, 7);
     kartei::KindKartei k;
     k.karten = {{1, {1, 1, heute}},

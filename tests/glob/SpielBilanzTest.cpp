@@ -1,0 +1,71 @@
+#include "glob/SpielBilanz.h"
+#include "glob/SitzungsDaten.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+
+namespace {
+
+// The game's winner is the one with the most points, not with the most right answers; the
+// start window reads back exactly what the game wrote.
+TEST(SpielBilanz, NamesTheGamesWinnerAndReadsBackWhatWasWritten) {
+    const struct {
+        std::vector<std::int32_t> punkte;
+        const char* gewinner;
+    } faelle[] = {
+        {{30}, ""},         // alone, nobody to beat
+        {{30, 31}, "Tim"},  // the last one can win
+        {{31, 30, 31}, ""}, // a tie at the top
+        {{5, 0, 7, 6}, "Computer"},
+        {{0, 0}, ""},
+    };
+    QTemporaryDir dir;
+    for (const auto& f : faelle) {
+        SitzungsDaten daten;
+        daten.userPfad = dir.path();
+        daten.nSpieler = int(f.punkte.size());
+        daten.spielerName = {"Anna", "Tim", "Computer", "Ben\tund\nBo"};
+        daten.spielerDatei = {"anna", "tim", "", "ben"};
+        for (std::size_t i = 0; i < f.punkte.size(); ++i)
+            daten.punkte[i] = {f.punkte[i], int(i)};
+        const SpielBilanz b = bilanz(daten);
+        EXPECT_EQ(b.gewinner, f.gewinner) << f.punkte.size();
+        ASSERT_EQ(b.plaetze.size(), f.punkte.size());
+        EXPECT_EQ(b.plaetze.last().punkte, f.punkte.back());
+        EXPECT_EQ(b.plaetze.last().zafkus, int(f.punkte.size()) - 1);
+        ASSERT_TRUE(schreibeBilanz(daten));
+        SpielBilanz gelesen = leseBilanz(bilanzDatei(dir.path(), "anna")).value();
+        if (f.punkte.size() == 4)
+            EXPECT_EQ(gelesen.plaetze[3].name, "Ben und Bo");
+        gelesen.plaetze.last().name = b.plaetze.last().name;
+        EXPECT_EQ(gelesen, b);
+    }
+}
+
+TEST(SpielBilanz, RefusesWhatTheGameDidNotWriteWhole) {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.ergebnis");
+    EXPECT_FALSE(leseBilanz(pfad)) << "missing";
+    for (const QByteArray inhalt :
+         {QByteArray("Platz\tanna\t10\t1\tAnna\n"),
+          QByteArray("Platz\tanna\t10\t1\tAnna\nGewinner\t"),
+          QByteArray("Platz\tanna\tzehn\t1\tAnna\nGewinner\t\n"),
+          QByteArray("Platz\tanna\t10\t1\nGewinner\t\n"), QByteArray("Gewinner\tAnna")}) {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+        f.close();
+        EXPECT_FALSE(leseBilanz(pfad)) << inhalt.toStdString();
+    }
+    SitzungsDaten ohneDatei;
+    ohneDatei.nSpieler = 1;
+    ohneDatei.userPfad = dir.path();
+    EXPECT_FALSE(schreibeBilanz(ohneDatei));
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include "dialogs/ModalAntwort.h"
+#include "platform/Sprachausgabe.h"
+#include "speech/Vorleser.h"
+#include "starter/ErgebnisFrm.h"
+#include "starter/Ueben.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zafku;
+using namespace zafku::starter;
+
+namespace {
+
+struct Aufnahme : Sprachausgabe {
+    void sprich(const QStringList& texte) override { gesprochen += texte; }
+    void verstumme() override { ++verstummt; }
+    QStringList gesprochen;
+    int verstummt = 0;
+};
+
+QStringList angezeigt(QWidget* fenster) {
+    QStringList texte;
+    for (const QLabel* l : fenster->findChildren<QLabel*>())
+        texte.append(l->text());
+    return texte;
+}
+
+struct ErgebnisTest : ::testing::Test {
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_.path());
+    }
+    QTemporaryDir einstellungen_;
+};
+
+} // namespace
+
+// What is shown is read, when reading aloud was chosen, and stops when the child moves on.
+TEST_F(ErgebnisTest, TheScreenIsReadAloudOnlyWhenChosen) {
+    using Z = ErgebnisZeile;
+    const QList<Z> zeilen = {
+        {Z::Gewinner, "Tim hat gewonnen!"}, {Z::Name, "Tim"}, {Z::Zafkus, "1 Zafku und 40 Punkte"}};
+    const QStringList texte = {"Tim hat gewonnen!", "Tim", "1 Zafku und 40 Punkte"};
+    for (const bool vorlesen : {false, true}) {
+        merkeVorlesen(vorlesen);
+        Aufnahme stimme;
+        ErgebnisFrm fenster(zeilen, &stimme);
+        fenster.show();
+        EXPECT_EQ(angezeigt(&fenster), texte);
+        EXPECT_EQ(stimme.gesprochen, vorlesen ? texte : QStringList());
+        QKeyEvent weiter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&fenster, &weiter);
+        EXPECT_FALSE(fenster.isVisible()) << "Return moves on";
+        EXPECT_GE(stimme.verstummt, 1);
+    }
+    ErgebnisFrm stumm(zeilen, nullptr);
+    stumm.show(); // no voice, no crash
+}
+
+// The results come from the folder the game ran in, read before that folder goes; an
+// account left by an earlier game there is never shown as this game's.
+TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
+    const QString host = QStringLiteral(ZAFKU_HOST_DIR);
+    const struct {
+        const char* spiel;
+        QStringList erwartet;
+    } faelle[] = {
+        {"printf 'Platz\\tergebnistest\\t140\\t1\\tAnna\\nPlatz\\t\\t50\\t0\\tComputer\\n"
+         "Gewinner\\tAnna\\n' > User/ergebnistest.ergebnis",
+         {"Anna hat gewonnen!", "Anna", "0 Wörter richtig geschrieben", "1 Zafku und 140 Punkte"}},
+        {"true", {"Anna", "0 Wörter richtig geschrieben"}},
+    };
+    for (const auto& f : faelle) {
+        QTemporaryDir ordner;
+        QDir(ordner.path()).mkdir("User");
+        const QString alt = ordner.filePath("User/ergebnistest.ergebnis");
+        QFile stale(alt);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("Platz\tergebnistest\t9\t9\tAnna\nGewinner\tAlt\n");
+        stale.close();
+        QFile spiel(ordner.filePath("zafku"));
+        ASSERT_TRUE(spiel.open(QIODevice::WriteOnly));
+        spiel.write(QByteArray("#!/bin/sh\n") + f.spiel + "\n");
+        spiel.close();
+        spiel.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QStringList gezeigt;
+        beiModalemDialog([&](QDialog* d) {
+            gezeigt = angezeigt(d);
+            d->accept();
+        });
+        Aufnahme stimme;
+        EXPECT_TRUE(spieleMitErgebnis(nullptr, host, ordner.path(), "-", {{"Anna", "ergebnistest"}},
+                                      &stimme));
+        EXPECT_EQ(gezeigt, f.erwartet);
+        EXPECT_FALSE(QFile::exists(alt)) << "read once";
+    }
+}
