@@ -219,8 +219,7 @@ void MainFrm::baueAufgabenBereich() {
     faerbeText(lueckWortLbl, QColor(0, 0, 255));
 
     lueckSatzFrame = rahmen(flaeche_, QString(), tw(1860, 1140, 5055, 1335));
-    // The sentence leaves room for its speaker button.
-    lueckSatzLbl = etikett(lueckSatzFrame, QString(), tw(180, 240, 4140, 285));
+    lueckSatzLbl = etikett(lueckSatzFrame, QString(), tw(180, 240, 4680, 285));
     lueckSatzLbl->setFont(arial(12));
     lueckSatzLbl->setWordWrap(true);
 

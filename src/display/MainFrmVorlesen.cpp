@@ -6,12 +6,12 @@
 #include "dialogs/Twips.h"
 #include "game/AufgabenQuelle.h"
 #include "rdb/Aufgabe.h"
+#include "sound/SoundMod.h"
 #include "speech/Vorleser.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTimer>
 
 namespace zafku {
 
@@ -31,9 +31,9 @@ void MainFrm::baueVorlesen() {
         vorleser_->automatisch = an;
         merkeVorlesen(an);
     });
-    const auto knopf = [this](QWidget* rahmen, int oben, const QString& was, auto lies) {
-        auto* k = new LautsprecherKnopf(rahmen);
-        k->setGeometry(twips(4485), twips(oben), twips(kKnopfTwips), twips(kKnopfTwips));
+    const auto knopf = [this](QWidget* eltern, int links, int oben, const QString& was, auto lies) {
+        auto* k = new LautsprecherKnopf(eltern);
+        k->setGeometry(twips(links), twips(oben), twips(kKnopfTwips), twips(kKnopfTwips));
         k->setToolTip(was + QStringLiteral(" (F5)"));
         k->setContextMenuPolicy(Qt::ActionsContextMenu);
         k->addAction(vorlesenAktion);
@@ -41,17 +41,21 @@ void MainFrm::baueVorlesen() {
         k->raise();
         return k;
     };
-    wortSprecher = knopf(lueckWortLbl->parentWidget(), 188, QStringLiteral("Wort vorlesen"),
+    // At the end of the word line, where the longest word leaves room.
+    wortSprecher = knopf(lueckWortLbl->parentWidget(), 4485, 188, QStringLiteral("Wort vorlesen"),
                          [this] { vorleser_->liesWort(); });
-    satzSprecher = knopf(lueckSatzFrame, 450, QStringLiteral("Satz vorlesen"),
-                         [this] { vorleser_->liesSatz(); });
+    // Just below the sentence frame, in the free strip between the card and the player's
+    // panel: the sentence keeps its whole width.
+    satzSprecher = knopf(lueckSatzFrame->parentWidget(), 4447, 2535,
+                         QStringLiteral("Satz vorlesen"), [this] { vorleser_->liesSatz(); });
 }
 
 void MainFrm::vorlesenNachAufgabe() {
     const Aufgabe& a = d_.quelle.aufgabe();
-    vorleser_->neueAufgabe(a.aktWort, a.aktSatzKontext);
-    // Once the turn has gone on: the computer's move starts before this runs.
-    QTimer::singleShot(0, this, [this] { vorleser_->liesNeueAufgabe(); });
+    vorleser_->neueAufgabe(a.aktWort, a.aktSatzKontext, a.aktAussprache);
+    // Once the turn has gone on (the computer's move starts first) and the cue that
+    // greeted the answer has sounded; the game goes on meanwhile.
+    vorleser_->liesNeueAufgabe(int(d_.sound.restMs()));
 }
 
 } // namespace zafku

@@ -10,6 +10,8 @@ class AudioOutput {
     virtual ~AudioOutput() = default;
     virtual void play(const QString& wavPath) = 0;
     virtual void close() = 0;
+    // How long the cues started last still sound, in milliseconds.
+    virtual qint64 restMs() const { return 0; }
 };
 
 } // namespace zafku

@@ -19,6 +19,7 @@ RdbManager::~RdbManager() = default;
 void RdbManager::openRdb(const QString& appPfad) {
     appPfad_ = appPfad;
     index_ = {};
+    dbAussprache.reset();
     dbPhras.reset();
     dbLup.reset();
     dbWort.reset();
@@ -35,6 +36,12 @@ void RdbManager::openRdb(const QString& appPfad) {
     dbPhras = std::make_unique<SqliteRecordSet>(
         *db, QStringLiteral("SemSynt"),
         QStringList{QStringLiteral("RefNr"), QStringLiteral("SatzKontext")});
+    try {
+        dbAussprache = std::make_unique<SqliteStatement>(db->prepare(
+            QStringLiteral("SELECT Lautschrift FROM Aussprache WHERE RefNr = ?1 LIMIT 1")));
+    } catch (const LaufzeitFehler&) {
+        // Without the table (or with another one of that name) words are read as written.
+    }
     aufgabenPos = -1;
 }
 
@@ -124,6 +131,7 @@ void RdbManager::readAufgabe(bool liste2, int pos, int paarNr) {
     a.aktKomplexInd = leseInt16(wort.field(QStringLiteral("KomplexInd")),
                                 QStringLiteral("KomplexInd"), wort, satz);
     a.aktSatzKontext = satzKontext(a.aktRefNr);
+    a.aktAussprache = aussprache(a.aktRefNr);
     const SchreibPaar& paar = kategorie.schreibPaare.at(paarNr);
     a.aktPaarNr = paarNr;
     a.aktLupLaenge = int((liste2 ? paar.schreibung2 : paar.schreibung1).size());
@@ -139,6 +147,18 @@ QString RdbManager::satzKontext(int refNr) {
         return QString();
     return leseText(dbPhras->field(QStringLiteral("SatzKontext")), QStringLiteral("SatzKontext"),
                     *dbPhras, satzMitRefNr(refNr));
+}
+
+QString RdbManager::aussprache(int refNr) {
+    if (!dbAussprache)
+        return QString();
+    dbAussprache->reset();
+    dbAussprache->bind(1, refNr);
+    const QString laut = dbAussprache->step() ? dbAussprache->value(0).toString() : QString();
+    // Anything else would be spelt out sign by sign.
+    const bool lautschrift =
+        laut.startsWith(QLatin1String("[[")) && laut.endsWith(QLatin1String("]]"));
+    return lautschrift ? laut : QString();
 }
 
 void RdbManager::pruefeAufgabe(int refNr, const QVariant& komplexInd) {

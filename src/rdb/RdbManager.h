@@ -61,9 +61,12 @@ class RdbManager {
 
     std::unique_ptr<SqliteDatabase> db;
     std::unique_ptr<SqliteRecordSet> dbWort, dbLup, dbPhras;
+    // The reviewed pronunciations; the host's own databases have none.
+    std::unique_ptr<SqliteStatement> dbAussprache;
 
   private:
     QString satzKontext(int refNr);
+    QString aussprache(int refNr);
     QString ohneAufgaben() const;
     void anzahlSetzen(bool liste2);
 

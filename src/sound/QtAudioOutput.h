@@ -23,7 +23,7 @@ class QtAudioOutput : public QObject, public AudioOutput {
     void close() override;
     // How long the cues still sound, but never more than a second: the program end
     // must not wait on a long cue.
-    qint64 restMs() const;
+    qint64 restMs() const override;
 
   private:
     struct Stimme {

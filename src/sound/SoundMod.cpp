@@ -66,6 +66,10 @@ void SoundMod::spieleWav(const QString& basisName) {
         ausgabe_.play(pfad);
 }
 
+qint64 SoundMod::restMs() const {
+    return ausgabe_.restMs();
+}
+
 void SoundMod::schliessen() {
     ausgabe_.close();
 }

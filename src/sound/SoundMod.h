@@ -22,6 +22,8 @@ class SoundMod {
     void spieleSound(const QString& ereignis);
     // Plays Sound/<basisName>.WAV; silent when the file is missing. Never waits.
     void spieleWav(const QString& basisName);
+    // How long the cues started last still sound, in milliseconds.
+    qint64 restMs() const;
     void schliessen();
 
   private:

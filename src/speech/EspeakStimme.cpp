@@ -19,22 +19,24 @@ int weiterreichen(short* wav, int anzahl, espeak_EVENT* ereignisse) {
     return (*proben)(wav, anzahl) ? 0 : 1;
 }
 
+// Once per process and never ended: espeak-ng 1.51 hangs in its second espeak_Terminate
+// after being set up again.
+int abtastrateDerStimme() {
+    static const int rate = [] {
+        const int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kStueckMs, nullptr,
+                                        espeakINITIALIZE_DONT_EXIT);
+        if (r <= 0 || espeak_SetVoiceByName("de") != EE_OK)
+            return 0;
+        espeak_SetSynthCallback(weiterreichen);
+        espeak_SetParameter(espeakRATE, kWoerterProMinute, 0);
+        return r;
+    }();
+    return rate;
+}
+
 } // namespace
 
-EspeakStimme::EspeakStimme() {
-    const int rate =
-        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kStueckMs, nullptr, espeakINITIALIZE_DONT_EXIT);
-    if (rate <= 0 || espeak_SetVoiceByName("de") != EE_OK)
-        return;
-    espeak_SetSynthCallback(weiterreichen);
-    espeak_SetParameter(espeakRATE, kWoerterProMinute, 0);
-    rate_ = rate;
-}
-
-EspeakStimme::~EspeakStimme() {
-    if (rate_ > 0)
-        espeak_Terminate();
-}
+EspeakStimme::EspeakStimme() : rate_(abtastrateDerStimme()) {}
 
 void EspeakStimme::synthetisiere(const QString& text, const Proben& proben) {
     if (!bereit())

@@ -7,13 +7,12 @@
 namespace zafku {
 
 // espeak-ng's German voice, synthesising into memory on the calling thread. espeak-ng
-// keeps global state: one object at a time, used from one thread.
+// keeps global state: one object at a time, used from one thread at a time.
 class EspeakStimme {
   public:
     using Proben = std::function<bool(const short* proben, int anzahl)>;
 
     EspeakStimme();
-    ~EspeakStimme();
     EspeakStimme(const EspeakStimme&) = delete;
     EspeakStimme& operator=(const EspeakStimme&) = delete;
 

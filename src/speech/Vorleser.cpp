@@ -6,16 +6,22 @@
 
 namespace zafku {
 
-void Vorleser::neueAufgabe(const QString& wort, const QString& satz) {
-    wort_ = wort;
-    // As shown: the word in place of the first "@"; a sentence without one stays as it is.
-    const qsizetype at = satz.indexOf(u'@');
-    satz_ = at < 0 ? satz.trimmed() : (satz.left(at) + wort + satz.mid(at + 1)).trimmed();
+Vorleser::Vorleser(Sprachausgabe* sprache) : sprache_(sprache) {
+    spaeter_.setSingleShot(true);
+    QObject::connect(&spaeter_, &QTimer::timeout, [this] { liesAufgabe(); });
 }
 
-void Vorleser::liesNeueAufgabe() {
+void Vorleser::neueAufgabe(const QString& wort, const QString& satz, const QString& aussprache) {
+    // The reviewed pronunciation wherever the word is spoken, also inside the sentence.
+    wort_ = aussprache.isEmpty() ? wort : aussprache;
+    // As shown: the word in place of the first "@"; a sentence without one stays as it is.
+    const qsizetype at = satz.indexOf(u'@');
+    satz_ = at < 0 ? satz.trimmed() : (satz.left(at) + wort_ + satz.mid(at + 1)).trimmed();
+}
+
+void Vorleser::liesNeueAufgabe(int nachMs) {
     if (automatisch)
-        liesAufgabe();
+        spaeter_.start(nachMs);
 }
 
 void Vorleser::liesWort() {
@@ -36,11 +42,13 @@ void Vorleser::liesTipp() {
 }
 
 void Vorleser::verstumme() {
+    spaeter_.stop();
     if (sprache_)
         sprache_->verstumme();
 }
 
 void Vorleser::sprich(const QStringList& texte) {
+    spaeter_.stop();
     if (!sprache_ || (stumm && stumm()) || texte.join(QString()).trimmed().isEmpty())
         return;
     sprache_->sprich(texte);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -13,17 +14,19 @@ class Sprachausgabe;
 class Vorleser {
   public:
     // Without an output everything stays silent.
-    explicit Vorleser(Sprachausgabe* sprache) : sprache_(sprache) {}
+    explicit Vorleser(Sprachausgabe* sprache);
 
     // True while nothing may be read (the computer's turn).
     std::function<bool()> stumm;
     // Each new task is read as it appears.
     bool automatisch = false;
 
-    // satz holds "@" where the word belongs.
-    void neueAufgabe(const QString& wort, const QString& satz);
-    // Reads the task when each new one is to be read.
-    void liesNeueAufgabe();
+    // satz holds "@" where the word belongs; aussprache, when given, is how the word is
+    // spoken, in espeak-ng's phoneme code within [[ ]].
+    void neueAufgabe(const QString& wort, const QString& satz, const QString& aussprache = {});
+    // Reads the task after nachMs when each new one is to be read; a reading asked for
+    // meanwhile takes its place.
+    void liesNeueAufgabe(int nachMs = 0);
     void setzeTipp(const QString& tipp) { tipp_ = tipp; }
 
     void liesWort();
@@ -38,6 +41,7 @@ class Vorleser {
 
     Sprachausgabe* sprache_;
     QString wort_, satz_, tipp_;
+    QTimer spaeter_;
 };
 
 // The user's "Vorlesen" choice, remembered across runs; off unless chosen.

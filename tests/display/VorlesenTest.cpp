@@ -38,9 +38,15 @@ struct EigeneEinstellungen {
     QTemporaryDir ordner;
 };
 
-struct VorleseSpiel : EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSpiel {
+// A cue that still sounds for klingt milliseconds.
+struct Klang : test::TestAudio {
+    qint64 restMs() const override { return klingt; }
+    qint64 klingt = 0;
+};
+
+struct VorleseSpiel : EigeneEinstellungen, Attrappen, AufnehmendeSprache, Klang, TestSpiel {
     explicit VorleseSpiel(const QStringList& ini = {"[Zafku]", "TonEinschalten=0"})
-        : TestSpiel(hilfe, audio, uhr, ini, this) {}
+        : TestSpiel(hilfe, *this, uhr, ini, this) {}
     // As the platform delivers a double click: press, release, double click, release.
     void doppelklick(int zeile) {
         QListWidget* liste = fenster.wLueckGrLst;
@@ -53,9 +59,13 @@ struct VorleseSpiel : EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSp
 
 } // namespace
 
+// A word with a reviewed pronunciation is handed over as its phonemes.
 TEST(Vorlesen, F5TheSpeakerButtonsAndTheTipAreReadWhateverTheCues) {
-    for (const char* ton : {"TonEinschalten=0", "TonEinschalten=1"}) {
+    for (const auto& [ton, wort] :
+         {std::pair{"TonEinschalten=0", "[[fl'Us]]"}, std::pair{"TonEinschalten=1", "Fluss"}}) {
         VorleseSpiel spiel({"[Zafku]", ton});
+        if (QString(wort).startsWith("[["))
+            spiel.quelle.folge.front().aufgabe.aktAussprache = wort;
         spiel.fenster.lade();
         spiel.fenster.show();
         QTest::keyClick(spiel.fenster.wLueckGrLst, Qt::Key_F5);
@@ -63,8 +73,9 @@ TEST(Vorlesen, F5TheSpeakerButtonsAndTheTipAreReadWhateverTheCues) {
         QTest::mouseClick(spiel.fenster.satzSprecher, Qt::LeftButton);
         beiModalemDialog([](QDialog* tipp) { tipp->accept(); });
         spiel.fenster.loesTippBtn->click();
-        EXPECT_EQ(spiel.gesagt, QStringList({"Fluss | Der Fluss ist breit.", "Fluss",
-                                             "Der Fluss ist breit.", "Lang: ie, kurz: i."}))
+        const QString satz = QStringLiteral("Der %1 ist breit.").arg(wort);
+        EXPECT_EQ(spiel.gesagt, QStringList({wort + QStringLiteral(" | ") + satz, wort, satz,
+                                             "Lang: ie, kurz: i."}))
             << ton;
         EXPECT_EQ(spiel.fenster.focusWidget(), spiel.fenster.einsetzenBtn) << "Enter inserts";
     }
@@ -94,26 +105,47 @@ TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
     EXPECT_TRUE(naechstes.fenster.vorlesenAktion->isChecked());
 }
 
-// At every size the buttons grow with the game, stay inside their frames and cover no text.
-TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNoText) {
+// At every size the buttons grow with the game, lie in the window, cover no other control
+// (the word's button only the empty end of the word's line) and take a click there.
+TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNothing) {
     VorleseSpiel spiel;
     spiel.fenster.lade();
+    spiel.fenster.show();
     // The longest task line of the demo material.
     spiel.fenster.zeigeAufgabe("Umstandswort", "vi    leicht", "Der Satz.", {});
     const QLabel* wort = spiel.fenster.lueckWortLbl;
     for (const double faktor : groessenStufen()) {
         spiel.fenster.setzeGroesse(faktor, false);
+        for (QWidget* knopf : {spiel.fenster.wortSprecher, spiel.fenster.satzSprecher}) {
+            const QRect ort = knopf->geometry();
+            EXPECT_GE(std::min(ort.width(), ort.height()), 32 * faktor - 1) << faktor;
+            EXPECT_TRUE(knopf->parentWidget()->rect().contains(ort)) << faktor;
+            for (const QWidget* anderes :
+                 knopf->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                EXPECT_TRUE(anderes == knopf || anderes == wort ||
+                            !anderes->geometry().intersects(ort))
+                    << faktor << " " << anderes->metaObject()->className();
+            EXPECT_EQ(spiel.fenster.childAt(knopf->mapTo(&spiel.fenster, knopf->rect().center())),
+                      knopf)
+                << faktor;
+        }
         const QRect wortText(wort->pos(), QSize(wort->fontMetrics().horizontalAdvance(wort->text()),
                                                 wort->height()));
-        for (auto [knopf, text] :
-             {std::pair<QWidget*, QRect>{spiel.fenster.wortSprecher, wortText},
-              {spiel.fenster.satzSprecher, spiel.fenster.lueckSatzLbl->geometry()}}) {
-            EXPECT_GE(std::min(knopf->width(), knopf->height()), 32 * faktor - 1) << faktor;
-            EXPECT_TRUE(knopf->parentWidget()->rect().contains(knopf->geometry())) << faktor;
-            EXPECT_FALSE(knopf->geometry().intersects(text)) << faktor;
-        }
+        EXPECT_FALSE(spiel.fenster.wortSprecher->geometry().intersects(wortText)) << faktor;
     }
     wechsleMassstab(1);
+}
+
+// After a right answer the new task waits for the answer's cue.
+TEST(Vorlesen, ANewTaskWaitsForTheCue) {
+    VorleseSpiel spiel;
+    spiel.klingt = 60000;
+    spiel.fenster.vorlesenAktion->trigger();
+    spiel.fenster.lade();
+    spiel.fenster.show();
+    spiel.doppelklick(1); // ss
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spiel.gesagt, QStringList());
 }
 
 // With the cues off, F5 and each speaker button are heard on a real audio server.
@@ -132,4 +164,39 @@ TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
     EXPECT_GE(gehoertMs([&] { QTest::keyClick(spiel.fenster.wLueckGrLst, Qt::Key_F5); }), 1000);
     EXPECT_GE(gehoertMs([&] { spiel.fenster.wortSprecher->click(); }), 250);
     EXPECT_GE(gehoertMs([&] { spiel.fenster.satzSprecher->click(); }), 650);
+}
+
+// The face in the middle and the loudspeaker left of it, whatever the button's shape; the
+// face answers the mouse; a disabled button is grey.
+TEST(Vorlesen, SpeakerButtonShowsItsStateAroundALoudspeaker) {
+    LautsprecherKnopf knopf;
+    const auto bild = [&](QSize groesse, std::function<void()> zustand) {
+        knopf.resize(groesse);
+        knopf.setEnabled(true);
+        knopf.setDown(false);
+        knopf.setAttribute(Qt::WA_UnderMouse, false);
+        zustand();
+        return knopf.grab().toImage();
+    };
+    const struct {
+        std::function<void()> zustand;
+        QColor grund, lautsprecher;
+    } faelle[] = {
+        {[] {}, QColor(255, 240, 150), Qt::blue},
+        {[&] { knopf.setAttribute(Qt::WA_UnderMouse); }, QColor(255, 245, 190), Qt::blue},
+        {[&] { knopf.setDown(true); }, QColor(255, 215, 90), Qt::blue},
+        {[&] { knopf.setEnabled(false); }, QColor(225, 225, 225), QColor(150, 150, 150)},
+    };
+    for (const auto& f : faelle) {
+        for (const QSize groesse : {QSize(48, 48), QSize(96, 48), QSize(48, 96)}) {
+            const QImage b = bild(groesse, f.zustand);
+            const QPoint mitte(groesse.width() / 2, groesse.height() / 2), d(24, 24);
+            const auto bei = [&](int x, int y) {
+                return b.pixelColor(mitte - d + QPoint(x, y) * 2);
+            };
+            EXPECT_EQ(bei(12, 20), f.grund) << groesse.width();
+            EXPECT_EQ(bei(7, 12), f.lautsprecher) << groesse.width();
+            EXPECT_EQ(bei(8, 4), f.grund) << "above the loudspeaker";
+        }
+    }
 }

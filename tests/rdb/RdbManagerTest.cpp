@@ -1,12 +1,13 @@
 #include "RdbTestHost.h"
 
+#include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
 
 using namespace zafku;
 
 namespace {
 
-const QStringList woerter = {"Biene | die | 1 | Die @ fliegt. | LIE_:2",
+const QStringList woerter = {"Biene | die | 1 | Die @ fliegt. | LIE_:2 | [[b'i:n@]]",
                              "Kind | das | 2 | Das @ spielt. | LIKU:2",
                              "Tier | das | 1 | Das @ schläft. | LIE_:2",
                              "Ring |  | 3 | Der @ glänzt. | LIKU:2",
@@ -111,4 +112,27 @@ TEST_F(RdbManagerTest, EmptyListGivesNoTaskAndKeepsTheCurrentOne) {
     EXPECT_EQ(ziehe({51, 1}), "");
     EXPECT_EQ(rdb.aufgabe, vorher);
     EXPECT_TRUE(rdb.letzteListe2);
+}
+
+// A reviewed pronunciation comes with its word; without the table, or when it is not in
+// [[ ]], the word is read as written.
+TEST_F(RdbManagerTest, ReadsTheReviewedPronunciationIfAny) {
+    const struct {
+        const char *sql, *biene;
+    } faelle[] = {
+        {"SELECT 1", "[[b'i:n@]]"},
+        {"UPDATE Aussprache SET Lautschrift = 'b''i:n@'", ""},
+        {"UPDATE Aussprache SET Lautschrift = '[[b''i:n@'", ""},
+        {"DROP TABLE Aussprache", ""},
+    };
+    for (const auto& f : faelle) {
+        SqliteDatabase(host.file("Vokra-D.mdb"), SqliteDatabase::Zugriff::Schreiben).exec(f.sql);
+        for (RdbManager* r : {&rdb, &schritte})
+            r->openRdb(host.path());
+        lade("LIE_");
+        ziehe({50, 1});
+        EXPECT_EQ(rdb.aufgabe.aktAussprache, f.biene) << f.sql;
+        ziehe({50, 2});
+        EXPECT_EQ(rdb.aufgabe.aktAussprache, "") << "Tier";
+    }
 }

@@ -1,6 +1,8 @@
 #include "speech/Vorleser.h"
 #include "platform/Sprachausgabe.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 using namespace zafku;
@@ -14,20 +16,51 @@ struct Mitschrift : Sprachausgabe {
 } // namespace
 
 // As shown: the word for the first "@"; no sentence: the word once; no "@": unchanged.
+// A reviewed pronunciation stands for the word wherever it is spoken.
 TEST(Vorleser, ReadsTheTaskAsShown) {
     const struct {
-        const char *satz, *aufgabe, *satzAllein;
+        const char *satz, *aussprache, *aufgabe, *satzAllein;
     } faelle[] = {
-        {"@ fährt, die @ auch. ", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
-        {"  ", "Bahn", "Bahn"},
-        {"Die S-Bahn.", "Bahn | Die S-Bahn.", "Die S-Bahn."},
+        {"@ fährt, die @ auch. ", "", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
+        {"  ", "", "Bahn", "Bahn"},
+        {"Die S-Bahn.", "", "Bahn | Die S-Bahn.", "Die S-Bahn."},
+        {"Die @ hält.", "[[b'a:n]]", "[[b'a:n]] | Die [[b'a:n]] hält.", "Die [[b'a:n]] hält."},
     };
     for (const auto& f : faelle) {
         Mitschrift sprache;
         Vorleser vorleser(&sprache);
-        vorleser.neueAufgabe("Bahn", f.satz);
+        vorleser.neueAufgabe("Bahn", f.satz, f.aussprache);
         vorleser.liesAufgabe();
         vorleser.liesSatz();
         EXPECT_EQ(sprache.gesagt, QStringList({f.aufgabe, f.satzAllein})) << f.satz;
+    }
+}
+
+// A new task is read once the cue has sounded; a reading asked for meanwhile, or the
+// computer's turn, takes its place.
+TEST(Vorleser, ReadsANewTaskAfterTheCueUnlessSomethingElseCameFirst) {
+    const struct {
+        bool automatisch;
+        int cueMs;
+        std::function<void(Vorleser&)> inzwischen;
+        QStringList gesagt;
+    } faelle[] = {
+        {true, 0, [](Vorleser&) {}, {"Bahn | Die Bahn hält."}},
+        {true, 60000, [](Vorleser&) {}, {}},
+        {false, 0, [](Vorleser&) {}, {}},
+        {true, 0, [](Vorleser& v) { v.liesWort(); }, {"Bahn"}},
+        {true, 0, [](Vorleser& v) { v.verstumme(); }, {}},
+        {true, 0, [](Vorleser& v) { v.stumm = [] { return true; }; }, {}},
+    };
+    for (const auto& f : faelle) {
+        Mitschrift sprache;
+        Vorleser vorleser(&sprache);
+        vorleser.automatisch = f.automatisch;
+        vorleser.neueAufgabe("Bahn", "Die @ hält.");
+        vorleser.liesNeueAufgabe(f.cueMs);
+        f.inzwischen(vorleser);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(sprache.gesagt, f.gesagt) << f.cueMs;
     }
 }
