@@ -88,19 +88,14 @@ void PgMeisterSpeicher::verbinde() {
         throw LaufzeitFehler(konfigFehler_);
     // Defaults first: the host's connection string overrides them. A server that cannot
     // be reached must not hold up the end of the game for minutes.
-    const char* schluessel[] = {"connect_timeout",
-                                "keepalives_idle",
-                                "keepalives_interval",
-                                "keepalives_count",
-                                "tcp_user_timeout",
-                                "application_name",
-                                "dbname",
-                                nullptr};
+    const char* schluessel[] = {"connect_timeout",  "keepalives_idle",  "keepalives_interval",
+                                "keepalives_count", "tcp_user_timeout", "application_name",
+                                "dbname",           "client_encoding",  nullptr};
     const QByteArray tcpWarten = QByteArray::number(wartezeitS_ * 1000);
     const QByteArray verbindenS = QByteArray::number(netzS_);
     const char* werte[] = {
-        verbindenS.constData(),  "5",    "2", "3", tcpWarten.constData(), "Zafku",
-        verbindung_.constData(), nullptr};
+        verbindenS.constData(),  "5",    "2",    "3", tcpWarten.constData(), "Zafku",
+        verbindung_.constData(), "UTF8", nullptr};
     // Polled against a deadline of our own: a server that accepts and then stays silent
     // would hold a blocking connect for good.
     conn_ = PQconnectStartParams(schluessel, werte, 1);
@@ -120,8 +115,9 @@ void PgMeisterSpeicher::verbinde() {
                                             "läuft und das Netz verbunden ist. (%1)")
                                  .arg(grund));
     }
+    // The encoding travels with the greeting: setting it afterwards would be a query
+    // without a deadline.
     PQsetnonblocking(conn_, 1);
-    PQsetClientEncoding(conn_, "UTF8");
 }
 
 void PgMeisterSpeicher::schweigt() {
