@@ -128,6 +128,11 @@ TEST(Eigene, WordFileIsUtf8OrNamedForWhatItIs) {
     // Lines ended by a lone CR are lines of their own.
     EXPECT_EQ(leseEingabe("Biene, die\rWiese, die, Die Wiese blüht.\r").value(1).satz,
               "Die Wiese blüht.");
+    // Columns by tab or bar, as copied from a table; a comma then belongs to the sentence.
+    for (const char* zeile : {"Biene\tdie\tSie summt, laut.", "Biene | die | Sie summt, laut."}) {
+        const Eingabe e = leseEingabe(QString::fromUtf8(zeile)).value(0);
+        EXPECT_EQ(e.wort + u'/' + e.kontext + u'/' + e.satz, "Biene/die/Sie summt, laut.") << zeile;
+    }
 }
 
 TEST(Eigene, NumbersStayWithTheirWords) {
