@@ -20,7 +20,7 @@ TEST(HostLock, OneHolderAtATime) {
     ASSERT_TRUE(erste->held()) << erste->error().toStdString();
     const HostLock zweite(host.path(), 50ms);
     EXPECT_TRUE(!zweite.held() && zweite.waited() && !erste->waited());
-    EXPECT_TRUE(zweite.error().contains("Prozess")) << zweite.error().toStdString();
+    EXPECT_TRUE(zweite.error().contains("(Rechner ")) << zweite.error().toStdString();
     const auto andere = QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFileInfo(host.file(".zafku-sperre")).permissions() & andere,
               QFile::ReadOther | QFile::WriteOther)
