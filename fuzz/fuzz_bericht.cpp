@@ -17,8 +17,8 @@ using namespace zafku::bericht;
 
 namespace {
 
-// The report reads Vokra.kmp once per category, each time from the start: a handful of
-// exercises keeps that from swamping each run, and protocols name only a few anyway.
+// The report reads Vokra.kmp on every run: a handful of exercises keeps that short, and
+// protocols name only a few anyway.
 void kopiere(const FuzzHost& host, const char* name, int zeilen) {
     QFile quelle(QStringLiteral(ZAFKU_HOST_DIR "/") + QLatin1String(name));
     if (!quelle.open(QIODevice::ReadOnly))

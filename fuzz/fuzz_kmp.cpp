@@ -1,6 +1,7 @@
 // The exercise block reader with its spelling pairs and position rules, then one marker
 // row tested against the loaded block: faults are LaufzeitFehler naming the file, rules
-// stay 16-bit, list items are never empty, and a spot that is found reads its pair.
+// stay 16-bit, list items are never empty, and a spot that is found reads its pair. The
+// report's reader of all blocks at once agrees with it.
 #include "FuzzHilfe.h"
 
 #include "platform/LaufzeitFehler.h"
@@ -64,9 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text =
         decodeWindows1252(QByteArray(reinterpret_cast<const char*>(ein.data), qsizetype(ein.size)));
 
+    const QString schluessel = decodeWindows1252(kennung);
     Kategorie k;
     try {
-        k = leseKmpText(text, decodeWindows1252(kennung), QStringLiteral("Vokra.kmp"));
+        k = leseKmpText(text, schluessel, QStringLiteral("Vokra.kmp"));
     } catch (const LaufzeitFehler& fehler) {
         PRUEFE(fehler.text().contains(QLatin1String("Vokra.kmp")), "a fault names the file");
         return 0;
@@ -79,6 +81,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const SchreibPaar& paar : k.schreibPaare)
         PRUEFE(!paar.schreibung2.contains(u','), "second spelling ends at a comma");
     PRUEFE(!k.kmpTitel.contains(u'\r') && !k.kmpTitel.contains(u'\n'), "tip on one line");
+
+    // The report's one pass takes a block exactly where the game's reader finds it.
+    const QList<Kategorie> genommen =
+        leseKmpUebungen(text, {schluessel}, QStringLiteral("Vokra.kmp"));
+    if (k.kmpKennung == schluessel)
+        PRUEFE(genommen.size() == 1 && genommen[0].kmpKennung == schluessel &&
+                   genommen[0].kmpTitel == k.kmpTitel,
+               "one pass finds the block");
+    else
+        PRUEFE(genommen.isEmpty(), "one pass takes only an exact key");
 
     pruefeFund(k, liste2, wort, pruefeLupenStelle(k, liste2, vesk, vonPos, wort));
     pruefeFund(k, liste2, wort, pruefeOhneLupenStelle(k, liste2, wort));

@@ -20,17 +20,16 @@ Lehrmaterial::Lehrmaterial(const QString& appPfad) {
     woerter_ = std::make_unique<SqliteRecordSet>(*db_, QStringLiteral("WortListe"));
     lupen_ = std::make_unique<SqliteRecordSet>(*db_, QStringLiteral("LupenStellen"));
     SqliteStatement zaehlung = lupen_->select(QStringLiteral("Vesk"), QStringLiteral("1=1"));
+    // Counted per number first: a key per row would cost a string each.
+    QHash<int, int> proVesk;
     while (zaehlung.step())
-        ++markenAnzahl_[code(int(zaehlung.int64(0)))];
+        ++proVesk[int(zaehlung.int64(0))];
+    for (auto it = proVesk.cbegin(); it != proVesk.cend(); ++it)
+        markenAnzahl_[code(it.key())] += it.value();
 
     const QString kmpPfad = resolveHostPath(appPfad, QStringLiteral("Vokra.kmp"));
-    if (const auto kmp = readHostText(kmpPfad)) {
-        for (const QString& k : kategorienTabelle()) {
-            const Kategorie block = leseKmpText(*kmp, k, QStringLiteral("Vokra.kmp"));
-            if (block.kmpKennung == k)
-                uebungen_.append(block);
-        }
-    }
+    if (const auto kmp = readHostText(kmpPfad))
+        uebungen_ = leseKmpUebungen(*kmp, kategorienTabelle(), QStringLiteral("Vokra.kmp"));
 }
 
 Lehrmaterial::~Lehrmaterial() = default;

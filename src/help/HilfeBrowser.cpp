@@ -11,6 +11,9 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStringDecoder>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 #include <QWindow>
 
@@ -45,7 +48,29 @@ QByteArray mitSchriftMassstab(const QByteArray& inhalt) {
     return neu.toLatin1();
 }
 
+// The page's bytes as the browser decodes them.
+QString alsText(const QByteArray& seite) {
+    QStringDecoder dekodierer = QStringDecoder::decoderForHtml(seite);
+    if (!dekodierer.isValid())
+        dekodierer = QStringDecoder(QStringDecoder::Utf8);
+    return dekodierer(seite);
+}
+
+int rahmenTiefe(const QTextFrame* rahmen) {
+    int tiefste = 0;
+    for (const QTextFrame* kind : rahmen->childFrames())
+        tiefste = std::max(tiefste, 1 + rahmenTiefe(kind));
+    return tiefste;
+}
+
 } // namespace
+
+int tabellenTiefe(const QByteArray& seite) {
+    // Read without layout, which is what grows steeply with the depth.
+    QTextDocument dokument;
+    dokument.setHtml(alsText(seite));
+    return rahmenTiefe(dokument.rootFrame());
+}
 
 void HilfeFenster::ueberModalemFenster() {
     // Qt leaves a window usable beside a modal one only when it belongs to that window;
@@ -61,8 +86,11 @@ QVariant HilfeFenster::loadResource(int type, const QUrl& name) {
     const bool seite = type == QTextDocument::HtmlResource;
     const auto bytes =
         url.isLocalFile() ? leseHilfeQuelle(ordner_, url.toLocalFile(), seite) : std::nullopt;
+    // The byte count of tables cannot know every way the toolkit reads a tag; its own
+    // reading decides.
     if (seite)
-        return bytes ? mitSchriftMassstab(*bytes) : hilfeErsatzSeite();
+        return bytes && tabellenTiefe(*bytes) <= kMaxTabellenTiefe ? mitSchriftMassstab(*bytes)
+                                                                   : hilfeErsatzSeite();
     // Nothing empty goes back: the toolkit would then open the file by its name itself,
     // and a FIFO or a device there holds the window for good.
     QImage bild = bytes ? QImage::fromData(*bytes) : QImage();

@@ -10,6 +10,9 @@
 
 namespace zafku {
 
+// How deeply tables nest in a page as the help window reads it.
+int tabellenTiefe(const QByteArray& seite);
+
 // A help window: a page browser that Esc closes. The game's windows are modal, so it
 // keeps itself out of their block: a child may think while the game waits, and read
 // on while a message is open.
@@ -24,6 +27,7 @@ class HilfeFenster : public QTextBrowser {
   protected:
     bool event(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* taste) override;
+
   private:
     void ueberModalemFenster();
 

@@ -25,10 +25,13 @@ bool leer(const QByteArray& name) {
 int verschachtelung(const QByteArray& html, const QByteArray& nurElement) {
     int tiefe = 0, tiefste = 0;
     const qsizetype n = html.size();
+    // The end of the tag being read; sought again only once passed, so a page of
+    // unclosed tags costs one pass, not one per tag.
+    qsizetype zu = -1;
     for (qsizetype i = 0; i < n; ++i) {
         if (html[i] != '<' || i + 1 >= n)
             continue;
-        if (html.mid(i, 4) == "<!--") {
+        if (QByteArrayView(html).sliced(i).startsWith("<!--")) {
             const qsizetype ende = html.indexOf("-->", i + 4);
             if (ende < 0)
                 break;
@@ -49,8 +52,12 @@ int verschachtelung(const QByteArray& html, const QByteArray& nurElement) {
             tiefe = std::max(0, tiefe - 1);
             continue;
         }
-        const qsizetype zu = html.indexOf('>', j);
-        const bool selbst = zu > 0 && html[zu - 1] == '/';
+        if (zu < j) {
+            zu = html.indexOf('>', j);
+            if (zu < 0)
+                zu = n;
+        }
+        const bool selbst = zu < n && html[zu - 1] == '/';
         if (!selbst && !leer(name))
             tiefste = std::max(tiefste, ++tiefe);
     }

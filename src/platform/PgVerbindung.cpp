@@ -84,12 +84,13 @@ void PgVerbindung::verbinde(int tcpWartenS) {
                                 "tcp_user_timeout",
                                 "application_name",
                                 "dbname",
+                                "client_encoding",
                                 nullptr};
     const QByteArray tcpWarten = QByteArray::number(tcpWartenS * 1000);
     const QByteArray verbindenS = QByteArray::number(netzS_);
     const char* werte[] = {
         verbindenS.constData(),  "5",    "2", "3", tcpWarten.constData(), "Zafku",
-        verbindung_.constData(), nullptr};
+        verbindung_.constData(), "UTF8", nullptr};
     // Polled against a deadline of our own: a blocking connect would wait for good on a
     // server that accepts and never answers.
     conn_ = PQconnectStartParams(schluessel, werte, 1);
@@ -109,8 +110,9 @@ void PgVerbindung::verbinde(int tcpWartenS) {
                                             "läuft und das Netz verbunden ist. (%1)")
                                  .arg(grund));
     }
+    // The encoding travels with the greeting: setting it afterwards would be a query
+    // without a deadline.
     PQsetnonblocking(conn_, 1);
-    PQsetClientEncoding(conn_, "UTF8");
     // "already exists" notices when two first starts meet are no news to anyone.
     PQsetNoticeProcessor(
         conn_, [](void*, const char*) {}, nullptr);

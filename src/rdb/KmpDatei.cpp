@@ -7,7 +7,9 @@
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace zafku {
 
@@ -68,21 +70,29 @@ QList<SchreibPaar> readSchreibPaare(const QString& feld) {
     }
 }
 
-Kategorie leseKmpText(const QString& text, const QString& kennung, const QString& datei) {
-    FieldReader leser(text);
-    std::array<QString, blockFelder> feld;
-    for (;;) {
-        for (QString& f : feld)
-            f = leser.next();
-        // A quote left open at the end means the last field lost its tail.
-        if (leser.readPastEnd() || leser.quoteCutOff())
-            throw LaufzeitFehler(QStringLiteral("Die Übungsdatei %1 endet nicht mit einem "
-                                                "vollständigen Block aus %2 Feldern.")
-                                     .arg(datei)
-                                     .arg(blockFelder));
-        if (feld[0].startsWith(kennung) || leser.atEnd())
-            break;
-    }
+namespace {
+
+using Block = std::array<QString, blockFelder>;
+
+// The next block of the text; nullopt when the text ends inside it.
+std::optional<Block> liesBlock(FieldReader& leser) {
+    Block feld;
+    for (QString& f : feld)
+        f = leser.next();
+    // A quote left open at the end means the last field lost its tail.
+    if (leser.readPastEnd() || leser.quoteCutOff())
+        return std::nullopt;
+    return feld;
+}
+
+[[noreturn]] void abgeschnitten(const QString& datei) {
+    throw LaufzeitFehler(QStringLiteral("Die Übungsdatei %1 endet nicht mit einem "
+                                        "vollständigen Block aus %2 Feldern.")
+                             .arg(datei)
+                             .arg(blockFelder));
+}
+
+Kategorie alsKategorie(const Block& feld) {
     Kategorie k;
     k.kmpKennung = feld[0];
     k.kmpKriterium1 = feld[1];
@@ -92,6 +102,43 @@ Kategorie leseKmpText(const QString& text, const QString& kennung, const QString
     k.schreibPaare = readSchreibPaare(feld[5]);
     k.kmpTitel = feld[6];
     return k;
+}
+
+} // namespace
+
+Kategorie leseKmpText(const QString& text, const QString& kennung, const QString& datei) {
+    FieldReader leser(text);
+    for (;;) {
+        const auto feld = liesBlock(leser);
+        if (!feld)
+            abgeschnitten(datei);
+        if (feld->at(0).startsWith(kennung) || leser.atEnd())
+            return alsKategorie(*feld);
+    }
+}
+
+QList<Kategorie> leseKmpUebungen(const QString& text, const QStringList& kennungen,
+                                 const QString& datei) {
+    // One pass over the file instead of one per key.
+    FieldReader leser(text);
+    QList<Block> bloecke;
+    bool ganz = true;
+    do {
+        const auto feld = liesBlock(leser);
+        if (feld)
+            bloecke.append(*feld);
+        ganz = feld.has_value();
+    } while (ganz && !leser.atEnd());
+    QList<Kategorie> uebungen;
+    for (const QString& kennung : kennungen) {
+        const auto block = std::find_if(bloecke.cbegin(), bloecke.cend(),
+                                        [&](const Block& b) { return b[0].startsWith(kennung); });
+        if (block == bloecke.cend() && !ganz)
+            abgeschnitten(datei);
+        if (block != bloecke.cend() && block->at(0) == kennung)
+            uebungen.append(alsKategorie(*block));
+    }
+    return uebungen;
 }
 
 Kategorie readKmpDatei(const QString& appPfad, const QString& kennung) {

@@ -13,6 +13,13 @@ Kategorie readKmpDatei(const QString& appPfad, const QString& kennung);
 // in error texts.
 Kategorie leseKmpText(const QString& text, const QString& kennung, const QString& datei);
 
+// The blocks whose key is one of kennungen, in the order of kennungen: for each key the
+// first block whose key begins with it, taken when it is that key exactly. Raises
+// LaufzeitFehler for a block taken with a broken rule and for a text cut short before a
+// key was found.
+QList<Kategorie> leseKmpUebungen(const QString& text, const QStringList& kennungen,
+                                 const QString& datei);
+
 QStringList readKategorienListe(const QString& feld);
 // Field 5, "R1:R2"; block names the exercise in the error text.
 void readLupenPositionen(const QString& feld, Kategorie& kategorie, const QString& block);

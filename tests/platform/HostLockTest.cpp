@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace zafku;
@@ -18,13 +20,27 @@ TEST(HostLock, OneHolderAtATime) {
     ASSERT_TRUE(erste->held()) << erste->error().toStdString();
     const HostLock zweite(host.path(), 50ms);
     EXPECT_TRUE(!zweite.held() && zweite.waited() && !erste->waited());
-    EXPECT_TRUE(zweite.error().contains("Prozess")) << zweite.error().toStdString();
+    EXPECT_TRUE(zweite.error().contains("(Rechner ")) << zweite.error().toStdString();
     const auto andere = QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFileInfo(host.file(".zafku-sperre")).permissions() & andere,
               QFile::ReadOther | QFile::WriteOther)
         << "teachers on other accounts share the lock";
     erste.reset();
     EXPECT_TRUE(HostLock(host.path(), 0ms).held());
+}
+
+// A FIFO or a link planted in place of the lock file is neither locked nor followed.
+TEST(HostLock, RefusesWhatIsNoPlainFile) {
+    TempHost aussen, rohr, verweis;
+    ASSERT_EQ(mkfifo(QFile::encodeName(rohr.file(".zafku-sperre")).constData(), 0600), 0);
+    const HostLock fifo(rohr.path(), 0ms);
+    EXPECT_TRUE(!fifo.held() && fifo.error().contains("keine gewöhnliche"))
+        << fifo.error().toStdString();
+    QFile::link(aussen.file("sperre"), verweis.file(".zafku-sperre"));
+    const HostLock link(verweis.path(), 0ms);
+    EXPECT_TRUE(!link.held() && link.error().contains("nicht angelegt"))
+        << link.error().toStdString();
+    EXPECT_FALSE(QFile::exists(aussen.file("sperre")));
 }
 
 // A link planted in the folder never makes a write land outside it.

@@ -63,6 +63,22 @@ TEST(KmpDatei, BlockChosenByKeyPrefixElseTheLast) {
     EXPECT_EQ(k.schreibPaare.size(), 2);
     EXPECT_EQ(k.kmpTitel, "T, 2");
     EXPECT_EQ(leseKmpText("E,1,L,2,0:0,a:b,T", "ZZ", "k").kmpKennung, "E");
+
+    // All exercises at once: exact keys only, in the order asked; a block cut short
+    // matters only to a key not found before it.
+    const auto kennungen = [](const QList<Kategorie>& bloecke) {
+        QStringList k;
+        for (const Kategorie& b : bloecke)
+            k.append(b.kmpKennung);
+        return k;
+    };
+    EXPECT_EQ(kennungen(leseKmpUebungen(text, {"GK3M", "GK1M", "XY", "GK2M"}, "k")),
+              (QStringList{"GK3M", "GK2M"}));
+    EXPECT_EQ(leseKmpUebungen(text, {"GK2M"}, "k")[0].kmpTitel, "T, 2");
+    const QString kurz = text + "GK4M,k1";
+    EXPECT_EQ(kennungen(leseKmpUebungen(kurz, {"GK2M"}, "k")), QStringList{"GK2M"});
+    EXPECT_THROW(leseKmpUebungen(kurz, {"GK2M", "GK4M"}, "k"), LaufzeitFehler);
+    EXPECT_THROW(leseKmpUebungen("", {"GK2M"}, "k"), LaufzeitFehler);
 }
 
 TEST(KategorienTabelle, MatchesTheHostCategoryList) {

@@ -187,9 +187,19 @@ TEST(Eigene, WordFileIsUtf8OrNamedForWhatItIs) {
         EXPECT_EQ(text.has_value(), !*f.befund) << f.befund;
         EXPECT_TRUE(fehler.contains(f.befund)) << fehler.toStdString();
     }
+    // A FIFO in its place would hold the tool for good.
+    ASSERT_EQ(mkfifo(QFile::encodeName(host.file("rohr.txt")).constData(), 0600), 0);
+    QString fehler;
+    EXPECT_FALSE(leseWortDatei(host.file("rohr.txt"), fehler));
+    EXPECT_TRUE(fehler.contains("keine gewöhnliche Datei")) << fehler.toStdString();
     // Lines ended by a lone CR are lines of their own.
     EXPECT_EQ(leseEingabe("Biene, die\rWiese, die, Die Wiese blüht.\r").value(1).satz,
               "Die Wiese blüht.");
+    // Columns by tab or bar, as copied from a table; a comma then belongs to the sentence.
+    for (const char* zeile : {"Biene\tdie\tSie summt, laut.", "Biene | die | Sie summt, laut."}) {
+        const Eingabe e = leseEingabe(QString::fromUtf8(zeile)).value(0);
+        EXPECT_EQ(e.wort + u'/' + e.kontext + u'/' + e.satz, "Biene/die/Sie summt, laut.") << zeile;
+    }
 }
 
 TEST(Eigene, NumbersStayWithTheirWords) {
