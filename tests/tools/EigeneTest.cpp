@@ -215,6 +215,9 @@ TEST(Eigene, NumbersStayWithTheirWords) {
     // A code of a hand-edited file is written as it stands, even one holding "%0".
     const EigeneListe prozent = leseEigeneListe(eigeneListeText(liste({"Biene die %0X 2"})));
     EXPECT_EQ(prozent.woerter.value(0).marken.value(0).code, "%0X");
+    // Control spaces part marks like blanks, so the list reads back as it was written.
+    const EigeneListe vt = leseEigeneListe(QStringLiteral("30000 | Biene | die | Sie summt. | De \vLIE_:2"));
+    EXPECT_EQ(vt.woerter.value(0).marken.value(0).code, "LIE_");
     l.naechsteNummer = letzteNummer;
     EXPECT_FALSE(uebernimm(l, {{0, "Tier", "das", {}, {}}}));
     EXPECT_TRUE(uebernimm(l, {{0, "Tier", "das", {}, {}}, {0, "Tor", "das", {}, {}}}));

@@ -17,7 +17,9 @@ const QString zaehlerKopf = QStringLiteral("# nächste Nummer:");
 
 QList<material::Marke> leseMarken(const QString& feld) {
     QList<material::Marke> marken;
-    for (const QString& teil : feld.split(u' ', Qt::SkipEmptyParts)) {
+    // Any white space parts two marks: a tab or other control space must not become part
+    // of a code that the next reading would trim away.
+    for (const QString& teil : feld.simplified().split(u' ', Qt::SkipEmptyParts)) {
         const qsizetype c = teil.lastIndexOf(u':');
         bool ok = false;
         const int pos = c > 0 ? teil.mid(c + 1).toInt(&ok) : 0;
