@@ -31,16 +31,9 @@ SitzungsDaten spieler(int menschen, const QString& appPfad = {}) {
 // The five fields in index order, the players, the boxes for the computer and the sound,
 // and the number of messages, e.g. "01011 n2 b01 m0".
 QString zustand(const SitzungsDaten& d, const EinstellKontrollen& k, qsizetype meldungen) {
-    return QStringLiteral("%1%2%3%4%5 n%6 b%7%8 m%9")
-        .arg(d.gegenComputer)
-        .arg(d.compSpielStaerke)
-        .arg(d.tonEin)
-        .arg(d.rateZeitBegrenzen)
-        .arg(d.einstSpeichern)
-        .arg(d.nSpieler)
-        .arg(k.gegenComp)
-        .arg(k.tonEin)
-        .arg(meldungen);
+    return QString::asprintf("%d%d%d%d%d n%d b%d%d m%lld", d.gegenComputer, d.compSpielStaerke,
+                             d.tonEin, d.rateZeitBegrenzen, d.einstSpeichern, d.nSpieler,
+                             int(k.gegenComp), int(k.tonEin), qint64(meldungen));
 }
 
 // The temporary files of rewrites that are under way or were cut short.
@@ -51,35 +44,31 @@ QStringList tempDateien(const TempHost& host) {
 } // namespace
 
 TEST(LoadVokraIni, ReadsTheSectionAsTheHostWritesIt) {
-    const QString staerke = QString::fromUtf8("ComputerSpielStärke");
     const struct {
-        QStringList zeilen;
         int menschen;
         const char* erwartet;
+        const char* zeilen; // parted by "|"
     } faelle[] = {
         // Any order, blanks around a value; another section's key does not count.
-        {{"[Sound]", "GegenComputer=1", "[Zafku]", "EinstellungenSpeichern=1",
-          "RatezeitBegrenzen=  1  ", staerke + "=1", "TonEinschalten=0"},
-         2,
-         "01011 n2 b00 m0"},
+        {2, "01011 n2 b00 m0",
+         "[Sound]|GegenComputer=1|[Zafku]|EinstellungenSpeichern=1|RatezeitBegrenzen=  1  |"
+         "ComputerSpielStärke=1|TonEinschalten=0"},
         // A blank before "=" and a comment line are not read; "[" ends the section.
-        {{"[Zafku]", "TonEinschalten =0", ";GegenComputer=1", "RatezeitBegrenzen=1", "[Andere]",
-          "EinstellungenSpeichern=1"},
-         2,
-         "00010 n2 b01 m0"},
-        {{"[Zafku]", "TonEinschalten=ja", staerke + "=2", "EinstellungenSpeichern=0.6"},
-         2,
-         "00001 n2 b01 m2"},
-        {{"[Zafku]", "GegenComputer=1"}, 3, "10000 n4 b11 m0"},
-        {{"[Zafku]", "GegenComputer=1"}, 4, "00000 n4 b01 m0"},
+        {2, "00010 n2 b01 m0",
+         "[Zafku]|TonEinschalten =0|;GegenComputer=1|RatezeitBegrenzen=1|[Andere]|"
+         "EinstellungenSpeichern=1"},
+        {2, "00001 n2 b01 m2",
+         "[Zafku]|TonEinschalten=ja|ComputerSpielStärke=2|EinstellungenSpeichern=0.6"},
+        {3, "10000 n4 b11 m0", "[Zafku]|GegenComputer=1"},
+        {4, "00000 n4 b01 m0", "[Zafku]|GegenComputer=1"},
     };
     for (const auto& f : faelle) {
         TempHost host;
-        host.writeHostFile("VOKRA.INI", f.zeilen);
+        host.writeHostFile("VOKRA.INI", QString::fromUtf8(f.zeilen).split(u'|'));
         SitzungsDaten d = spieler(f.menschen, host.path());
         EinstellKontrollen k;
         const qsizetype meldungen = loadVokraIni(d, k).size();
-        EXPECT_EQ(zustand(d, k, meldungen), f.erwartet) << f.zeilen.join(" | ").toStdString();
+        EXPECT_EQ(zustand(d, k, meldungen), f.erwartet) << f.zeilen;
         EXPECT_EQ(d.spielerName[d.nSpieler - 1] == "Computer", d.gegenComputer == 1);
         EXPECT_EQ(k.computerWaehlbar, f.menschen < 4);
     }
@@ -87,9 +76,7 @@ TEST(LoadVokraIni, ReadsTheSectionAsTheHostWritesIt) {
 
 TEST(VokraIniMitEinstellungen, ReplacesOnlyTheSection) {
     SitzungsDaten d = spieler(1);
-    d.gegenComputer = 1;
-    d.tonEin = 1;
-    d.einstSpeichern = 1;
+    d.gegenComputer = d.tonEin = d.einstSpeichern = 1;
     const QByteArray eintraege =
         "GegenComputer=1\r\nComputerSpielSt\xE4rke=0\r\nTonEinschalten=1\r\n"
         "RatezeitBegrenzen=0\r\nEinstellungenSpeichern=1\r\n \r\n";
@@ -116,8 +103,7 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     host.writeHostFile("Vokra.ini", {"[Zafku]", "TonEinschalten=1"});
     const QByteArray vorher = host.readBytes("Vokra.ini");
     SitzungsDaten d = spieler(1, host.path());
-    d.gegenComputer = 1;
-    d.compSpielStaerke = 1;
+    d.gegenComputer = d.compSpielStaerke = 1;
     EinstellKontrollen k;
 
     QFile::setPermissions(host.file("Vokra.ini"), QFileDevice::ReadOwner);
@@ -127,8 +113,7 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit alt{};
     getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit eng = alt;
-    eng.rlim_cur = 16;
+    const rlimit eng{16, alt.rlim_max};
     setrlimit(RLIMIT_FSIZE, &eng);
     const QString fehler = saveVokraIni(d, k);
     setrlimit(RLIMIT_FSIZE, &alt);
