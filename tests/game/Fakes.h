@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <functional>
+#include <tuple>
 
 namespace zafku::test {
 
@@ -90,17 +91,13 @@ class TestAnzeige : public SpielAnzeige {
     }
     void zeigeAufgabe(const QString& k, const QString& w, const QString& s,
                       const QStringList& l) override {
-        kontext = k;
-        wortZeile = w;
-        satz = s;
-        liste = l;
+        std::tie(kontext, wortZeile, satz, liste) = std::tie(k, w, s, l);
     }
     void setzeListenAuswahl(int index) override { auswahl = index; }
     void fokusAufEinsetzen() override { ++fokus; }
     void aktiviereListe() override {}
     void zeigePunkte(const QString& p, const QString& z) override {
-        punkte = p;
-        zafkus = z;
+        std::tie(punkte, zafkus) = std::tie(p, z);
     }
     void zeigeFeldKennung(const QString& k) override { feldKennung = k; }
     void setzeMenues(bool f) override { menues = f; }
