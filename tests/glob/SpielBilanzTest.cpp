@@ -1,5 +1,6 @@
 #include "glob/SpielBilanz.h"
 #include "glob/SitzungsDaten.h"
+#include "support/TempHost.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +12,7 @@ using namespace zafku;
 
 namespace {
 
-// The game's winner is the one with the most points, not with the most right answers; the
-// start window reads back exactly what the game wrote.
+// The most points win, not the most right answers.
 TEST(SpielBilanz, NamesTheGamesWinnerAndReadsBackWhatWasWritten) {
     const struct {
         std::vector<std::int32_t> punkte;
@@ -56,10 +56,7 @@ TEST(SpielBilanz, RefusesWhatTheGameDidNotWriteWhole) {
           QByteArray("Platz\tanna\t10\t1\tAnna\nGewinner\t"),
           QByteArray("Platz\tanna\tzehn\t1\tAnna\nGewinner\t\n"),
           QByteArray("Platz\tanna\t10\t1\nGewinner\t\n"), QByteArray("Gewinner\tAnna")}) {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-        f.close();
+        schreibeDatei(pfad, inhalt);
         EXPECT_FALSE(leseBilanz(pfad)) << inhalt.toStdString();
     }
     SitzungsDaten ohneDatei;

@@ -3,6 +3,7 @@
 #include "rdb/KategorienTabelle.h"
 #include "rdb/KmpDatei.h"
 #include "rdb/ListenEintrag.h"
+#include "support/TempHost.h"
 
 #include <QFile>
 
@@ -82,9 +83,8 @@ TEST(KmpDatei, BlockChosenByKeyPrefixElseTheLast) {
 }
 
 TEST(KategorienTabelle, MatchesTheHostCategoryList) {
-    QFile tsp(ZAFKU_SOURCE_DIR "/host/Vokra.tsp");
-    ASSERT_TRUE(tsp.open(QIODevice::ReadOnly));
-    EXPECT_EQ(leseKategorienCodes(QString::fromUtf8(tsp.readAll())), kategorienTabelle());
+    const QString tsp = QString::fromUtf8(leseDatei(ZAFKU_SOURCE_DIR "/host/Vokra.tsp"));
+    EXPECT_EQ(leseKategorienCodes(tsp), kategorienTabelle());
     EXPECT_EQ(getKategorieNr("lie_"), -1);
 }
 

@@ -3,6 +3,7 @@
 #include "speech/Vorleser.h"
 #include "starter/ErgebnisFrm.h"
 #include "starter/Ueben.h"
+#include "support/TempHost.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,8 +64,7 @@ TEST_F(ErgebnisTest, TheScreenIsReadAloudOnlyWhenChosen) {
     stumm.show(); // no voice, no crash
 }
 
-// The results come from the folder the game ran in, read before that folder goes; an
-// account left by an earlier game there is never shown as this game's.
+// Read before the folder goes; an earlier account left there is never shown as this one.
 TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
     const QString host = QStringLiteral(ZAFKU_HOST_DIR);
     const struct {
@@ -78,17 +78,10 @@ TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
     };
     for (const auto& f : faelle) {
         QTemporaryDir ordner;
-        QDir(ordner.path()).mkdir("User");
         const QString alt = ordner.filePath("User/ergebnistest.ergebnis");
-        QFile stale(alt);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.write("Platz\tergebnistest\t9\t9\tAnna\nGewinner\tAlt\n");
-        stale.close();
-        QFile spiel(ordner.filePath("zafku"));
-        ASSERT_TRUE(spiel.open(QIODevice::WriteOnly));
-        spiel.write(QByteArray("#!/bin/sh\n") + f.spiel + "\n");
-        spiel.close();
-        spiel.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        schreibeDatei(alt, "Platz\tergebnistest\t9\t9\tAnna\nGewinner\tAlt\n");
+        schreibeDatei(ordner.filePath("zafku"), QByteArray("#!/bin/sh\n") + f.spiel + "\n");
+        QFile::setPermissions(ordner.filePath("zafku"), QFile::ReadOwner | QFile::ExeOwner);
         QStringList gezeigt;
         beiModalemDialog([&](QDialog* d) {
             gezeigt = angezeigt(d);

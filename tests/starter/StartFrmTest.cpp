@@ -43,9 +43,8 @@ struct StartFrmTest : ::testing::Test {
     QString gestartet() const {
         for (QDeadlineTimer frist(5000); !frist.hasExpired();) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            QFile f(host_.file("block.txt"));
-            if (f.open(QIODevice::ReadOnly) && f.size() > 0)
-                return QString::fromUtf8(f.readAll());
+            if (const QByteArray block = host_.readBytes("block.txt"); !block.isEmpty())
+                return QString::fromUtf8(block);
         }
         return {};
     }
@@ -91,8 +90,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     EXPECT_EQ(wieder.spieler().value(1).datei, "joerg");
 }
 
-// A game that exists but cannot run (a script whose interpreter is missing) is reported
-// in German; QProcess would say "execve: No such file or directory".
+// E.g. a script without its interpreter; QProcess would say "execve: No such file ...".
 TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     spiel("#!/gibt/es/nicht\n");
     StartFrm fenster(host_.path());
@@ -108,7 +106,6 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << meldung.toStdString();
 }
 
-// The teacher enters the class once; the children then start by clicking their names.
 TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
     {
         // Typed as a teacher would: a name, Enter, the next name.

@@ -6,6 +6,20 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+// Any file whole; empty when it cannot be read.
+inline QByteArray leseDatei(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes a file whole, making its folder first.
+inline void schreibeDatei(const QString& pfad, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(pfad).path());
+    QFile f(pfad);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
 // A throw-away host folder for tests; files are written as the host writes them.
 class TempHost {
   public:
@@ -21,18 +35,9 @@ class TempHost {
     }
 
     void writeBytes(const QString& name, const QByteArray& bytes) const {
-        const QString full = file(name);
-        QDir().mkpath(QFileInfo(full).path());
-        QFile f(full);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
+        schreibeDatei(file(name), bytes);
     }
-
-    QByteArray readBytes(const QString& name) const {
-        QFile f(file(name));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    QByteArray readBytes(const QString& name) const { return leseDatei(file(name)); }
 
   private:
     QTemporaryDir dir_;
