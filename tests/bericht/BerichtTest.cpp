@@ -5,7 +5,7 @@
 #include "bericht/Lehrmaterial.h"
 #include "bericht/Protokoll.h"
 #include "kartei/SqliteKarteiSpeicher.h"
-#include "platform/SqliteDatabase.h"
+#include "support/DemoWort.h"
 #include "support/TempHost.h"
 
 #include <QFile>
@@ -21,13 +21,6 @@ using namespace zafku::bericht;
 namespace {
 
 const QString kHost = QStringLiteral(ZAFKU_HOST_DIR);
-
-int refNr(const QString& wort) {
-    SqliteDatabase db(kHost + "/Vokra-D.mdb");
-    auto abfrage = db.prepare("SELECT RefNr FROM WortListe WHERE Wort = ?1");
-    abfrage.bind(1, wort);
-    return abfrage.step() ? int(abfrage.int64(0)) : -1;
-}
 
 // Where a word written wrongly went wrong, as the report explains it.
 std::optional<Deutung> beste(Lehrmaterial& m, const QString& wort, const QString& geschrieben) {
@@ -136,11 +129,8 @@ class Seite {
 class BerichtTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* datei : {"Vokra-D.mdb", "Vokra.tsp", "Vokra.kmp"}) {
-            QFile quelle(kHost + "/" + datei);
-            ASSERT_TRUE(quelle.open(QIODevice::ReadOnly)) << datei;
-            host_.writeBytes(datei, quelle.readAll());
-        }
+        for (const char* datei : {"Vokra-D.mdb", "Vokra.tsp", "Vokra.kmp"})
+            host_.writeBytes(datei, leseDatei(kHost + "/" + datei));
     }
     QString zeile(const char* wort, const char* ergebnis) const {
         return QString::number(refNr(QString::fromUtf8(wort))) + "= " + QString::fromUtf8(ergebnis);
@@ -148,8 +138,7 @@ class BerichtTest : public ::testing::Test {
     TempHost host_;
 };
 
-// Each child as "name answers/right unusable" and its categories as "code right/wrong" with
-// the confusions, e.g. "Tim 4/3 0 LIE_ 1/1 ie → i 1".
+// Each child as "Tim 4/3 0 LIE_ 1/1 ie → i 1": answers/right unusable, then each category.
 QString kurz(const QList<KindBericht>& kinder) {
     QStringList teile;
     for (const KindBericht& k : kinder) {
@@ -238,18 +227,17 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
     EXPECT_LT(berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30))).size(), 20000);
 }
 
-// Friday's answers fill the box; on Tuesday only this week's answers are reported, the box
-// shows what is in it and due, and the list names every word of it.
+// Friday's answers fill the box; on Tuesday only this week's are reported, with the box.
 TEST_F(BerichtTest, ShowsEachChildsBoxAndOnlyThisWeeksAnswers) {
     kartei::SqliteKarteiSpeicher speicher(host_.file("User/Wortkartei.db"));
     const QDate dienstag(2026, 12, 8);
     host_.writeHostFile("User/anna.tmp",
                         {zeile("Biene", "Bine"), zeile("Tier", "Tir"), zeile("Kind", "OK")});
     erstelleBericht(host_.path(), {}, {&speicher, dienstag.addDays(-4)});
-    QFile datei(host_.file("User/anna.tmp"));
-    ASSERT_TRUE(datei.open(QIODevice::Append));
-    datei.write((zeile("Biene", "OK") + "\r\n" + zeile("Zucker", "Zuker") + "\r\n").toLatin1());
-    datei.close();
+    host_.writeBytes(
+        "User/anna.tmp",
+        host_.readBytes("User/anna.tmp") +
+            (zeile("Biene", "OK") + "\r\n" + zeile("Zucker", "Zuker") + "\r\n").toLatin1());
     const Bericht b = erstelleBericht(host_.path(), {}, {&speicher, dienstag, true});
 
     EXPECT_EQ(b.ab, QDate(2026, 12, 7));

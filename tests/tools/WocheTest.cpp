@@ -1,22 +1,11 @@
 #include "eigene/Woche.h"
 #include "bericht/Lehrmaterial.h"
-#include "platform/SqliteDatabase.h"
+#include "support/DemoWort.h"
 
 #include <gtest/gtest.h>
 
 using namespace zafku;
 using namespace zafku::eigene;
-
-namespace {
-
-int refNr(const QString& wort) {
-    const SqliteDatabase db(QStringLiteral(ZAFKU_HOST_DIR "/Vokra-D.mdb"));
-    auto s = db.prepare("SELECT RefNr FROM WortListe WHERE Wort = ?1");
-    s.bind(1, wort);
-    return s.step() ? int(s.int64(0)) : -1;
-}
-
-} // namespace
 
 // Every word in list 1 at its spot and nothing else there; contrast words only from the
 // shipped material, each named to the teacher; no choice set left with one right answer.

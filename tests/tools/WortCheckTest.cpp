@@ -3,9 +3,8 @@
 #include "Pruefungen.h"
 #include "Wortschatz.h"
 #include "Ziehungen.h"
+#include "support/TempHost.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -49,10 +48,7 @@ struct Beispiel {
 
     void schreibe(const QString& dir) const {
         const auto datei = [&](const QString& name, const QStringList& zeilen) {
-            QDir().mkpath(QFileInfo(dir + '/' + name).path());
-            QFile f(dir + '/' + name);
-            f.open(QIODevice::WriteOnly);
-            f.write((zeilen.join('\n') + '\n').toUtf8());
+            schreibeDatei(dir + '/' + name, (zeilen.join('\n') + '\n').toUtf8());
         };
         datei("Vokra.tsp", tsp);
         datei("kmp/g01.kmp", kmp);
@@ -228,7 +224,6 @@ TEST(WortCheck, PronunciationAgainstTheRuleOncePerWord) {
     EXPECT_FALSE(alleFehler(pruefe(m)).contains(text));
 }
 
-
 TEST(WortCheck, WordsBuiltFromTheBasicVocabulary) {
     const Grundwortschatz gws(
         "# Kommentar\nHaus Platz spielen klettern Turm\nKanne gießen ver lieren");
@@ -253,8 +248,6 @@ TEST(WortCheck, RelativesShareTheStemPastTheSpot) {
             << wort << ' ' << anderes;
 }
 
-
-// Each text gets the words rejected in it, once, however often they stand there.
 TEST(WortCheck, SpellCheckerNamesEachRejectedWordOncePerText) {
     QString fehler;
     const auto falsch =
