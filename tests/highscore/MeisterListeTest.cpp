@@ -3,7 +3,7 @@
 #include "highscore/PgMeisterSpeicher.h"
 #include "highscore/SqliteMeisterSpeicher.h"
 #include "platform/LaufzeitFehler.h"
-#include "support/PgWegwerfServer.h"
+#include "support/PgTestServer.h"
 #include "support/TempHost.h"
 
 #include <QTemporaryDir>
@@ -24,32 +24,15 @@ using namespace zafku;
 
 namespace {
 
-// The server all tests of this binary share; started on first use.
-PgWegwerfServer& pgServer() {
-    static PgWegwerfServer server;
-    return server;
-}
-
-// A fresh, empty store of either kind for one test. The PostgreSQL server cannot be
-// missing in CI: there the test fails instead of being skipped.
+// A fresh, empty store of either kind for one test.
 class FrischerSpeicher {
   public:
     explicit FrischerSpeicher(const std::string& art) : art_(art) {}
 
     // Call through ASSERT_NO_FATAL_FAILURE; skips or fails when no server runs.
     void bereite() {
-        if (art_ != "PostgreSQL")
-            return;
-        if (!pgServer().laeuft()) {
-            if (qEnvironmentVariable("CI") == QLatin1String("true"))
-                FAIL() << "PostgreSQL test server: " << pgServer().fehler().toStdString();
-            GTEST_SKIP() << "PostgreSQL test server: " << pgServer().fehler().toStdString();
-        }
-        PGconn* c = PQconnectdb(pgServer().verbindung().toUtf8().constData());
-        PQsetNoticeProcessor(
-            c, [](void*, const char*) {}, nullptr);
-        PQclear(PQexec(c, "DROP TABLE IF EXISTS Punkte"));
-        PQfinish(c);
+        if (art_ == "PostgreSQL")
+            leerePg("DROP TABLE IF EXISTS Punkte");
     }
 
     QString ort() const {
@@ -139,13 +122,9 @@ TEST_P(MeisterListeTest, OffersPlayersWithPointsAndShowsTheListNumbered) {
     SitzungsDaten daten;
     daten.nSpieler = 4;
     const QString lang = QStringLiteral("Anna-Lena Sophie Mai"); // 20 characters
-    daten.spielerName = {lang, "Tim", "Jö\rrg", "Computer"};
-    daten.punkte[0][0] = 40;
-    daten.punkte[1][0] = 0;
-    daten.punkte[2][0] = 1;
-    daten.punkte[3][0] = 120;
-    daten.spielerName[4] = "Weg"; // a seat no longer in the game keeps its points
-    daten.punkte[4][0] = 99;
+    // The fifth seat, no longer in the game, keeps its points.
+    daten.spielerName = {lang, "Tim", "Jö\rrg", "Computer", "Weg"};
+    daten.punkte = {{{40, 0}, {0, 0}, {1, 0}, {120, 0}, {99, 0}}};
     schreibe(kZafku, {0});
     EXPECT_EQ(liste->updateMeister(daten, "06.12.2026"), QString());
 
@@ -161,8 +140,7 @@ TEST_P(MeisterListeTest, OffersPlayersWithPointsAndShowsTheListNumbered) {
               "06.12.2026\r120\r40\r1\r");
 }
 
-// Twenty games end at the same instant with three entries each, each through its own
-// connection; afterwards the table holds exactly the ten best of everything offered.
+// Three entries each, each game through its own connection.
 TEST_P(MeisterListeTest, TwentyGamesEndingAtOnceLoseNoTopTenEntry) {
     schreibe(kZafku, {1, 2, 3, 4, 5});
     Punkte alle = {1, 2, 3, 4, 5};
@@ -248,8 +226,7 @@ class StummerServer {
     std::thread faden_;
 };
 
-// The end reports a failing store in German, in short lines, naming the store, the players
-// whose points are missing and what is wrong; the list shows the same instead of rows.
+// In short lines, naming the players whose points are missing; the list shows the same.
 TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
     QTemporaryDir dir;
     const QString mdb = dir.filePath("Meister.mdb");
