@@ -62,6 +62,14 @@ EigeneListe liste(const QStringList& woerter) {
     return l;
 }
 
+// The words with their numbers, "-30001=Wiese" for one no longer asked.
+QString nummern(const EigeneListe& l) {
+    QStringList text;
+    for (const EigenesWort& w : l.woerter)
+        text.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
+    return text.join(u' ');
+}
+
 // Each line as the teacher sees it: the spots ("-" before one left unticked, with its
 // reason), then the findings ("(Hinweis)" after one that does not block).
 TEST(Eigene, ProposesSpotsAndNamesEachFault) {
@@ -207,24 +215,22 @@ TEST(Eigene, NumbersStayWithTheirWords) {
     ASSERT_FALSE(uebernimm(l, {{0, "Kind", "das", {}, {}}, {0, "Fisch", "der", {}, {}}}));
     l = leseEigeneListe(eigeneListeText(l));
     ASSERT_FALSE(uebernimm(l, {{0, "Biene", "die", {}, {}}, {0, "Fisch", "der", {}, {}}}));
-    QStringList text;
-    for (const EigenesWort& w : leseEigeneListe(eigeneListeText(l)).woerter)
-        text.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
-    EXPECT_EQ(text.join(u' ').toStdString(), "30000=Biene -30001=Wiese -30002=Kind 30003=Fisch");
+    EXPECT_EQ(nummern(leseEigeneListe(eigeneListeText(l))).toStdString(),
+              "30000=Biene -30001=Wiese -30002=Kind 30003=Fisch");
     EXPECT_EQ(leseEigeneListe(eigeneListeText(l)).naechsteNummer, 30004);
     // A code of a hand-edited file is written as it stands, even one holding "%0".
     const EigeneListe prozent = leseEigeneListe(eigeneListeText(liste({"Biene die %0X 2"})));
     EXPECT_EQ(prozent.woerter.value(0).marken.value(0).code, "%0X");
     // Control spaces part marks like blanks, so the list reads back as it was written.
-    const EigeneListe vt = leseEigeneListe(QStringLiteral("30000 | Biene | die | Sie summt. | De \vLIE_:2"));
+    const EigeneListe vt =
+        leseEigeneListe(QStringLiteral("30000 | Biene | die | Sie summt. | De \vLIE_:2"));
     EXPECT_EQ(vt.woerter.value(0).marken.value(0).code, "LIE_");
     l.naechsteNummer = letzteNummer;
     EXPECT_FALSE(uebernimm(l, {{0, "Tier", "das", {}, {}}}));
     EXPECT_TRUE(uebernimm(l, {{0, "Tier", "das", {}, {}}, {0, "Tor", "das", {}, {}}}));
 }
 
-// The words of both lists of an exercise as the game asks them, the teacher's with "*";
-// "-" when it does not load.
+// Both lists as the game asks them, the teacher's words with "*"; "-" when it does not load.
 QString listen(const QString& host, const QString& code) {
     SkriptZufall z;
     RdbManager rdb(z);
@@ -245,9 +251,7 @@ QString listen(const QString& host, const QString& code) {
     return teile.join(" | ");
 }
 
-// The teacher's words become one exercise of the week: they alone in list 1, shipped
-// contrast words in list 2, named to the teacher; a new list replaces it, and an earlier
-// week stays under its date when the teacher wants. Shipped exercises stay as they are.
+// List 1 the teacher's, list 2 shipped contrast words named to the teacher; earlier weeks kept.
 TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
     Host host;
     const int geliefert = aufgaben(host.path(), "LIE_");
@@ -305,9 +309,7 @@ QString gebauteWoerter(const QString& host) {
     return w.join(u' ');
 }
 
-// Twenty teachers save at once, each from a process of its own: the saves run one after
-// another, no number is handed out twice, and the four files match one another. Links
-// planted in the folder lead no save out of it.
+// Each from a process of its own: no number handed out twice; planted links lead nowhere.
 TEST(Eigene, TwentySavesAtOnceLeaveMatchingFiles) {
     Host host;
     TempHost aussen;
@@ -332,11 +334,9 @@ TEST(Eigene, TwentySavesAtOnceLeaveMatchingFiles) {
         ASSERT_TRUE(p->waitForFinished(600000));
         EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardOutput().toStdString();
     }
-    QStringList liste;
-    for (const EigenesWort& w : ladeEigeneListe(host.path()).woerter)
-        liste.append(QStringLiteral("%1%2=%3").arg(w.entfernt ? "-" : "").arg(w.refNr).arg(w.wort));
-    EXPECT_EQ(gebauteWoerter(host.path()), liste.join(u' '));
-    EXPECT_EQ(liste.size(), vorrat.size()) << "one number per word";
+    const QString liste = nummern(ladeEigeneListe(host.path()));
+    EXPECT_EQ(gebauteWoerter(host.path()), liste);
+    EXPECT_EQ(liste.count(u'='), vorrat.size()) << "one number per word";
     // Rebuilt from the teacher's file, exercises and categories come out as they are.
     const QByteArray kmp = host.readBytes("Vokra.kmp"), tsp = host.readBytes("Vokra.tsp");
     ASSERT_EQ(baueNeu(host.path(), ladeEigeneListe(host.path())).fehler.toStdString(), "");
@@ -345,7 +345,6 @@ TEST(Eigene, TwentySavesAtOnceLeaveMatchingFiles) {
     EXPECT_EQ(aussen.readBytes("fremd/wichtig.txt"), "wichtig");
 }
 
-// Killed at any moment, the rebuild leaves files the game still opens.
 TEST(Eigene, KilledRebuildLeavesUsableFiles) {
     Host host;
     EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
