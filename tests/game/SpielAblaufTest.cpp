@@ -65,8 +65,7 @@ TEST_F(SpielAblaufTest, WrongAnswerCostsTheStakeAndKeepsTurnTaskAndField) {
 
 TEST_F(SpielAblaufTest, WrongAnswerCostsTheAnswererEvenWhenTheTurnPassesMeanwhile) {
     starte({"Anna", "Tim"}, {biene, kind}, {13, 4});
-    daten.punkte[0][0] = 20;
-    daten.punkte[1][0] = 30;
+    daten.punkte = {{{20, 0}, {30, 0}}};
     // The guess time runs out while the "Fehler" message is open.
     anzeige.waehrendMeldung = [this] {
         anzeige.waehrendMeldung = nullptr;
@@ -107,9 +106,7 @@ TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
     Farbe gewonnen{};
     anzeige.waehrendMeldung = [&] {
         gewonnen = anzeige.karten[0].felder[24];
-        EXPECT_TRUE(lampen.gelb);
-        EXPECT_FALSE(lampen.rot);
-        EXPECT_FALSE(lampen.gruen);
+        EXPECT_TRUE(lampen.gelb && !lampen.rot && !lampen.gruen);
     };
     ablauf.checkBstWahl(index("ie"));
     EXPECT_EQ(gewonnen, (Farbe{255, 153, 51})) << "the fifth field is coloured when it is won";

@@ -28,18 +28,14 @@ QStringList erzeugeWoerter(int anzahl) {
             marken << QString("%1:%2").arg(code).arg(pos);
         }
         zeilen << QString("%1 | k | %2 | Satz %3 @. | %4")
-                      .arg(wort)
-                      .arg(1 + zufall() % 5)
-                      .arg(i)
-                      .arg(marken.join(' '));
+                      .arg(wort, QString::number(1 + zufall() % 5), QString::number(i),
+                           marken.join(' '));
     }
     return zeilen;
 }
 
-// Marker rows the builder never writes: odd or foreign RefNr values, Null and
-// out-of-range Vesk and vonPos, duplicates and spots before the first letter. A row
-// marks the word's last ie or i, so a row wrongly joined to a word moves its spot. The
-// table is declared with the given column type, which decides how a find compares RefNr.
+// Odd marker rows (foreign RefNr, Null, out of range, duplicates) each marking the last ie or i,
+// so a row joined to the wrong word moves its spot; typ decides how a find compares RefNr.
 void ungewoehnlicheMarken(const QString& datei, const QString& typ, const QStringList& zeilen) {
     const SqliteDatabase db(datei, SqliteDatabase::Zugriff::Schreiben);
     db.exec(QString("CREATE TABLE L(RefNr %1, Vesk %1, vonPos %1)").arg(typ));
@@ -68,9 +64,9 @@ void ungewoehnlicheMarken(const QString& datei, const QString& typ, const QStrin
         const QVariant vonPos = wahl(
             {pos, pos, pos + 1, 0, -3, QVariant(), pos + 65536, pos + 0.5, QString::number(pos)});
         neu.reset();
-        neu.bind(1, refNr);
-        neu.bind(2, veskWert);
-        neu.bind(3, vonPos);
+        int feld = 0;
+        for (const QVariant& wert : {refNr, veskWert, vonPos})
+            neu.bind(++feld, wert);
         neu.step();
     }
     db.exec("COMMIT");
