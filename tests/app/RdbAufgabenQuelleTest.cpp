@@ -3,7 +3,6 @@
 
 using namespace zafku;
 
-// The game-state window shows how many tasks the exercise holds: both lists together.
 TEST(RdbAufgabenQuelle, CountsTheTasksOfBothLists) {
     RdbTestHost host;
     host.woerter({"Biene | die | 1 | Die @ fliegt. | LIE_:2", "Tier | das | 1 | | LIE_:2",

@@ -15,8 +15,7 @@ UebungsWort wort(const QString& text) {
 
 } // namespace
 
-// A choice set gives its answer away when all of its tasks, in both lists, have the same
-// right answer; the sets are those the game builds from the block's pair table.
+// A set gives its answer away when all its tasks, in both lists, have the same right answer.
 TEST(GemischteUebung, SetsWithOneRightAnswerAreFound) {
     const struct {
         QStringList woerter, kontrast;

@@ -43,7 +43,6 @@ TEST(Klassenliste, IsSavedInUserAndItsNamesOverruleRememberedOnes) {
     EXPECT_EQ(namen.value("ben"), "Ben");
 }
 
-// A User folder that is a link out of the host folder gets no class list.
 TEST(Klassenliste, IsNotWrittenThroughALinkOutOfTheHostFolder) {
     TempHost host;
     QTemporaryDir draussen;

@@ -24,8 +24,7 @@ int weissePunkte(const QImage& bild, const QRect& bereich) {
 
 } // namespace
 
-// The question mark is what makes the picture a question; the computer's screen shows one
-// while it thinks.
+// The computer's screen shows a question mark too, while it thinks.
 TEST(DialogBilder, QuestionMarksAreDrawnInTheMiddle) {
     for (DialogBild art : {DialogBild::Frage, DialogBild::Computer}) {
         const QImage bild = zeichneDialogBild(art, 90).toImage();
@@ -41,8 +40,7 @@ TEST(DialogBilder, PictureIsDrawnAgainForTheNewSize) {
     EXPECT_EQ(bild->pixmap().deviceIndependentSize().toSize(), QSize(120, 120));
 }
 
-// Going through many sizes and back leaves every control where it was designed, with no
-// rounding gathered on the way.
+// Through many sizes and back, every control ends where it was designed.
 TEST(DialogBilder, SizeChangesGatherNoRounding) {
     QDialog dialog;
     dialog.setFixedSize(301, 203);

@@ -27,8 +27,7 @@ void taste(QDialog* d, Qt::Key key) {
 
 } // namespace
 
-// A text wider than the screen wraps and keeps every character; a huge name is shortened
-// in its middle.
+// Wrapped text keeps every character; a huge name is shortened in its middle.
 TEST(MldFenster, ATextTooWideForTheScreenWrapsOrIsShortened) {
     const QString pfad = "/host/" + QString(300, u'x') + "/Vokra.ini";
     const std::pair<QString, bool> faelle[] = {

@@ -6,8 +6,7 @@
 
 #include <functional>
 
-// Acts on the next modal dialog once it shows. Should the action leave it open, it is
-// closed a second later, so that a failing test cannot hang.
+// Acts on the next modal dialog; one left open is closed a second later, so no test hangs.
 inline void beiModalemDialog(std::function<void(QDialog*)> aktion) {
     auto* suche = new QTimer;
     QObject::connect(suche, &QTimer::timeout, suche, [suche, aktion] {

@@ -36,9 +36,7 @@ QByteArray ton(int ms) {
 
 } // namespace
 
-// The game waits two seconds after the end cue and lets it sound on for at most one more:
-// a device closed right after the wait cuts the cue short, one closed at the cue's end
-// keeps the child waiting.
+// The end waits two seconds and lets the cue sound on for at most one more.
 TEST(EndeTon, ALongEndCuePlaysOnButTheEndStaysShort) {
     PulseAufnahme& aufnahme = pulseAufnahme();
     ASSERT_TRUE(aufnahme.bereit()) << "pulseaudio or parec is missing or failed (scripts/deps.sh)";

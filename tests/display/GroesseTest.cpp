@@ -115,7 +115,6 @@ TEST(Groesse, AboutBoxShowsTheVersionAndAGapAfterCopyrightAtEverySize) {
     wechsleMassstab(1);
 }
 
-// Windows besides the game follow the size the adult chose, or grow with a large screen.
 TEST(Groesse, AWindowGrowsWithTheScreenOrTheChosenSizeButNotBeyondTheScreen) {
     const QSize start(920, 620);
     const struct {

@@ -13,8 +13,7 @@ using namespace zafku;
 
 namespace {
 
-// Real window-system input: Qt drops it, keys and mouse alike, for a window that a modal
-// one blocks.
+// Real window-system input, which Qt drops for a window a modal one blocks.
 void pruefeBedienbar(HilfeBrowser& hilfe, const QString& datei, const char* wann) {
     SCOPED_TRACE(wann);
     HilfeFenster* f = hilfe.fenster(datei);

@@ -23,8 +23,7 @@ using namespace zafku;
 
 namespace {
 
-// Notes the caption of every modal window that opens and presses Return in it, unless
-// eigene has dealt with the window.
+// Notes the caption of every modal window and presses Return in it, unless eigene took it.
 struct ModalBeantworter {
     ModalBeantworter() {
         QObject::connect(&timer, &QTimer::timeout, [this] {
@@ -161,8 +160,7 @@ TEST_F(MainFrmTest, TheComputerJoinsThroughTheSettingsAndMovesBehindItsWindow) {
     EXPECT_TRUE(fenster.menue.at("mnuDateiEnde")->isEnabled());
 }
 
-// "abbrechen" leaves players and guess time as they were; a confirmed guess time switches
-// its clock in the running game.
+// A confirmed guess time switches its clock in the running game.
 TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
     fenster.show();
     bool abbrechen = true;
@@ -194,8 +192,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
     EXPECT_EQ(daten.nSpieler, spieler);
 }
 
-// A name too long for its place is written smaller, then shortened with "…"; the whole
-// name stays in the tool tip. A name that fits keeps the big font and has no tip.
+// A name that fits keeps the big font and has no tip.
 TEST_F(MainFrmTest, LongNamesShrinkThenShortenAndKeepTheWholeNameAsTip) {
     const QString lang = "Maximiliane-Josefine Alexandra von Hohenzollern-Sigmaringen";
     const std::array<Farbe, 25> leer{};
@@ -218,8 +215,7 @@ TEST_F(MainFrmTest, LongNamesShrinkThenShortenAndKeepTheWholeNameAsTip) {
     EXPECT_EQ(fenster.spNameLbl->toolTip(), "");
 }
 
-// Each lamp lights in its own colour: red for a mistake, yellow for a Zafku, green for a
-// new task; off, none of them.
+// Red for a mistake, yellow for a Zafku, green for a new task; off, none of them.
 TEST_F(MainFrmTest, LampsLightInTheirOwnColour) {
     fenster.show();
     const std::tuple<Lampe, BildLabel*, int> lampen[] = {
@@ -241,8 +237,7 @@ TEST_F(MainFrmTest, LampsLightInTheirOwnColour) {
     }
 }
 
-// A field is painted in the colour it is given, at its own place on the big and the small
-// card; its neighbours keep theirs.
+// On the big and the small card; its neighbours keep their colour.
 TEST_F(MainFrmTest, FieldsArePaintedInTheirColourAtTheirPlace) {
     const Farbe rot{200, 40, 120};
     for (const KartenSlot::Geometrie* g : {&KartenSlot::gross, &KartenSlot::klein}) {
@@ -265,8 +260,7 @@ TEST_F(MainFrmTest, FieldsArePaintedInTheirColourAtTheirPlace) {
     }
 }
 
-// The end runs in a child process: it must end that process at once, from inside
-// nested modal windows, without any window after it.
+// The end runs in a child process, which it must end at once, with no window after it.
 TEST_F(MainFrmTest, ProgramEndLeavesTheProcessFromInsideNestedModalWindows) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // Either the game time runs out, or the window is closed.

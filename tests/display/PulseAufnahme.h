@@ -26,8 +26,7 @@ inline int lauteMs(const QByteArray& pcm) {
     return ms;
 }
 
-// A PulseAudio daemon of these tests alone, in its own runtime folder (also as root), with
-// a null sink whose monitor is recorded.
+// A PulseAudio daemon of these tests alone (also as root); its null sink's monitor is recorded.
 class PulseAufnahme {
   public:
     PulseAufnahme() {

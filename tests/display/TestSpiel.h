@@ -12,8 +12,7 @@
 #include "support/TempHost.h"
 #include "support/TestHilfe.h"
 
-// The main window on a temporary host with two players and two scripted tasks; help,
-// audio, clock and speech are the test's choice.
+// The main window with two players and two scripted tasks; help, audio, clock, speech given.
 struct TestSpiel {
     TestSpiel(zafku::HelpViewer& hilfe, zafku::AudioOutput& audio, const zafku::Clock& uhr,
               const QStringList& ini = {"[Zafku]", "TonEinschalten=0"},

@@ -1,5 +1,4 @@
-// What the game reads aloud, through a recording stand-in for the speech output, and
-// speech heard on a real audio server while the cues are switched off.
+// What the game reads aloud: to a recording stand-in, and heard on a real audio server.
 
 #include "PulseAufnahme.h"
 #include "TestSpiel.h"
@@ -81,9 +80,7 @@ TEST(Vorlesen, F5TheSpeakerButtonsAndTheTipAreReadWhateverTheCues) {
     }
 }
 
-// Off unless chosen; chosen from the speaker button's menu, each new task is read, but
-// neither the computer's task nor F5 or a button during its move; the choice is kept for
-// the next game. A double click inserts the spelling.
+// Chosen from the speaker's menu and kept; not F5 or a button in the computer's move either.
 TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
     VorleseSpiel spiel({"[Zafku]", "GegenComputer=1", "ComputerSpielStärke=0"});
     spiel.daten.nSpieler = 1;
@@ -105,8 +102,7 @@ TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
     EXPECT_TRUE(naechstes.fenster.vorlesenAktion->isChecked());
 }
 
-// At every size the buttons grow with the game, lie in the window, cover no other control
-// (the word's button only the empty end of the word's line) and take a click there.
+// They lie in the window and take a click; the word's button covers only the line's empty end.
 TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNothing) {
     VorleseSpiel spiel;
     spiel.fenster.lade();
@@ -136,7 +132,6 @@ TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNothing) {
     wechsleMassstab(1);
 }
 
-// After a right answer the new task waits for the answer's cue.
 TEST(Vorlesen, ANewTaskWaitsForTheCue) {
     VorleseSpiel spiel;
     spiel.klingt = 60000;
@@ -148,7 +143,6 @@ TEST(Vorlesen, ANewTaskWaitsForTheCue) {
     EXPECT_EQ(spiel.gesagt, QStringList());
 }
 
-// With the cues off, F5 and each speaker button are heard on a real audio server.
 TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
     PulseAufnahme& aufnahme = pulseAufnahme();
     ASSERT_TRUE(aufnahme.bereit()) << "pulseaudio or parec is missing or failed (scripts/deps.sh)";
@@ -166,8 +160,7 @@ TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
     EXPECT_GE(gehoertMs([&] { spiel.fenster.satzSprecher->click(); }), 650);
 }
 
-// The face in the middle and the loudspeaker left of it, whatever the button's shape; the
-// face answers the mouse; a disabled button is grey.
+// Face in the middle, loudspeaker left of it, whatever the shape; disabled is grey.
 TEST(Vorlesen, SpeakerButtonShowsItsStateAroundALoudspeaker) {
     LautsprecherKnopf knopf;
     const auto bild = [&](QSize groesse, std::function<void()> zustand) {

@@ -7,8 +7,7 @@ using test::aufgabe;
 
 namespace {
 
-// Anna plays against the computer, whose strength comes from Vokra.ini. The tasks' lists
-// sort to i, ie, ih: "ihm" has its right spelling at position 2, "Kind" at 0.
+// Anna against the computer; "ihm" has its right spelling at 2 of i, ie, ih, "Kind" at 0.
 struct Spiel : test::SpielAufbau {
     Spiel(int staerke, bool gegenComputer = true, QStringList namen = {"Anna"}) : SpielAufbau(100) {
         bereite({"[Zafku]", QStringLiteral("GegenComputer=%1").arg(gegenComputer ? 1 : 0),

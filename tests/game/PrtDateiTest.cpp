@@ -38,8 +38,7 @@ TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
     EXPECT_EQ(host.readBytes("User/tim.tmp"), QByteArray("8= Flu\xDF\r\n3= Zuker\r\n"));
 }
 
-// Only a regular file inside User/ takes the protocol: a FIFO would stall the game and a
-// link out of the folder would write elsewhere. Each is reported once; play goes on.
+// Only a regular file in User/: no FIFO (it would stall) and no link out of the folder.
 TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
     const struct {
         const char* fall;

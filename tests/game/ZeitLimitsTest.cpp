@@ -95,7 +95,6 @@ TEST_F(ZeitTest, FifteenMinutesEndAfter181TicksFiveSecondsApart) {
     EXPECT_TRUE(ablauf.spielZeitAbgelaufen());
 }
 
-// The time bar shrinks from the top; a step past what is left leaves it empty.
 TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
     const int faelle[][3] = {{4605, 15, 4590}, {300, 301, 0}, {300, -50, 300}}; // height, step, new
     for (const auto& [hoehe, d, neu] : faelle) {

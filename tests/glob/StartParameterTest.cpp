@@ -19,8 +19,7 @@ class Mitschrift : public SpielerAnzeige {
 
 } // namespace
 
-// Each case: the block, then what is read: "ok" or "-", the player count, the names and
-// files ("|" between them) and the category field.
+// The block, then what is read: "ok" or "-"; players; names and files ("|" between); category.
 TEST(LeseStartParameter, ParsesTheLaunchBlock) {
     const std::pair<const char*, const char*> faelle[] = {
         {"\"Version=4;VeskFeldName=LIP_;LupenFlag=0;GwsFlag=0;nSpieler=2;Veze Vuvu;Tim;anna01;"

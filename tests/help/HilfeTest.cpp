@@ -104,7 +104,6 @@ TEST(InitHilfe, MapsEachCategoryGroupToItsTopicRange) {
     }
 }
 
-// Every topic the game opens has its own page.
 TEST(HilfeSeite, ShippedHelpHasEveryTopic) {
     const QString ordner = ZAFKU_HOST_SOURCE "/hilfe/Zafku/";
     for (const long thema : {1000, 2000, 3003, 3004, 3005, 3006, 3007, 3008, 3009})

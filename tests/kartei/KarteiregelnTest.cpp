@@ -88,7 +88,6 @@ QStringList texte(const NeueZeilen& n) {
 
 } // namespace
 
-// Each line is returned once, whatever happened to the file between readings.
 TEST(Lesestand, ReturnsEachLineOnce) {
     const QByteArray alt = "1= OK\r\n2= Bal\r\n\r\n3= OK\r\n";
     const struct {

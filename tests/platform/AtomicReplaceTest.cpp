@@ -12,8 +12,7 @@
 
 using namespace zafku;
 
-// A writer's temporary file goes only when its writer is known to be gone: at once on
-// this machine, after an hour for another machine sharing the folder.
+// At once on this machine, after an hour for another machine sharing the folder.
 TEST(AtomicReplace, RemovesOnlyTheTemporaryFilesOfDeadWriters) {
     const QString hier = QSysInfo::machineHostName().replace(QRegularExpression("[^\\w-]|_"), "-");
     const pid_t kind = fork();
@@ -25,9 +24,9 @@ TEST(AtomicReplace, RemovesOnlyTheTemporaryFilesOfDeadWriters) {
         QString name;
         bool alt, bleibt;
     } faelle[] = {
-        {hier + "." + tot + ".a", false, false},  {hier + "." + lebt + ".a", false, true},
-        {"anderer." + tot + ".a", false, true},   {"anderer." + tot + ".b", true, false},
-        {hier + ".x" + tot + ".a", false, true},  {hier + "." + tot, false, true},
+        {hier + "." + tot + ".a", false, false}, {hier + "." + lebt + ".a", false, true},
+        {"anderer." + tot + ".a", false, true},  {"anderer." + tot + ".b", true, false},
+        {hier + ".x" + tot + ".a", false, true}, {hier + "." + tot, false, true},
     };
     TempHost host;
     host.writeBytes("Vokra.ini", "[Zafku]");

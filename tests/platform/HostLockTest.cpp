@@ -43,7 +43,6 @@ TEST(HostLock, RefusesWhatIsNoPlainFile) {
     EXPECT_FALSE(QFile::exists(aussen.file("sperre")));
 }
 
-// A link planted in the folder never makes a write land outside it.
 TEST(HostLinks, WritesStayInTheFolder) {
     TempHost aussen, host;
     aussen.writeBytes("fremd.txt", "fremd");

@@ -114,8 +114,7 @@ TEST_F(RdbManagerTest, EmptyListGivesNoTaskAndKeepsTheCurrentOne) {
     EXPECT_TRUE(rdb.letzteListe2);
 }
 
-// A reviewed pronunciation comes with its word; without the table, or when it is not in
-// [[ ]], the word is read as written.
+// Without the table, or when it is not in [[ ]], the word is read as written.
 TEST_F(RdbManagerTest, ReadsTheReviewedPronunciationIfAny) {
     const struct {
         const char *sql, *biene;

@@ -28,8 +28,7 @@ SitzungsDaten spieler(int menschen, const QString& appPfad = {}) {
     return d;
 }
 
-// The five fields in index order, the players, the boxes for the computer and the sound,
-// and the number of messages, e.g. "01011 n2 b01 m0".
+// The five fields, players, computer and sound boxes, messages: "01011 n2 b01 m0".
 QString zustand(const SitzungsDaten& d, const EinstellKontrollen& k, qsizetype meldungen) {
     return QString::asprintf("%d%d%d%d%d n%d b%d%d m%lld", d.gegenComputer, d.compSpielStaerke,
                              d.tonEin, d.rateZeitBegrenzen, d.einstSpeichern, d.nSpieler,
@@ -143,8 +142,7 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     EXPECT_TRUE(saveVokraIni(d, k).contains("nicht mehr vorhanden"));
 }
 
-// Games of a classroom ending together on one shared folder: every rewrite succeeds and
-// Vokra.ini is always the whole file of one of them.
+// A classroom of games ending together: Vokra.ini is always the whole file of one of them.
 TEST(VokraIniAbbruch, ConcurrentGamesNeverLoseTheOtherSections) {
     const int prozesse = 6, runden = 20;
     TempHost host;

@@ -110,7 +110,6 @@ TEST(EspeakSprache, WordSilenceSentenceAreHandedOverOffTheWindowsThread) {
     EXPECT_GT(p.size() - ende, 2 * wort);
 }
 
-// What is still being made when a new text comes or speech stops is cut off at once.
 TEST(EspeakSprache, ANewTextOrStopCutsOffWhatIsBeingSpoken) {
     for (const bool neuerText : {true, false}) {
         Mitschnitt m;
@@ -144,7 +143,6 @@ TEST(EspeakSprache, ANewTextOrStopCutsOffWhatIsBeingSpoken) {
     }
 }
 
-// Phonemes in [[ ]] are spoken as a word, not spelt out sign by sign.
 TEST(EspeakStimme, SpeaksPhonemeInput) {
     EspeakStimme stimme;
     ASSERT_TRUE(stimme.bereit());

@@ -36,8 +36,7 @@ TEST(Vorleser, ReadsTheTaskAsShown) {
     }
 }
 
-// A new task is read once the cue has sounded; a reading asked for meanwhile, or the
-// computer's turn, takes its place.
+// A reading asked for meanwhile, or the computer's turn, takes its place.
 TEST(Vorleser, ReadsANewTaskAfterTheCueUnlessSomethingElseCameFirst) {
     const struct {
         bool automatisch;

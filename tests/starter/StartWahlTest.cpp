@@ -24,7 +24,6 @@ TEST(DateiNameAus, RepeatsGetANumber) {
     EXPECT_EQ(eindeutig("tim", {"TIM"}), "tim2");
 }
 
-// The game's own parser must read back exactly what the window chose.
 TEST(StartBlock, IsReadByTheGameAsChosen) {
     const QList<Spieler> spieler = {
         {"Jörg Müßig", "joerg"}, {"Lea = Leonie", "lea"}, {" Ben", "ben"}, {"Zoë", "zoe2"}};
