@@ -97,8 +97,7 @@ class Seite {
     ~Seite() { xmlFreeDoc(doc_); }
     bool gelesen() const { return doc_ != nullptr; }
 
-    // The answer to an XPath question: the texts of the nodes found, joined by " | ", or a
-    // number or truth value as XPath writes it.
+    // The nodes' texts joined by " | ", or a number or truth value as XPath writes it.
     QString antwort(const QString& pfad) const {
         QStringList liste;
         xmlXPathContextPtr ctx = xmlXPathNewContext(doc_);

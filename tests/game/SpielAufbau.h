@@ -13,8 +13,7 @@ namespace zafku::test {
 struct SpielAufbau {
     explicit SpielAufbau(double sekunden) : uhr(sekunden) {}
 
-    // Vokra.ini from its lines; each sound named gets a file. Players' files are their
-    // first names in lower case.
+    // Vokra.ini from its lines; each sound named gets a file; files are first names, lower case.
     void bereite(const QStringList& ini, const QStringList& namen,
                  std::initializer_list<const char*> wavs = {}) {
         host.writeHostFile("Vokra.ini", ini);
@@ -30,8 +29,7 @@ struct SpielAufbau {
     QString gespielt() const {
         return audio.gespielt.isEmpty() ? QString() : audio.gespielt.last().section('/', -1);
     }
-    // What the children see: the name on the big card, the word line, the field, the points,
-    // the lit lamps and the last sound.
+    // Big card's name, word line, field, points, lit lamps and last sound, as children see them.
     std::string sicht() const {
         const QString lampe =
             QString(lampen.rot ? "r" : "") + (lampen.gelb ? "g" : "") + (lampen.gruen ? "G" : "");

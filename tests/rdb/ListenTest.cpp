@@ -65,8 +65,7 @@ TEST(KmpDatei, BlockChosenByKeyPrefixElseTheLast) {
     EXPECT_EQ(k.kmpTitel, "T, 2");
     EXPECT_EQ(leseKmpText("E,1,L,2,0:0,a:b,T", "ZZ", "k").kmpKennung, "E");
 
-    // All exercises at once: exact keys only, in the order asked; a block cut short
-    // matters only to a key not found before it.
+    // Exact keys only, in the order asked; a block cut short matters only to a key after it.
     const auto kennungen = [](const QList<Kategorie>& bloecke) {
         QStringList k;
         for (const Kategorie& b : bloecke)

@@ -116,8 +116,7 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
     }
     EXPECT_FALSE(istVollstaendigesWav(host.file("fehlt.WAV")));
 
-    // 8000 samples a second, 16-bit mono: 16000 bytes make one second, whatever byte rate
-    // the header claims.
+    // 8000 16-bit mono samples a second: 16000 bytes last one, whatever byte rate is claimed.
     for (const char* byteRate : {"\x80\x3e\0\0", "\1\0\0\0"}) {
         const QByteArray format =
             QByteArray("\x40\x1f\0\0", 4) + QByteArray(byteRate, 4) + QByteArray("\2\0\x10\0", 4);

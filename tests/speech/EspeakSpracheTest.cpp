@@ -20,6 +20,10 @@ struct Mitschnitt {
     int rate = 0;
     QList<QByteArray> texte; // the samples of each text, as far as the output took them
     int beendet = 0;
+    int beendetZahl() {
+        QMutexLocker sperre(&mutex);
+        return beendet;
+    }
     bool aufDemFenster = false; // a sample was handed over on the window's thread
     // Holds the speech thread at the start of its first text.
     bool anhalten = false;
@@ -125,12 +129,7 @@ TEST(EspeakSprache, ANewTextOrStopCutsOffWhatIsBeingSpoken) {
         m.weiter.release();
         if (!neuerText) {
             // Once the stop has been carried out, a word follows.
-            for (int n = 0; n < 1000 &&
-                            [&] {
-                                QMutexLocker sperre(&m.mutex);
-                                return m.beendet < 2;
-                            }();
-                 ++n)
+            for (int n = 0; n < 1000 && m.beendetZahl() < 2; ++n)
                 QThread::msleep(10);
             sprache.sprich({"Bahn"});
         }

@@ -84,7 +84,6 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     EXPECT_EQ(gestartet(),
               startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg"}}) + "|1");
 
-    // The next start offers the same choice.
     StartFrm wieder(host_.path());
     EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
     EXPECT_EQ(wieder.spieler().value(1).datei, "joerg");
