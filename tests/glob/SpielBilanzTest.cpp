@@ -2,8 +2,6 @@
 #include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

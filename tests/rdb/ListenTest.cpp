@@ -5,8 +5,6 @@
 #include "rdb/ListenEintrag.h"
 #include "support/TempHost.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 using namespace zafku;

@@ -5,7 +5,6 @@
 #include "starter/Ueben.h"
 #include "support/TempHost.h"
 
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
