@@ -43,10 +43,3 @@ TEST(Klassenliste, IsSavedInUserAndItsNamesOverruleRememberedOnes) {
     EXPECT_EQ(namen.value("ben"), "Ben");
 }
 
-TEST(Klassenliste, IsNotWrittenThroughALinkOutOfTheHostFolder) {
-    TempHost host;
-    QTemporaryDir draussen;
-    ASSERT_TRUE(QFile::link(draussen.path(), host.file("User")));
-    EXPECT_NE(speichereKlassenliste(host.path(), {{"Anna", "anna"}}), "");
-    EXPECT_FALSE(QFile::exists(draussen.filePath("Klasse.txt")));
-}

@@ -5,32 +5,11 @@
 #include "dialogs/Twips.h"
 
 #include <QDialog>
-#include <QImage>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
 using namespace zafku;
-
-namespace {
-
-int weissePunkte(const QImage& bild, const QRect& bereich) {
-    int n = 0;
-    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
-        for (int x = bereich.left(); x <= bereich.right(); ++x)
-            n += bild.pixelColor(x, y) == QColor(Qt::white);
-    return n;
-}
-
-} // namespace
-
-// The computer's screen shows a question mark too, while it thinks.
-TEST(DialogBilder, QuestionMarksAreDrawnInTheMiddle) {
-    for (DialogBild art : {DialogBild::Frage, DialogBild::Computer}) {
-        const QImage bild = zeichneDialogBild(art, 90).toImage();
-        EXPECT_GT(weissePunkte(bild, QRect(30, 24, 30, 30)), 40) << int(art);
-    }
-}
 
 TEST(DialogBilder, PictureIsDrawnAgainForTheNewSize) {
     QDialog dialog;

@@ -215,28 +215,6 @@ TEST_F(MainFrmTest, LongNamesShrinkThenShortenAndKeepTheWholeNameAsTip) {
     EXPECT_EQ(fenster.spNameLbl->toolTip(), "");
 }
 
-// Red for a mistake, yellow for a Zafku, green for a new task; off, none of them.
-TEST_F(MainFrmTest, LampsLightInTheirOwnColour) {
-    fenster.show();
-    const std::tuple<Lampe, BildLabel*, int> lampen[] = {
-        {Lampe::Fehler, fenster.falschImg, 0},
-        {Lampe::Zafku, fenster.zafkuImg, 60},
-        {Lampe::Laden, fenster.ladenImg, 120},
-    };
-    const auto mitte = [](const BildLabel* bild) {
-        const QImage b = bild->pixmap().toImage();
-        return b.pixelColor(b.width() / 2, b.height() / 2);
-    };
-    for (const auto& [lampe, bild, farbton] : lampen) {
-        fenster.zeigeLampe(lampe, true);
-        const QColor an = mitte(bild);
-        EXPECT_GT(an.hsvSaturation(), 100) << farbton;
-        EXPECT_NEAR((an.hsvHue() + 30) % 360, farbton + 30, 25) << farbton;
-        fenster.zeigeLampe(lampe, false);
-        EXPECT_LT(mitte(bild).hsvSaturation(), 60) << farbton;
-    }
-}
-
 // On the big and the small card; its neighbours keep their colour.
 TEST_F(MainFrmTest, FieldsArePaintedInTheirColourAtTheirPlace) {
     const Farbe rot{200, 40, 120};

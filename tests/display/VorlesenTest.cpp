@@ -160,36 +160,3 @@ TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
     EXPECT_GE(gehoertMs([&] { spiel.fenster.satzSprecher->click(); }), 650);
 }
 
-// Face in the middle, loudspeaker left of it, whatever the shape; disabled is grey.
-TEST(Vorlesen, SpeakerButtonShowsItsStateAroundALoudspeaker) {
-    LautsprecherKnopf knopf;
-    const auto bild = [&](QSize groesse, std::function<void()> zustand) {
-        knopf.resize(groesse);
-        knopf.setEnabled(true);
-        knopf.setDown(false);
-        knopf.setAttribute(Qt::WA_UnderMouse, false);
-        zustand();
-        return knopf.grab().toImage();
-    };
-    const struct {
-        std::function<void()> zustand;
-        QColor grund, lautsprecher;
-    } faelle[] = {
-        {[] {}, QColor(255, 240, 150), Qt::blue},
-        {[&] { knopf.setAttribute(Qt::WA_UnderMouse); }, QColor(255, 245, 190), Qt::blue},
-        {[&] { knopf.setDown(true); }, QColor(255, 215, 90), Qt::blue},
-        {[&] { knopf.setEnabled(false); }, QColor(225, 225, 225), QColor(150, 150, 150)},
-    };
-    for (const auto& f : faelle) {
-        for (const QSize groesse : {QSize(48, 48), QSize(96, 48), QSize(48, 96)}) {
-            const QImage b = bild(groesse, f.zustand);
-            const QPoint mitte(groesse.width() / 2, groesse.height() / 2), d(24, 24);
-            const auto bei = [&](int x, int y) {
-                return b.pixelColor(mitte - d + QPoint(x, y) * 2);
-            };
-            EXPECT_EQ(bei(12, 20), f.grund) << groesse.width();
-            EXPECT_EQ(bei(7, 12), f.lautsprecher) << groesse.width();
-            EXPECT_EQ(bei(8, 4), f.grund) << "above the loudspeaker";
-        }
-    }
-}

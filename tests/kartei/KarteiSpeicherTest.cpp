@@ -68,6 +68,7 @@ TEST_P(KarteiSpeicherTest, KeepsTheBoxAndCountsEachLineOnce) {
     EXPECT_EQ(k.stand.zeilen, 5);
     EXPECT_TRUE(imZeitraum(k.lesungen, 4, kHeute.addDays(1)));
     EXPECT_FALSE(imZeitraum(k.lesungen, 2, kHeute.addDays(1)));
+    EXPECT_FALSE(imZeitraum(k.lesungen, 6, kHeute)) << "a line not read yet has no date";
 }
 
 // Each appends a wrong word to anna's file and its own and reads both at once.
