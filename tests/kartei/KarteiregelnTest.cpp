@@ -105,6 +105,7 @@ TEST(Lesestand, ReturnsEachLineOnce) {
     };
     const NeueZeilen erste = neueZeilen(alt, {});
     EXPECT_EQ(texte(erste), QStringList({"1:1= OK", "2:2= Bal", "4:3= OK"}));
+    EXPECT_FALSE(erste.neueDatei) << "a first reading is no replaced file";
     for (const auto& f : faelle) {
         const NeueZeilen n = neueZeilen(f.danach, erste.stand);
         EXPECT_EQ(texte(n), f.erwartet) << f.name;
