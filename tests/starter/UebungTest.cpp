@@ -30,6 +30,20 @@ QString aufgabe(const RdbManager& rdb, bool liste2) {
            wahl.join(u',');
 }
 
+// The game's database in a freshly laid practice folder, at the practice exercise.
+struct GelegteUebung {
+    explicit GelegteUebung(const Uebung& u) : ordner(UebungsOrdner::lege(kHost, u, &fehler)) {
+        if (ordner) {
+            rdb.openRdb(ordner->pfad());
+            rdb.loadKategorie(u.kennung);
+        }
+    }
+    QString fehler;
+    std::unique_ptr<UebungsOrdner> ordner;
+    SkriptZufall zufall;
+    RdbManager rdb{zufall};
+};
+
 } // namespace
 
 // The second list holds words whose right answer is another of the choices.
@@ -37,15 +51,9 @@ TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
     const QByteArray kmpVorher = leseDatei(kHost + "/Vokra.kmp");
     bericht::Lehrmaterial material(kHost);
     const QList<int> faellig = {refNr("Biene"), refNr("Zucker"), refNr("Straße"), refNr("das")};
-    const Uebung u = planeUebung(material, faellig);
-    QString fehler;
-    const auto ordner = UebungsOrdner::lege(kHost, u, &fehler);
-    ASSERT_TRUE(ordner) << fehler.toStdString();
-
-    SkriptZufall zufall;
-    RdbManager rdb(zufall);
-    rdb.openRdb(ordner->pfad());
-    rdb.loadKategorie(u.kennung);
+    GelegteUebung g(planeUebung(material, faellig));
+    ASSERT_TRUE(g.ordner) << g.fehler.toStdString();
+    RdbManager& rdb = g.rdb;
     QStringList liste1, liste2;
     for (int n = 1; n <= rdb.kategorie.anzahl1; ++n)
         if (rdb.gotoAufgabe(n, false))
@@ -96,13 +104,9 @@ TEST(Uebung, APractisedWordIsAskedOnlyAtItsPractisedSpot) {
     bericht::Lehrmaterial material(kHost);
     const Uebung u = planeUebung(material, {refNr("Kind"), refNr("Haarschnitt")});
     ASSERT_EQ(u.woerter.size(), 2);
-    QString fehler;
-    const auto ordner = UebungsOrdner::lege(kHost, u, &fehler);
-    ASSERT_TRUE(ordner) << fehler.toStdString();
-    SkriptZufall zufall;
-    RdbManager rdb(zufall);
-    rdb.openRdb(ordner->pfad());
-    rdb.loadKategorie(u.kennung);
+    GelegteUebung g(u);
+    ASSERT_TRUE(g.ordner) << g.fehler.toStdString();
+    RdbManager& rdb = g.rdb;
     QMap<QString, int> stellen;
     for (int n = 1; n <= rdb.kategorie.anzahl1; ++n)
         if (rdb.gotoAufgabe(n, false))
