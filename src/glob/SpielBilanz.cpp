@@ -1,24 +1,13 @@
 #include "SpielBilanz.h"
 
 #include "SitzungsDaten.h"
+#include "platform/AtomicReplace.h"
 #include "platform/HostPath.h"
+#include "platform/HostTextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace zafku {
-
-namespace {
-
-// A name from another host may hold a tab or a line break; it must stay one field.
-QString feld(QString text) {
-    for (QChar& c : text)
-        if (c.unicode() < 0x20)
-            c = u' ';
-    return text;
-}
-
-} // namespace
 
 SpielBilanz bilanz(const SitzungsDaten& daten) {
     SpielBilanz b;
@@ -50,20 +39,23 @@ bool schreibeBilanz(const SitzungsDaten& daten) {
     QString text;
     for (const SpielBilanz::Platz& p : b.plaetze)
         text += QStringLiteral("Platz\t%1\t%2\t%3\t%4\n")
-                    .arg(feld(p.datei))
+                    .arg(controlsAsBlanks(p.datei))
                     .arg(p.punkte)
                     .arg(p.zafkus)
-                    .arg(feld(p.name));
-    text += QStringLiteral("Gewinner\t%1\n").arg(feld(b.gewinner));
-    QSaveFile f(bilanzDatei(daten.userPfad, daten.spielerDatei[0]));
-    return f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) >= 0 && f.commit();
+                    .arg(controlsAsBlanks(p.name));
+    text += QStringLiteral("Gewinner\t%1\n").arg(controlsAsBlanks(b.gewinner));
+    return replaceFileAtomically(bilanzDatei(daten.userPfad, daten.spielerDatei[0]), text.toUtf8())
+        .ok;
 }
 
 std::optional<SpielBilanz> leseBilanz(const QString& pfad) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
+    // Only a regular file of a few players' lines: a FIFO or a huge file planted in User/
+    // must not hold up the start window.
+    bool zuLang = false;
+    const auto bytes = readRegularFile(QFile::encodeName(pfad), 64 * 1024, nullptr, &zuLang);
+    if (!bytes || zuLang)
         return std::nullopt;
-    QStringList zeilen = QString::fromUtf8(f.readAll()).split(u'\n');
+    QStringList zeilen = QString::fromUtf8(*bytes).split(u'\n');
     static const QString kGewinner = QStringLiteral("Gewinner\t");
     if (zeilen.size() < 2 || !zeilen.takeLast().isEmpty() || !zeilen.last().startsWith(kGewinner))
         return std::nullopt;

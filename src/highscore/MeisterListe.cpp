@@ -4,6 +4,7 @@
 #include "SqliteMeisterSpeicher.h"
 #include "glob/HostDateien.h"
 #include "glob/SitzungsDaten.h"
+#include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 
 #include <QStringList>
@@ -104,11 +105,9 @@ MeisterListe::Anzeige MeisterListe::zeigeListe() {
     for (const MeisterEintrag& z : zeilen) {
         if (z.punkte <= 0)
             continue;
-        QString name = z.name.trimmed().size() > kNameLaenge ? z.name.left(kNameLaenge) : z.name;
         // A line break in a name would put the names out of step with dates and points.
-        for (QChar& c : name)
-            if (c.unicode() < 0x20)
-                c = u' ';
+        const QString name = controlsAsBlanks(
+            z.name.trimmed().size() > kNameLaenge ? z.name.left(kNameLaenge) : z.name);
         anzeige.lfdNr += QString::number(n) + QStringLiteral(".\r");
         anzeige.namen += name + u'\r';
         anzeige.daten += z.datum + u'\r';

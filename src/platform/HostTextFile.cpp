@@ -105,4 +105,11 @@ bool writeHostLinesAtomically(const QString& path, const QStringList& lines) {
     return replaceFileAtomically(path, hostLinesBytes(lines)).ok;
 }
 
+QString controlsAsBlanks(QString text) {
+    for (QChar& c : text)
+        if (c.unicode() < 0x20)
+            c = u' ';
+    return text;
+}
+
 } // namespace zafku

@@ -24,6 +24,10 @@ std::optional<QByteArray> readRegularFile(const QByteArray& nativePath, qint64 l
 // block nor exhaust memory.
 std::optional<QString> readHostText(const QString& path, HostTextError* error = nullptr);
 
+// The text with every control character (tab, line breaks, NUL) as a blank: a name stays
+// one field of one line wherever it is written.
+QString controlsAsBlanks(QString text);
+
 // Splits host text into lines; CR LF, a lone LF and a lone CR all end a line.
 QStringList splitHostLines(const QString& text);
 

@@ -1,5 +1,7 @@
 #include "StartWahl.h"
 
+#include "platform/HostTextFile.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -89,8 +91,7 @@ QString startBlock(const QString& code, const QList<Spieler>& spieler) {
                         .arg(spieler.size());
     // A control character would cut the argument (NUL) or the game's lists (CR, LF).
     for (const Spieler& s : spieler)
-        for (const QChar c : s.name + u';')
-            block += c.unicode() < 0x20 ? QChar(u' ') : c;
+        block += controlsAsBlanks(s.name) + u';';
     for (const Spieler& s : spieler)
         block += s.datei + u';';
     return block + u'"';
