@@ -15,8 +15,9 @@ inline bool gleich(const QList<zafku::material::Marke>& a, const QList<zafku::ma
 }
 
 // What the teacher's checks need, read once: the demo host's exercises and the German
-// word list. The spell checker is a stand-in that rejects nothing: a process per input
-// would leave the fuzzer a handful of runs a second.
+// word list. The spell checker's three questions have stand-ins (nothing rejected, no filling
+// a real word beyond the word list, no suggestion): a process per input would leave the
+// fuzzer a handful of runs a second.
 struct FuzzPruefung {
     FuzzHost host;
     std::unique_ptr<zafku::eigene::Pruefstand> stand;
@@ -41,6 +42,10 @@ struct FuzzPruefung {
         mittel.rechtschreibung = [](const QStringList& texte, QString&) {
             return std::optional(QList<QStringList>(texte.size()));
         };
+        mittel.echt = [](const QStringList& woerter, QString&) {
+            return std::optional(QList<bool>(woerter.size(), false));
+        };
+        mittel.vorschlaege = mittel.rechtschreibung;
         if (sperrt(zafku::eigene::pruefe(woerter, mittel)))
             return;
         QList<EigenesWort> neu;
