@@ -56,6 +56,7 @@ class StartFrm : public QDialog {
     void klasseBearbeiten();
 
     QTreeWidget* liste() const { return liste_; }
+    const HilfeBrowser& hilfe() const { return hilfe_; }
 
   private:
     // Where the list's items keep their category key and number.

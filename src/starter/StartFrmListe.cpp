@@ -40,6 +40,7 @@ QGroupBox* StartFrm::baueListe() {
     liste_->setRootIsDecorated(false);
     liste_->setMinimumWidth(qRound(430 * massstab()));
     hilfeBtn_ = new QPushButton(QStringLiteral("&Erklärung zur Übung …"));
+    hilfeBtn_->setObjectName(QStringLiteral("erklaerung"));
     auto* linksLayout = new QVBoxLayout(links);
     linksLayout->addWidget(filter_);
     linksLayout->addWidget(liste_, 1);

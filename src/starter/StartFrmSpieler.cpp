@@ -38,6 +38,7 @@ QGroupBox* StartFrm::baueSpieler() {
     anzahlZeile->addStretch();
     // The game's window size, handed on through the game's own remembered setting.
     groesse_ = new QComboBox;
+    groesse_->setObjectName(QStringLiteral("groesse"));
     groesse_->addItem(QStringLiteral("passend"), 0.0);
     for (const double f : groessenStufen())
         groesse_->addItem(QStringLiteral("%1 %").arg(qRound(f * 100)), f);

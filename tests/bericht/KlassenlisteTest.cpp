@@ -2,7 +2,6 @@
 #include "bericht/BerichtNamen.h"
 #include "support/TempHost.h"
 
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +29,7 @@ TEST(Klassenliste, ReadsWhatItWritesAndNamesEveryLineItCannotRead) {
 }
 
 TEST(Klassenliste, IsSavedInUserAndItsNamesOverruleRememberedOnes) {
-    QTemporaryDir einstellungen;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen.path());
+    EigeneEinstellungen einstellungen;
     merkeName("anna", "Anna alt");
     merkeName("ben", "Ben");
     TempHost host;

@@ -71,8 +71,7 @@ TEST(Groesse, TextsFitInEveryWindow) {
 }
 
 TEST(GroessenTasten, StepWithinTheScreenAndAreRemembered) {
-    QTemporaryDir ablage;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ablage.path());
+    EigeneEinstellungen einstellungen;
     SpielMitAttrappen spiel;
     MainFrm& fenster = spiel.fenster;
     fenster.lade();

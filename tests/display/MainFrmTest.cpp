@@ -221,15 +221,15 @@ TEST_F(MainFrmTest, FieldsArePaintedInTheirColourAtTheirPlace) {
         slot.setzeBild(0);
         for (int feld = 1; feld <= 25; ++feld)
             slot.faerbeFeld(feld, Farbe{250, 250, 250});
-        slot.faerbeFeld(14, rot); // row 3, column 4
+        slot.faerbeFeld(24, rot); // row 5, column 4
         const QImage bild = slot.grab().toImage();
         const auto mitte = [&](int spalte, int zeile) {
             const int halb = g->feldGroesse / 2;
             return bild.pixelColor(twips(g->spalten[spalte] - g->bildLinks + halb),
                                    twips(g->zeilen[zeile] - g->bildOben + halb));
         };
-        EXPECT_EQ(mitte(3, 2), QColor(200, 40, 120));
-        EXPECT_EQ(mitte(2, 2), QColor(250, 250, 250));
+        EXPECT_EQ(mitte(3, 4), QColor(200, 40, 120));
+        EXPECT_EQ(mitte(2, 4), QColor(250, 250, 250));
         EXPECT_EQ(mitte(3, 3), QColor(250, 250, 250));
         KartenSlot ohneBild(*g, &traeger);
         ohneBild.resize(slot.size());

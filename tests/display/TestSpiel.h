@@ -21,6 +21,7 @@ struct TestSpiel {
           fenster({daten, quelle, sound, zufall, uhr, hilfe, mld, info, &meister, sprache}) {
         host.writeHostFile("Vokra.ini", ini);
         daten.appPfad = host.path();
+        daten.userPfad = host.path(); // the game's account lands here, not beside the test
         daten.hilfeDatei = host.file("Zafku.chm");
         daten.nSpieler = 2;
         daten.spielerName = {"Anna", "Tim"};

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -27,14 +26,6 @@ struct AufnehmendeSprache : Sprachausgabe {
     void sprich(const QStringList& texte) override { gesagt.append(texte.join(" | ")); }
     void verstumme() override {}
     QStringList gesagt;
-};
-
-// The user settings of one test alone.
-struct EigeneEinstellungen {
-    EigeneEinstellungen() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
-    }
-    QTemporaryDir ordner;
 };
 
 // A cue that still sounds for klingt milliseconds.

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -32,12 +30,7 @@ QStringList angezeigt(QWidget* fenster) {
     return texte;
 }
 
-struct ErgebnisTest : ::testing::Test {
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_.path());
-    }
-    QTemporaryDir einstellungen_;
-};
+struct ErgebnisTest : ::testing::Test, EigeneEinstellungen {};
 
 } // namespace
 

@@ -1,9 +1,11 @@
 #include "starter/StartFrm.h"
+#include "dialogs/Groesse.h"
 #include "dialogs/ModalAntwort.h"
 #include "starter/KlasseFrm.h"
 #include "starter/StartWahl.h"
 #include "support/TempHost.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -25,9 +26,8 @@ using namespace zafku::starter;
 namespace {
 
 // A host folder whose "game" writes the launch block it got to block.txt.
-struct StartFrmTest : ::testing::Test {
+struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_.path());
         host_.writeHostFile("Vokra.tsp", {"\">>> Lange und kurze Selbstlaute\",\">>>1\"",
                                           "\"Langes i wird ie geschrieben (Biene)\",LIE_",
                                           "\"Kurzes i (Kind)\",LIKU", "\">>> ck und tz\",\">>>3\"",
@@ -61,7 +61,6 @@ struct StartFrmTest : ::testing::Test {
         return fenster.findChild<QLineEdit*>(name);
     }
 
-    QTemporaryDir einstellungen_;
     TempHost host_;
 };
 
@@ -79,7 +78,17 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     EXPECT_EQ(feld(fenster, "datei0")->text(), "anna_sommer");
     EXPECT_EQ(feld(fenster, "datei1")->text(), "joerg");
 
+    // The explanation opens the help page of the chosen exercise, not the index.
+    host_.writeBytes("Vesk/1001.html", "<p>Langes i</p>");
+    fenster.findChild<QPushButton*>("erklaerung")->click();
+    EXPECT_EQ(fenster.hilfe().fenster(host_.file("Vesk.chm"))->source().fileName(), "1001.html");
+    // The size goes to the game through its remembered setting.
+    auto* groesse = fenster.findChild<QComboBox*>("groesse");
+    groesse->setCurrentIndex(groesse->count() - 1);
+    const double gross = groesse->currentData().toDouble();
+
     ASSERT_TRUE(fenster.spielStarten());
+    EXPECT_EQ(gewaehlteGroesse(), gross);
     // As one argument; that the game reads such a block as chosen is shown on its own.
     EXPECT_EQ(gestartet(),
               startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg"}}) + "|1");
@@ -87,6 +96,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     StartFrm wieder(host_.path());
     EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
     EXPECT_EQ(wieder.spieler().value(1).datei, "joerg");
+    EXPECT_EQ(wieder.findChild<QComboBox*>("groesse")->currentData().toDouble(), gross);
 }
 
 // E.g. a script without its interpreter; QProcess would say "execve: No such file ...".

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 // Any file whole; empty when it cannot be read.
@@ -41,4 +42,12 @@ class TempHost {
 
   private:
     QTemporaryDir dir_;
+};
+
+// The user settings of one test alone.
+struct EigeneEinstellungen {
+    EigeneEinstellungen() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
+    }
+    QTemporaryDir ordner;
 };

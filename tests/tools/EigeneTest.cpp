@@ -80,6 +80,7 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
     p->artikel.insert(QStringLiteral("Biene"), QStringLiteral("die"));
     const char* const faelle[][3] = {
         {"Biene, die, Die Biene sammelt Honig.", nullptr, ""},
+        {"rennen, Tunwort, Brennen ist gefährlich, rennen nicht.", nullptr, ""}, // once
         {"Biehne, die", nullptr,
          "Das Wort 'Biehne' steht nicht im Wörterbuch – Tippfehler? Meinten Sie 'Biene'?|Mit 'ie' "
          "statt 'ieh' wird aus 'Biehne' das Wort 'Biene'. Bitte einen Satz angeben, der zeigt, "
