@@ -3,7 +3,8 @@
 #include "eigene/Neubau.h"
 #include "eigene/Pruefstand.h"
 #include "eigene/StellenName.h"
-#include "glob/GlobModul.h"
+#include "glob/SitzungsDaten.h"
+#include "glob/HostDateien.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
@@ -127,10 +128,6 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
          ""},
         {"Wespe, die", "Großschreibung (Namenwort)", ""},
         {"Uhr, die", "Großschreibung (Namenwort)|Dehnungs-h: uh (Uhr)", ""},
-        {"Hase, der",
-         "Großschreibung (Namenwort)|langes a ohne h und nicht doppelt (Hase)|-einfaches s (Hase) "
-         "– unsicher: ein einzelnes »s« ist nicht immer die schwierige Stelle",
-         ""},
         {"Fahrrad, das",
          "Großschreibung (Namenwort)|Dehnungs-h: ah (Fahrrad)|-langes a ohne h und nicht doppelt "
          "(Fahrrad) – unsicher: das Wort übt schon »Dehnungs-h: ah«|-rr nach kurzem Selbstlaut "
@@ -165,9 +162,8 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
             if (an[i] || alle)
                 w.stellen.append(v[i]);
         }
-        if (f[1]) {
+        if (f[1])
             EXPECT_EQ(stellen.join(u'|').toStdString(), f[1]) << f[0];
-        }
         QStringList texte;
         for (const Befund& b : pruefe({w}, p->mittel()))
             texte.append(b.text + (b.sperrt ? "" : " (Hinweis)"));
@@ -255,6 +251,7 @@ QString listen(const QString& host, const QString& code) {
 // List 1 the teacher's, list 2 shipped contrast words named to the teacher; earlier weeks kept.
 TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
     Host host;
+    host.writeBytes("Vokra.tsp", host.readBytes("Vokra.tsp") + " \r\n"); // ends in a blank line
     const int geliefert = aufgaben(host.path(), "LIE_");
     ASSERT_GT(geliefert, 0);
     EigeneListe l = liste({"Biene die LIE_ 2", "Wiese die LIE_ 2", "Kind das LIKU 2"});
@@ -269,7 +266,11 @@ TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
         EXPECT_FALSE(k.endsWith(u'*')) << k.toStdString();
         EXPECT_TRUE(e.hinweis.contains(k)) << e.hinweis.toStdString();
     }
-    EXPECT_EQ(aufgaben(host.path(), "LIE_"), geliefert);
+    SitzungsDaten spiel; // the title as the game finds it
+    spiel.appPfad = host.path();
+    spiel.feldName = "WOCHE";
+    leseKategorieText(spiel);
+    EXPECT_EQ(spiel.katTitel, "Wörter der Woche");
 
     // A word taken out stays in the database under its number but is no longer asked.
     ASSERT_FALSE(uebernimm(
