@@ -1,5 +1,7 @@
 #include "EspeakStimme.h"
 
+#include "platform/HostTextFile.h"
+
 #include <espeak-ng/speak_lib.h>
 
 namespace zafku {
@@ -41,7 +43,8 @@ EspeakStimme::EspeakStimme() : rate_(abtastrateDerStimme()) {}
 void EspeakStimme::synthetisiere(const QString& text, const Proben& proben) {
     if (!bereit())
         return;
-    const QByteArray utf8 = text.toUtf8();
+    // A control character from a host file would send espeak-ng 1.51 past the text's end.
+    const QByteArray utf8 = controlsAsBlanks(text).toUtf8();
     // [[…]] carries a pronunciation written in espeak-ng's phoneme code.
     espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
                  espeakCHARS_UTF8 | espeakPHONEMES, nullptr, const_cast<Proben*>(&proben));

@@ -52,8 +52,7 @@ TEST_F(ErgebnisTest, TheScreenIsReadAloudOnlyWhenChosen) {
         EXPECT_FALSE(fenster.isVisible()) << "Return moves on";
         EXPECT_GE(stimme.verstummt, 1);
     }
-    ErgebnisFrm stumm(zeilen, nullptr);
-    stumm.show(); // no voice, no crash
+    ErgebnisFrm(zeilen, nullptr).show(); // no voice, no crash
 }
 
 // Read before the folder goes; an earlier account left there is never shown as this one.

@@ -1,6 +1,6 @@
 #include "Lautschrift.h"
 
-#include <QStringList>
+#include "platform/HostTextFile.h"
 
 #include <QStringList>
 
@@ -26,7 +26,8 @@ QString Lautschrift::phoneme(const QString& text) const {
     // spell the brackets out.
     if (text.startsWith(QLatin1String("[[")) && text.endsWith(QLatin1String("]]")))
         return text.mid(2, text.size() - 4).trimmed();
-    const QByteArray utf8 = text.toUtf8();
+    // A control character sends espeak-ng 1.51 past the text's end.
+    const QByteArray utf8 = controlsAsBlanks(text).toUtf8();
     const void* rest = utf8.constData();
     QStringList teile;
     // One clause per call; rest becomes null after the last.
