@@ -99,6 +99,8 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
          "Das Wort 'biene' steht nicht im Wörterbuch – Tippfehler? Meinten Sie 'Biene'?|'biene' "
          "hat den Artikel 'die', dann ist es ein Namenwort und wird großgeschrieben."},
         {"Bie\"ne, die", nullptr, "In Zeile 1 steht kein einzelnes Wort vorne."},
+        {"Schifffahrtsgesellschaftskapitänsmützenabzeichen, das", "",
+         "Das Wort in Zeile 1 ist länger als 40 Buchstaben."},
         {"Biene, die Biene aus dem Garten", nullptr,
          "Die Angabe zu 'Biene' ist länger als 20 Zeichen; gemeint ist der Artikel oder die "
          "Wortart."},

@@ -45,6 +45,8 @@ QString eigeneDateiPfad(const QString& hostDir);
 // A word file holds at most one line per number, each far shorter than this.
 constexpr qint64 maxWortDatei = 1 << 20;
 constexpr int maxKontext = 20;
+// Longer than any word a child spells; the spot search grows with the cube of the length.
+constexpr int maxWort = 40;
 
 // A word file's text: a regular file of at most maxWortDatei bytes in UTF-8 (a byte order
 // mark allowed). Otherwise nothing, and fehler says in German what the file is instead.

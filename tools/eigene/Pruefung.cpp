@@ -78,6 +78,12 @@ QList<Befund> pruefe(const QList<PruefWort>& woerter, const Pruefmittel& mittel)
             melde(QStringLiteral("In Zeile %1 steht kein einzelnes Wort vorne.").arg(e.zeile));
             continue;
         }
+        if (e.wort.size() > maxWort) {
+            melde(QStringLiteral("Das Wort in Zeile %1 ist länger als %2 Buchstaben.")
+                      .arg(e.zeile)
+                      .arg(maxWort));
+            continue;
+        }
         if (e.kontext.size() > maxKontext)
             melde(QStringLiteral("Die Angabe zu '%1' ist länger als %2 Zeichen; gemeint ist der "
                                  "Artikel oder die Wortart.")

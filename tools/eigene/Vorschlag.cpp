@@ -1,5 +1,6 @@
 #include "Vorschlag.h"
 
+#include "EigeneDatei.h"
 #include "Pruefungen.h"
 #include "StellenName.h"
 #include "aussprache/Lautschrift.h"
@@ -152,7 +153,7 @@ bool Vorschlaege::nimmtAn(qsizetype block, const QString& wort, const QString& k
 
 QList<Vorschlag> Vorschlaege::fuer(const QString& wort, const QString& kontext) const {
     QList<Vorschlag> ergebnis;
-    if (wort.isEmpty())
+    if (wort.isEmpty() || wort.size() > maxWort)
         return ergebnis;
     // Letter case follows the word class, not the letters.
     const bool gross = wort[0].isUpper();
