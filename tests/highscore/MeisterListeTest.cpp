@@ -3,6 +3,7 @@
 #include "highscore/PgMeisterSpeicher.h"
 #include "highscore/SqliteMeisterSpeicher.h"
 #include "platform/LaufzeitFehler.h"
+#include "platform/SqliteDatabase.h"
 #include "support/PgTestServer.h"
 #include "support/TempHost.h"
 
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -232,6 +232,7 @@ TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
     const QString mdb = dir.filePath("Meister.mdb");
     const QString leer = dir.filePath("kein-server");
     const StummerServer stumm(false), gruss(true);
+    const char* const kFremd = "CREATE TABLE Punkte (name TEXT, Wert INTEGER)";
     const struct {
         const char* was;
         std::function<std::unique_ptr<MeisterSpeicher>()> speicher;
@@ -240,22 +241,22 @@ TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
     } faelle[] = {
         {"damaged file",
          [&] {
-             QFile f(mdb);
-             f.open(QIODevice::WriteOnly);
-             f.write(QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'Z'));
+             schreibeDatei(mdb, QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'Z'));
              return std::make_unique<SqliteMeisterSpeicher>(mdb);
          },
          "beschädigt", mdb},
         {"table from another program",
          [&] {
-             sqlite3* db = nullptr;
-             sqlite3_open(QFile::encodeName(mdb).constData(), &db);
-             sqlite3_exec(db, "CREATE TABLE punkte (name TEXT, Wert INTEGER)", nullptr, nullptr,
-                          nullptr);
-             sqlite3_close(db);
+             SqliteDatabase(mdb, SqliteDatabase::Zugriff::Schreiben).exec(kFremd);
              return std::make_unique<SqliteMeisterSpeicher>(mdb);
          },
          "Tabelle Punkte fehlen die Spalten Programm, Datum, Punkte.", mdb},
+        {"server table from another program",
+         [&] {
+             leerePg((QByteArray("DROP TABLE IF EXISTS Punkte; ") + kFremd).constData());
+             return std::make_unique<PgMeisterSpeicher>(pgServer().verbindung());
+         },
+         "hat eine Tabelle Punkte ohne die Spalten", pgServer().verbindung()},
         {"server not running",
          [&] { return std::make_unique<PgMeisterSpeicher>("host=" + leer + " user=zafku"); },
          "nicht erreichbar", "host=" + leer + " user=zafku"},
