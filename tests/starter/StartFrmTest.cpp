@@ -85,10 +85,9 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     // The size goes to the game through its remembered setting.
     auto* groesse = fenster.findChild<QComboBox*>("groesse");
     groesse->setCurrentIndex(groesse->count() - 1);
-    const double gross = groesse->currentData().toDouble();
 
     ASSERT_TRUE(fenster.spielStarten());
-    EXPECT_EQ(gewaehlteGroesse(), gross);
+    EXPECT_EQ(gewaehlteGroesse(), groessenStufen().back());
     // As one argument; that the game reads such a block as chosen is shown on its own.
     EXPECT_EQ(gestartet(),
               startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg"}}) + "|1");
@@ -96,7 +95,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     StartFrm wieder(host_.path());
     EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
     EXPECT_EQ(wieder.spieler().value(1).datei, "joerg");
-    EXPECT_EQ(wieder.findChild<QComboBox*>("groesse")->currentData().toDouble(), gross);
+    EXPECT_EQ(wieder.findChild<QComboBox*>("groesse")->currentData(), groessenStufen().back());
 }
 
 // E.g. a script without its interpreter; QProcess would say "execve: No such file ...".
