@@ -1,6 +1,6 @@
 #include "EspeakStimme.h"
 
-#include "platform/HostTextFile.h"
+#include "platform/Sprachausgabe.h"
 
 #include <espeak-ng/speak_lib.h>
 
@@ -43,8 +43,7 @@ EspeakStimme::EspeakStimme() : rate_(abtastrateDerStimme()) {}
 void EspeakStimme::synthetisiere(const QString& text, const Proben& proben) {
     if (!bereit())
         return;
-    // A control character from a host file would send espeak-ng 1.51 past the text's end.
-    const QByteArray utf8 = controlsAsBlanks(text).toUtf8();
+    const QByteArray utf8 = sprechbar(text).toUtf8();
     // [[…]] carries a pronunciation written in espeak-ng's phoneme code.
     espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
                  espeakCHARS_UTF8 | espeakPHONEMES, nullptr, const_cast<Proben*>(&proben));

@@ -1,6 +1,6 @@
 #include "Lautschrift.h"
 
-#include "platform/HostTextFile.h"
+#include "platform/Sprachausgabe.h"
 
 #include <QStringList>
 
@@ -26,8 +26,7 @@ QString Lautschrift::phoneme(const QString& text) const {
     // spell the brackets out.
     if (text.startsWith(QLatin1String("[[")) && text.endsWith(QLatin1String("]]")))
         return text.mid(2, text.size() - 4).trimmed();
-    // A control character sends espeak-ng 1.51 past the text's end.
-    const QByteArray utf8 = controlsAsBlanks(text).toUtf8();
+    const QByteArray utf8 = sprechbar(text).toUtf8();
     const void* rest = utf8.constData();
     QStringList teile;
     // One clause per call; rest becomes null after the last.
