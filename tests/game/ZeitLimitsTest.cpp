@@ -95,6 +95,11 @@ TEST_F(ZeitTest, FifteenMinutesEndAfter181TicksFiveSecondsApart) {
     EXPECT_TRUE(ablauf.spielZeitAbgelaufen());
 }
 
+TEST(VuMeter, TheNeedleSweepsFromLowerLeftOverTheTopToLowerRight) {
+    const VuLinie l = vuZeigerLinie(0), o = vuZeigerLinie(500), r = vuZeigerLinie(1000);
+    EXPECT_TRUE(l.x2 < l.x1 && o.x2 == o.x1 && r.x2 > r.x1 && l.y2 > o.y2 && r.y2 > o.y2);
+}
+
 TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
     const int faelle[][3] = {{4605, 15, 4590}, {300, 301, 0}, {300, -50, 300}}; // height, step, new
     for (const auto& [hoehe, d, neu] : faelle) {
