@@ -10,8 +10,6 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QScreen>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
