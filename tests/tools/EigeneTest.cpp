@@ -81,6 +81,8 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
     p->artikel.insert(QStringLiteral("Biene"), QStringLiteral("die"));
     const char* const faelle[][3] = {
         {"Biene, die, Die Biene sammelt Honig.", nullptr, ""},
+        {"Biene, die, Die Biene summt im Gartn.", nullptr,
+         "Im Satz zu 'Biene' kennt die Rechtschreibprüfung 'Gartn' nicht."},
         {"rennen, Tunwort, Brennen ist gefährlich, rennen nicht.", nullptr, ""}, // once
         {"Biehne, die", nullptr,
          "Das Wort 'Biehne' steht nicht im Wörterbuch – Tippfehler? Meinten Sie 'Biene'?|Mit 'ie' "
