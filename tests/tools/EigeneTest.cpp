@@ -80,7 +80,7 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
     ASSERT_TRUE(p) << fehler.toStdString();
     p->artikel.insert(QStringLiteral("Biene"), QStringLiteral("die"));
     const char* const faelle[][3] = {
-        {"Biene, die, Die Biene sammelt Honig.", nullptr, ""},
+        {"Biene, die, Biene sammelt Honig.", nullptr, ""}, // the word first
         {"Biene, die, Die Biene summt im Gartn.", nullptr,
          "Im Satz zu 'Biene' kennt die Rechtschreibprüfung 'Gartn' nicht."},
         {"rennen, Tunwort, Brennen ist gefährlich, rennen nicht.", nullptr, ""}, // once
