@@ -1,6 +1,5 @@
-// The dialogs' drawn pictures and the size change that every window goes through.
+// The size change that every window goes through.
 
-#include "dialogs/DialogBild.h"
 #include "dialogs/Skalierung.h"
 #include "dialogs/Twips.h"
 
@@ -10,14 +9,6 @@
 #include <gtest/gtest.h>
 
 using namespace zafku;
-
-TEST(DialogBilder, PictureIsDrawnAgainForTheNewSize) {
-    QDialog dialog;
-    QLabel* bild = erzeugeBildLabel(&dialog, DialogBild::Frage, 0, 0);
-    dialog.show();
-    bild->resize(120, 120);
-    EXPECT_EQ(bild->pixmap().deviceIndependentSize().toSize(), QSize(120, 120));
-}
 
 // Through many sizes and back, every control ends where it was designed.
 TEST(DialogBilder, SizeChangesGatherNoRounding) {

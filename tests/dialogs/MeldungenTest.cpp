@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,34 +25,6 @@ void taste(QDialog* d, Qt::Key key) {
 }
 
 } // namespace
-
-// Wrapped text keeps every character; a huge name is shortened in its middle.
-TEST(MldFenster, ATextTooWideForTheScreenWrapsOrIsShortened) {
-    const QString pfad = "/host/" + QString(300, u'x') + "/Vokra.ini";
-    const std::pair<QString, bool> faelle[] = {
-        {"Die Datei " + pfad + " fehlt.", false},
-        {"Die Datei " + QString(100000, u'A') + ".tmp fehlt.", true},
-        {"Die Datei " + QString("Anna ").repeated(20000) + "fehlt.", true},
-    };
-    MldFenster f;
-    const QSize schirm = f.screen()->availableGeometry().size();
-    for (const auto& [text, gekuerzt] : faelle) {
-        f.bereiteVor(text, "&OK", "", "Laufzeitfehler");
-        const auto* meldung = f.findChild<QLabel*>("Meldung");
-        const QWidget* ok = knopf(&f, "Btn1");
-        EXPECT_LE(f.width(), schirm.width());
-        EXPECT_LE(f.height(), schirm.height() - 30); // room for the caption bar
-        for (const QWidget* w : {static_cast<const QWidget*>(meldung), ok})
-            EXPECT_TRUE(f.rect().contains(QRect(w->mapTo(&f, QPoint()), w->size())));
-        QString gezeigt = meldung->text();
-        if (gekuerzt)
-            EXPECT_TRUE(gezeigt.startsWith("Die Datei") && gezeigt.endsWith("fehlt.") &&
-                        gezeigt.contains(QChar(0x2026)))
-                << qPrintable(gezeigt.left(40));
-        else // only line breaks were added
-            EXPECT_EQ(gezeigt.remove(u'\n').remove(u' '), QString(text).remove(u' '));
-    }
-}
 
 TEST(MldFenster, ModalQuestionReportsPressedButton) {
     const std::pair<std::function<void(QDialog*)>, QString> faelle[] = {

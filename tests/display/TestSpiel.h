@@ -12,6 +12,10 @@
 #include "support/TempHost.h"
 #include "support/TestHilfe.h"
 
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
 // The main window with two players and two scripted tasks; help, audio, clock, speech given.
 struct TestSpiel {
     TestSpiel(zafku::HelpViewer& hilfe, zafku::AudioOutput& audio, const zafku::Clock& uhr,
@@ -51,4 +55,21 @@ struct Attrappen {
 };
 struct SpielMitAttrappen : Attrappen, TestSpiel {
     SpielMitAttrappen() : TestSpiel(hilfe, audio, uhr) {}
+};
+
+// Notes the caption of every modal window and presses Return in it, unless eigene took it.
+struct ModalBeantworter {
+    ModalBeantworter() {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                titel.append(w->windowTitle());
+                if (!eigene(w))
+                    QTest::keyClick(w, Qt::Key_Return);
+            }
+        });
+        timer.start(20);
+    }
+    std::function<bool(QWidget*)> eigene = [](QWidget*) { return false; };
+    QStringList titel;
+    QTimer timer;
 };

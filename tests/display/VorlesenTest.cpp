@@ -3,15 +3,12 @@
 #include "PulseAufnahme.h"
 #include "TestSpiel.h"
 
-#include "dialogs/Groesse.h"
 #include "dialogs/ModalAntwort.h"
-#include "dialogs/Skalierung.h"
 #include "display/LautsprecherKnopf.h"
 #include "platform/Sprachausgabe.h"
 #include "speech/EspeakSprache.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -91,36 +88,6 @@ TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
     EXPECT_EQ(spiel.gesagt, QStringList({"Katze | Die Katze schläft."}));
     TestSpiel naechstes(spiel.hilfe, spiel.audio, spiel.uhr, {"[Zafku]"}, &spiel);
     EXPECT_TRUE(naechstes.fenster.vorlesenAktion->isChecked());
-}
-
-// They lie in the window and take a click; the word's button covers only the line's empty end.
-TEST(Vorlesen, SpeakerButtonsGrowWithTheGameAndCoverNothing) {
-    VorleseSpiel spiel;
-    spiel.fenster.lade();
-    spiel.fenster.show();
-    // The longest task line of the demo material.
-    spiel.fenster.zeigeAufgabe("Umstandswort", "vi    leicht", "Der Satz.", {});
-    const QLabel* wort = spiel.fenster.lueckWortLbl;
-    for (const double faktor : groessenStufen()) {
-        spiel.fenster.setzeGroesse(faktor, false);
-        for (QWidget* knopf : {spiel.fenster.wortSprecher, spiel.fenster.satzSprecher}) {
-            const QRect ort = knopf->geometry();
-            EXPECT_GE(std::min(ort.width(), ort.height()), 32 * faktor - 1) << faktor;
-            EXPECT_TRUE(knopf->parentWidget()->rect().contains(ort)) << faktor;
-            for (const QWidget* anderes :
-                 knopf->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                EXPECT_TRUE(anderes == knopf || anderes == wort ||
-                            !anderes->geometry().intersects(ort))
-                    << faktor << " " << anderes->metaObject()->className();
-            EXPECT_EQ(spiel.fenster.childAt(knopf->mapTo(&spiel.fenster, knopf->rect().center())),
-                      knopf)
-                << faktor;
-        }
-        const QRect wortText(wort->pos(), QSize(wort->fontMetrics().horizontalAdvance(wort->text()),
-                                                wort->height()));
-        EXPECT_FALSE(spiel.fenster.wortSprecher->geometry().intersects(wortText)) << faktor;
-    }
-    wechsleMassstab(1);
 }
 
 TEST(Vorlesen, ANewTaskWaitsForTheCue) {

@@ -3,6 +3,7 @@
 #include "dialogs/ModalAntwort.h"
 #include "starter/KlasseFrm.h"
 #include "starter/StartWahl.h"
+#include "support/Bildvergleich.h"
 #include "support/TempHost.h"
 
 #include <QComboBox>
@@ -144,4 +145,15 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
         fenster.findChild<QPushButton*>(knopf)->click();
     ASSERT_TRUE(fenster.spielStarten());
     EXPECT_EQ(gestartet(), startBlock("CK__", {{"Cem", "cem"}, {"Benno", "ben"}}) + "|1");
+}
+
+TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
+    StartFrm ohneKlasse(host_.path());
+    EXPECT_TRUE(siehtAusWie(ohneKlasse, "start"));
+    KlasseFrm klasse(host_.path(), {{"Anna", "anna"}, {"Ben", "ben"}, {"Cem", "cem"}});
+    EXPECT_TRUE(siehtAusWie(klasse, "klasse"));
+    ASSERT_TRUE(klasse.speichern());
+    StartFrm fenster(host_.path());
+    fenster.findChild<QPushButton*>("kind1")->click();
+    EXPECT_TRUE(siehtAusWie(fenster, "start-klasse"));
 }

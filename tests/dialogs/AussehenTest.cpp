@@ -1,0 +1,30 @@
+// How the message windows look, against their stored pictures in bilder/.
+
+#include "dialogs/EndeFrm.h"
+#include "dialogs/MldFenster.h"
+#include "dialogs/Skalierung.h"
+#include "support/Bildvergleich.h"
+
+using namespace zafku;
+
+TEST(Aussehen, MessageWindowsAndTheirPictures) {
+    MldFenster mld;
+    mld.bereiteVor("Richtig!\rDas Wort heißt Biene.", "&OK", "", "Zafku");
+    EXPECT_TRUE(siehtAusWie(mld, "meldung"));
+    // Too wide for the screen: a long path wraps and keeps every character, a huge name or
+    // text is shortened in its middle.
+    mld.bereiteVor("Die Datei /host/" + QString(300, u'x') + "/Vokra.ini fehlt.", "&OK", "", "Fehler");
+    EXPECT_TRUE(siehtAusWie(mld, "meldung-umbrochen"));
+    mld.bereiteVor("Die Datei " + QString(100000, u'A') + ".tmp fehlt.", "&OK", "", "Fehler");
+    EXPECT_TRUE(siehtAusWie(mld, "meldung-langer-name"));
+    mld.bereiteVor("Die Datei " + QString("Anna ").repeated(20000) + "fehlt.", "&Ja", "&Nein", "Frage");
+    EXPECT_TRUE(siehtAusWie(mld, "meldung-gekuerzt"));
+    EndeFrm ende;
+    ende.setzeMeldung("Wollt ihr das Spiel wirklich beenden?");
+    EXPECT_TRUE(siehtAusWie(ende, "ende"));
+
+    // The picture is drawn anew for a grown window, not stretched.
+    wechsleMassstab(1.55);
+    EXPECT_TRUE(siehtAusWie(ende, "ende-gross"));
+    wechsleMassstab(1);
+}

@@ -1,0 +1,100 @@
+// How the game looks as a turn goes by, against its stored pictures in bilder/.
+
+#include "TestSpiel.h"
+
+#include "dialogs/Groesse.h"
+#include "dialogs/Skalierung.h"
+#include "dialogs/Twips.h"
+#include "display/CompZugFrm.h"
+#include "display/InfoFrm.h"
+#include "display/KartenSlot.h"
+#include "platform/Sprachausgabe.h"
+#include "support/Bildvergleich.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using namespace zafku;
+
+namespace {
+
+struct StummeSprache : Sprachausgabe {
+    void sprich(const QStringList&) override {}
+    void verstumme() override {}
+};
+
+struct Aussehen : ::testing::Test, EigeneEinstellungen, Attrappen, StummeSprache, TestSpiel {
+    Aussehen() : TestSpiel(hilfe, audio, uhr, {"[Zafku]", "TonEinschalten=0", "RatezeitBegrenzen=1"}, this) {}
+};
+
+} // namespace
+
+TEST_F(Aussehen, TheGameAsATurnGoesBy) {
+    fenster.lade();
+    ModalBeantworter beantworter;
+    uhr.sekunden += 4; // the needle has moved on
+    EXPECT_TRUE(siehtAusWie(fenster, "spiel"));
+    fenster.ablauf().checkBstWahl(1); // Anna: "ss" marks a field of her card
+    EXPECT_TRUE(siehtAusWie(fenster, "spiel-richtig"));
+    fenster.ablauf().checkBstWahl(0); // Tim: "i" lights the error lamp
+    EXPECT_TRUE(siehtAusWie(fenster, "spiel-falsch"));
+    // Each window it opens, as it stands there before it is answered.
+    QStringList gesehen;
+    const QStringList bilder = {"tipp", "einstellungen", "meisterliste", "datei-info"};
+    beantworter.eigene = [&](QWidget* w) {
+        gesehen << w->windowTitle();
+        EXPECT_TRUE(siehtAusWie(*w, bilder.value(gesehen.size() - 1)));
+        return false;
+    };
+    liste.pruefeEintrag({"Anna", MeisterListe::programm(), "05.12.2026", 40});
+    liste.pruefeEintrag({"Tim", MeisterListe::programm(), "06.12.2026", 75});
+    fenster.loesTippBtn->click();
+    fenster.menue.at("mnuBearbEinstell")->trigger();
+    fenster.menue.at("mnuDateiMeisterliste")->trigger();
+    fenster.menue.at("mnuDateiInfo")->trigger();
+    EXPECT_EQ(gesehen, QStringList({"Lösungstipp", "Einstellungen", "Meisterliste", " Datei-Info"}));
+    fenster.compZugFrm->show();
+    EXPECT_TRUE(siehtAusWie(*fenster.compZugFrm, "computer"));
+    // At the largest size, with the longest task line of the demo material: the speaker
+    // buttons cover nothing, the word's one only the line's empty end.
+    fenster.zeigeAufgabe("Umstandswort", "vi    leicht", "Der Satz.", {});
+    fenster.setzeGroesse(groessenStufen().back(), false);
+    EXPECT_TRUE(siehtAusWie(fenster, "spiel-gross"));
+    wechsleMassstab(1);
+}
+
+TEST_F(Aussehen, ALongNameShrinksThenIsShortenedAndKeptWholeAsTip) {
+    const QString lang = "Maximiliane-Josefine Alexandra von Hohenzollern-Sigmaringen";
+    const std::array<Farbe, 25> leer{};
+    fenster.lade();
+    fenster.zeigeSlot(0, 0, lang, leer);
+    fenster.zeigeSlot(1, 0, "Maximiliane-Josefine", leer);
+    EXPECT_TRUE(fenster.spNameLbl->toolTip().contains(lang));
+    EXPECT_TRUE(siehtAusWie(fenster, "lange-namen"));
+    fenster.zeigeSlot(0, 0, "Tim", leer);
+    EXPECT_EQ(fenster.spNameLbl->toolTip(), "");
+    EXPECT_TRUE(siehtAusWie(fenster, "name-wieder-kurz"));
+}
+
+// "Copyright:" keeps its gap at every size.
+TEST(Bilder, AboutBoxAndEveryCardWithAMarkedField) {
+    InfoFrm ueber;
+    EXPECT_TRUE(QRegularExpression("^4\\.\\d+\\.\\d+$").match(ueber.relLbl->text()).hasMatch());
+    ueber.relLbl->setText("4.0.0"); // the picture outlives releases
+    EXPECT_TRUE(siehtAusWie(ueber, "info-ueber"));
+    wechsleMassstab(groessenStufen().back());
+    EXPECT_TRUE(siehtAusWie(ueber, "info-ueber-gross"));
+    wechsleMassstab(1);
+    QWidget karten;
+    for (int index = 0; index < 5; ++index)
+        for (const KartenSlot::Geometrie* g : {&KartenSlot::gross, &KartenSlot::klein}) {
+            auto* slot = new KartenSlot(*g, &karten);
+            const int seite = twips(g->bildGroesse);
+            slot->setGeometry(index * 170, g == &KartenSlot::gross ? 0 : 170, seite, seite);
+            slot->setzeBild(index);
+            slot->faerbeFeld(24, Farbe{200, 40, 120}); // row 5, column 4
+        }
+    karten.resize(5 * 170, 280);
+    EXPECT_TRUE(siehtAusWie(karten, "karten"));
+}
