@@ -59,6 +59,7 @@ TEST(CompZug, StrongAndWeakPlayTryTheListAsDescribed) {
     } faelle[] = {
         {"strong", 0, false, {}, 0, {2}, 108},
         {"weak walks down the list", 1, false, {10, 20, 30}, 0, {0, 1, 2}, 100 - 16 + 8},
+        {"weak answers the try its window shows", 1, false, {10, 60}, 0, {0, 2}, 100},
         {"weak jumps 50 times in 101", 1, false, {51}, 0, {2}, 108},
         {"weak, right at the top", 1, true, {10}, 0, {0}, 108},
         {"weak never passes the right one", 1, false, {0, 0}, 5, {2}, 108},

@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-// What a window draws, against its stored picture in the area's bilder/ folder. A picture
-// changes only on purpose: ZAFKU_BILDER_NEU=1 stores the new ones; look at each before
-// committing it.
+// What a window draws, against its stored picture in the area's bilder/ folder. To change
+// one on purpose, ZAFKU_BILDER_NEU=1 stores the new ones: look at each before committing.
 inline ::testing::AssertionResult siehtAusWie(QWidget& fenster, const QString& name) {
     fenster.show();
     const QImage ist = fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
