@@ -13,11 +13,11 @@ TEST(Aussehen, MessageWindowsAndTheirPictures) {
     EXPECT_TRUE(siehtAusWie(mld, "meldung"));
     // Too wide for the screen: a long path wraps and keeps every character, a huge name or
     // text is shortened in its middle.
-    mld.bereiteVor("Die Datei /host/" + QString(300, u'x') + "/Vokra.ini fehlt.", "&OK", "", "Fehler");
+    mld.bereiteVor("Die Datei /" + QString(300, u'x') + "/Vokra.ini fehlt.", "&OK", "", "Fehler");
     EXPECT_TRUE(siehtAusWie(mld, "meldung-umbrochen"));
     mld.bereiteVor("Die Datei " + QString(100000, u'A') + ".tmp fehlt.", "&OK", "", "Fehler");
     EXPECT_TRUE(siehtAusWie(mld, "meldung-langer-name"));
-    mld.bereiteVor("Die Datei " + QString("Anna ").repeated(20000) + "fehlt.", "&Ja", "&Nein", "Frage");
+    mld.bereiteVor("Die Datei " + QString("Anna ").repeated(20000) + "fehlt.", "&Ja", "&Nein", "");
     EXPECT_TRUE(siehtAusWie(mld, "meldung-gekuerzt"));
     EndeFrm ende;
     ende.setzeMeldung("Wollt ihr das Spiel wirklich beenden?");

@@ -117,4 +117,3 @@ TEST(VorlesenTon, F5AndEachSpeakerButtonAreHeardWithTheCuesOff) {
     EXPECT_GE(gehoertMs([&] { spiel.fenster.wortSprecher->click(); }), 250);
     EXPECT_GE(gehoertMs([&] { spiel.fenster.satzSprecher->click(); }), 650);
 }
-

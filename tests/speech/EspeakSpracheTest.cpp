@@ -154,7 +154,7 @@ TEST(EspeakStimme, SpeaksPhonemeInput) {
         return n;
     };
     EXPECT_LT(laenge("Die [[bl'u:m@]] blüht."), laenge("Die Blume blüht.") * 5 / 4);
-    EXPECT_GT(laenge("\x01΅Blume"), laenge("Blume") / 2) << "a control character or sign is a blank";
+    EXPECT_GT(laenge("\x01΅Blume"), laenge("Blume") / 2) << "control or sign: a blank";
     // Slow enough for a child: 1.4 s; at espeak-ng's own 175 words a minute 1.2 s.
     EXPECT_GT(laenge("Die Blume blüht im Garten."), stimme.abtastrate() * 13 / 10);
 }
