@@ -8,7 +8,6 @@
 #include "display/CompZugFrm.h"
 #include "display/InfoFrm.h"
 #include "display/KartenSlot.h"
-#include "platform/Sprachausgabe.h"
 #include "support/Bildvergleich.h"
 
 #include <QAction>
@@ -19,12 +18,7 @@ using namespace zafku;
 
 namespace {
 
-struct StummeSprache : Sprachausgabe {
-    void sprich(const QStringList&) override {}
-    void verstumme() override {}
-};
-
-struct Aussehen : ::testing::Test, EigeneEinstellungen, Attrappen, StummeSprache, TestSpiel {
+struct Aussehen : ::testing::Test, EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSpiel {
     Aussehen() : TestSpiel(hilfe, audio, uhr, {"[Zafku]", "RatezeitBegrenzen=1"}, this) {}
 };
 
@@ -86,6 +80,8 @@ TEST(Bilder, AboutBoxAndEveryCardWithAMarkedField) {
     wechsleMassstab(groessenStufen().back());
     EXPECT_TRUE(siehtAusWie(ueber, "info-ueber-gross"));
     wechsleMassstab(1);
+    ueber.findChild<QPushButton*>()->click();
+    EXPECT_FALSE(ueber.isVisible()) << "OK closes it";
     QWidget karten;
     for (int index = 0; index < 5; ++index)
         for (const KartenSlot::Geometrie* g : {&KartenSlot::gross, &KartenSlot::klein}) {

@@ -7,6 +7,7 @@
 #include "glob/SitzungsDaten.h"
 #include "highscore/MeisterFrm.h"
 #include "highscore/MeisterListe.h"
+#include "platform/Sprachausgabe.h"
 #include "sound/SoundMod.h"
 #include "support/FesteUhr.h"
 #include "support/TempHost.h"
@@ -45,6 +46,13 @@ struct TestSpiel {
     zafku::MeisterListe liste{zafku::oeffneMeisterSpeicher(host.path(), host.file("User"))};
     zafku::MeisterFrm meister{liste};
     zafku::MainFrm fenster;
+};
+
+// Notes each request to speak, its texts joined by " | ".
+struct AufnehmendeSprache : zafku::Sprachausgabe {
+    void sprich(const QStringList& texte) override { gesagt.append(texte.join(" | ")); }
+    void verstumme() override {}
+    QStringList gesagt;
 };
 
 // The usual fakes, made before the game that uses them.

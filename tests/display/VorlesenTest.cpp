@@ -5,7 +5,6 @@
 
 #include "dialogs/ModalAntwort.h"
 #include "display/LautsprecherKnopf.h"
-#include "platform/Sprachausgabe.h"
 #include "speech/EspeakSprache.h"
 
 #include <QAction>
@@ -17,13 +16,6 @@
 using namespace zafku;
 
 namespace {
-
-// Notes each request to speak, its texts joined by " | ".
-struct AufnehmendeSprache : Sprachausgabe {
-    void sprich(const QStringList& texte) override { gesagt.append(texte.join(" | ")); }
-    void verstumme() override {}
-    QStringList gesagt;
-};
 
 // A cue that still sounds for klingt milliseconds.
 struct Klang : test::TestAudio {

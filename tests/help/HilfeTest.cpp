@@ -1,3 +1,4 @@
+#include "dialogs/Skalierung.h"
 #include "glob/SitzungsDaten.h"
 #include "help/HilfeBrowser.h"
 #include "help/HilfeQuelle.h"
@@ -17,7 +18,7 @@ using namespace zafku;
 TEST(HilfeBrowser, OneWindowPerHelpFileShowingTopicOrDefaultPage) {
     TempHost host;
     host.writeBytes("Zafku/index.html", "<p>Bedienung</p>");
-    host.writeBytes("Zafku/2000.html", "<p>Regeln</p>");
+    host.writeBytes("Zafku/2000.html", "<p style=\"font-size: 10pt\">Regeln</p>");
     host.writeBytes("Vesk/1703.html", "<p>Schwerpunkt</p>");
     const QString zafku = host.file("Zafku.chm");
     const QString vesk = host.file("Vesk.chm");
@@ -42,6 +43,11 @@ TEST(HilfeBrowser, OneWindowPerHelpFileShowingTopicOrDefaultPage) {
     hilfe.closeAll(vesk);
     EXPECT_EQ(hilfe.fenster(vesk), nullptr);
     EXPECT_EQ(hilfe.fenster(zafku), fenster);
+    wechsleMassstab(1.5); // the page's own font sizes grow with the game
+    hilfe.showTopic(zafku, 2000);
+    EXPECT_EQ(gezeigt(zafku), "Regeln");
+    EXPECT_TRUE(fenster->toHtml().contains("font-size:15pt"));
+    wechsleMassstab(1);
 }
 
 TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {

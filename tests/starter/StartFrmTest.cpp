@@ -78,6 +78,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     tippe(feld(fenster, "name1"), "Jörg");
     EXPECT_EQ(feld(fenster, "datei0")->text(), "anna_sommer");
     EXPECT_EQ(feld(fenster, "datei1")->text(), "joerg");
+    tippe(feld(fenster, "datei1"), "2"); // by hand
 
     // The explanation opens the help page of the chosen exercise, not the index.
     host_.writeBytes("Vesk/1001.html", "<p>Langes i</p>");
@@ -91,11 +92,12 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     EXPECT_EQ(gewaehlteGroesse(), groessenStufen().back());
     // As one argument; that the game reads such a block as chosen is shown on its own.
     EXPECT_EQ(gestartet(),
-              startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg"}}) + "|1");
+              startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg2"}}) + "|1");
 
     StartFrm wieder(host_.path());
     EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
-    EXPECT_EQ(wieder.spieler().value(1).datei, "joerg");
+    tippe(feld(wieder, "name1"), "en"); // "Jörgen" keeps the file typed by hand
+    EXPECT_EQ(wieder.spieler().value(1).datei, "joerg2");
     EXPECT_EQ(wieder.findChild<QComboBox*>("groesse")->currentData(), groessenStufen().back());
 }
 
@@ -152,6 +154,8 @@ TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
     EXPECT_TRUE(siehtAusWie(ohneKlasse, "start"));
     KlasseFrm klasse(host_.path(), {{"Anna", "anna"}, {"Ben", "ben"}, {"Cem", "cem"}});
     EXPECT_TRUE(siehtAusWie(klasse, "klasse"));
+    beiModalemDialog([](QDialog* d) { d->accept(); }); // twice the same name: not saved
+    EXPECT_FALSE(KlasseFrm(host_.path(), {{"Ida", "ida"}, {"Ida", "ida2"}}).speichern());
     ASSERT_TRUE(klasse.speichern());
     StartFrm fenster(host_.path());
     fenster.findChild<QPushButton*>("kind1")->click();
