@@ -67,21 +67,27 @@ TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
          "Gewinner\\tAnna\\n' > User/ergebnistest.ergebnis",
          {"Anna hat gewonnen!", "Anna", "0 Wörter richtig geschrieben", "1 Zafku und 140 Punkte"}},
         {"true", {"Anna", "0 Wörter richtig geschrieben"}},
+        {nullptr, // no game: a message instead
+         {"", "Zafku lässt sich nicht starten: Die Datei lässt sich nicht als Programm ausführen; "
+              "sie ist wohl beschädigt oder gehört zu einem anderen Rechner."}},
     };
     for (const auto& f : faelle) {
         QTemporaryDir ordner;
         const QString alt = ordner.filePath("User/ergebnistest.ergebnis");
         schreibeDatei(alt, "Platz\tergebnistest\t9\t9\tAnna\nGewinner\tAlt\n");
-        schreibeDatei(ordner.filePath("zafku"), QByteArray("#!/bin/sh\n") + f.spiel + "\n");
-        QFile::setPermissions(ordner.filePath("zafku"), QFile::ReadOwner | QFile::ExeOwner);
+        if (f.spiel) {
+            schreibeDatei(ordner.filePath("zafku"), QByteArray("#!/bin/sh\n") + f.spiel + "\n");
+            QFile::setPermissions(ordner.filePath("zafku"), QFile::ReadOwner | QFile::ExeOwner);
+        }
         QStringList gezeigt;
         beiModalemDialog([&](QDialog* d) {
             gezeigt = angezeigt(d);
             d->accept();
         });
         Aufnahme stimme;
-        EXPECT_TRUE(spieleMitErgebnis(nullptr, host, ordner.path(), "-", {{"Anna", "ergebnistest"}},
-                                      &stimme));
+        EXPECT_EQ(spieleMitErgebnis(nullptr, host, ordner.path(), "-", {{"Anna", "ergebnistest"}},
+                                    &stimme),
+                  f.spiel != nullptr);
         EXPECT_EQ(gezeigt, f.erwartet);
         EXPECT_FALSE(QFile::exists(alt)) << "read once";
     }
