@@ -39,6 +39,7 @@ StartFrm::StartFrm(const QString& appPfad, Sprachausgabe* sprache, QWidget* pare
     berichtBtn_->setToolTip(QStringLiteral("Zeigt, welche Wörter die Kinder falsch geschrieben "
                                            "haben, als Seite im Browser."));
     woerterBtn_ = new QPushButton(QStringLiteral("Eigene &Wörter …"));
+    woerterBtn_->setObjectName(QStringLiteral("woerter"));
     woerterBtn_->setToolTip(QStringLiteral("Die Wörter der Woche eingeben: sie stehen dann "
                                            "als »Wörter der Woche« ganz oben in der Liste."));
     klasseBtn_ = new QPushButton(QStringLiteral("&Klasse …"));

@@ -117,6 +117,19 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << meldung.toStdString();
 }
 
+// The teacher's word window opens once at a time.
+TEST_F(StartFrmTest, TheWordButtonWaitsForTheWordWindow) {
+    host_.writeBytes("zafku-woerter", "#!/bin/sh\nsleep 0.3\n");
+    QFile(host_.file("zafku-woerter")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    StartFrm fenster(host_.path());
+    auto* knopf = fenster.findChild<QPushButton*>("woerter");
+    knopf->click();
+    EXPECT_FALSE(knopf->isEnabled());
+    for (QDeadlineTimer frist(5000); !knopf->isEnabled() && !frist.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(knopf->isEnabled()) << "again when it is closed";
+}
+
 TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
     {
         // Typed as a teacher would: a name, Enter, the next name.
