@@ -55,6 +55,7 @@ StartFrm::StartFrm(const QString& appPfad, Sprachausgabe* sprache, QWidget* pare
     status_->setWordWrap(true);
     auto* unten = new QHBoxLayout;
     zeitraum_ = new QComboBox;
+    zeitraum_->setObjectName(QStringLiteral("zeitraum"));
     zeitraum_->addItems({QStringLiteral("alles"), QStringLiteral("diese Woche")});
     zeitraum_->setToolTip(QStringLiteral("Über welche Antworten der Lernbericht berichtet."));
     unten->addWidget(berichtBtn_);

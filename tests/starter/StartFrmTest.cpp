@@ -130,6 +130,17 @@ TEST_F(StartFrmTest, TheWordButtonWaitsForTheWordWindow) {
     EXPECT_TRUE(knopf->isEnabled()) << "again when it is closed";
 }
 
+TEST_F(StartFrmTest, TheReportCoversThePeriodChosen) {
+    QFile::copy(QStringLiteral(ZAFKU_HOST_DIR "/Vokra-D.mdb"), host_.file("Vokra-D.mdb"));
+    for (const auto& [wahl, zeitraum] : {std::pair{0, "Zeitraum: alles"}, {1, "diese Woche"}}) {
+        StartFrm fenster(host_.path());
+        fenster.findChild<QComboBox*>("zeitraum")->setCurrentIndex(wahl);
+        beiModalemDialog([](QDialog* d) { d->accept(); }); // no browser here
+        ASSERT_FALSE(fenster.berichtErstellen().isEmpty());
+        EXPECT_TRUE(host_.readBytes("User/Lernbericht.html").contains(zeitraum)) << zeitraum;
+    }
+}
+
 TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
     {
         // Typed as a teacher would: a name, Enter, the next name.
