@@ -4,10 +4,7 @@
 #include "settings/EinstellFrm.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>

@@ -33,12 +33,12 @@ struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
                                           "\"Langes i wird ie geschrieben (Biene)\",LIE_",
                                           "\"Kurzes i (Kind)\",LIKU", "\">>> ck und tz\",\">>>3\"",
                                           "\"ck nach kurzem Selbstlaut\",CK__"});
-        spiel("#!/bin/sh\nprintf '%s|%s' \"$1\" \"$#\" > block.txt\n");
+        programm("zafku", "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$#\" > block.txt\n");
     }
 
-    void spiel(const char* skript) {
-        host_.writeBytes("zafku", skript);
-        QFile(host_.file("zafku")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    void programm(const char* name, const char* skript) {
+        host_.writeBytes(name, skript);
+        QFile(host_.file(name)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
 
     QString gestartet() const {
@@ -103,7 +103,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
 
 // E.g. a script without its interpreter; QProcess would say "execve: No such file ...".
 TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
-    spiel("#!/gibt/es/nicht\n");
+    programm("zafku", "#!/gibt/es/nicht\n");
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "ck");
     tippe(feld(fenster, "name0"), "Anna");
@@ -117,10 +117,10 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << meldung.toStdString();
 }
 
-// The teacher's word window opens once at a time.
-TEST_F(StartFrmTest, TheWordButtonWaitsForTheWordWindow) {
-    host_.writeBytes("zafku-woerter", "#!/bin/sh\nsleep 0.3\n");
-    QFile(host_.file("zafku-woerter")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+// The teacher's word window opens once at a time; the report covers the period chosen.
+TEST_F(StartFrmTest, WordWindowAndReport) {
+    programm("zafku-woerter", "#!/bin/sh\nsleep 0.3\n");
+    QFile::copy(QStringLiteral(ZAFKU_HOST_DIR "/Vokra-D.mdb"), host_.file("Vokra-D.mdb"));
     StartFrm fenster(host_.path());
     auto* knopf = fenster.findChild<QPushButton*>("woerter");
     knopf->click();
@@ -128,12 +128,7 @@ TEST_F(StartFrmTest, TheWordButtonWaitsForTheWordWindow) {
     for (QDeadlineTimer frist(5000); !knopf->isEnabled() && !frist.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_TRUE(knopf->isEnabled()) << "again when it is closed";
-}
-
-TEST_F(StartFrmTest, TheReportCoversThePeriodChosen) {
-    QFile::copy(QStringLiteral(ZAFKU_HOST_DIR "/Vokra-D.mdb"), host_.file("Vokra-D.mdb"));
     for (const auto& [wahl, zeitraum] : {std::pair{0, "Zeitraum: alles"}, {1, "diese Woche"}}) {
-        StartFrm fenster(host_.path());
         fenster.findChild<QComboBox*>("zeitraum")->setCurrentIndex(wahl);
         beiModalemDialog([](QDialog* d) { d->accept(); }); // no browser here
         ASSERT_FALSE(fenster.berichtErstellen().isEmpty());
