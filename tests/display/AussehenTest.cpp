@@ -18,8 +18,22 @@ using namespace zafku;
 
 namespace {
 
+// The game's own timers stand still while its windows wait for an answer, so a slow
+// machine draws the same pictures.
+struct StehendeUhren : QObject {
+    explicit StehendeUhren(QObject* spiel) : spiel(spiel) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        for (QObject* p = o; e->type() == QEvent::Timer && p; p = p->parent())
+            if (p == spiel)
+                return true;
+        return false;
+    }
+    QObject* spiel;
+};
+
 struct Aussehen : ::testing::Test, EigeneEinstellungen, Attrappen, AufnehmendeSprache, TestSpiel {
     Aussehen() : TestSpiel(hilfe, audio, uhr, {"[Zafku]", "RatezeitBegrenzen=1"}, this) {}
+    StehendeUhren uhren{&fenster};
 };
 
 } // namespace
