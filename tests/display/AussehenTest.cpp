@@ -18,8 +18,7 @@ using namespace zafku;
 
 namespace {
 
-// The game's own timers stand still while its windows wait for an answer, so a slow
-// machine draws the same pictures.
+// The game's timers stand still in its windows: a slow machine draws the same pictures.
 struct StehendeUhren : QObject {
     explicit StehendeUhren(QObject* spiel) : spiel(spiel) { qApp->installEventFilter(this); }
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -48,11 +47,10 @@ TEST_F(Aussehen, TheGameAsATurnGoesBy) {
     fenster.ablauf().checkBstWahl(0); // Tim: "i" lights the error lamp
     EXPECT_TRUE(siehtAusWie(fenster, "spiel-falsch"));
     // Each window it opens, as it stands there before it is answered.
-    QStringList gesehen;
     const QStringList bilder = {"tipp", "einstellungen", "meisterliste", "datei-info"};
+    const qsizetype vorher = beantworter.titel.size();
     beantworter.eigene = [&](QWidget* w) {
-        gesehen << w->windowTitle();
-        EXPECT_TRUE(siehtAusWie(*w, bilder.value(gesehen.size() - 1)));
+        EXPECT_TRUE(siehtAusWie(*w, bilder.value(beantworter.titel.size() - 1 - vorher)));
         return false;
     };
     liste.pruefeEintrag({"Anna", MeisterListe::programm(), "05.12.2026", 40});
@@ -61,7 +59,8 @@ TEST_F(Aussehen, TheGameAsATurnGoesBy) {
     fenster.menue.at("mnuBearbEinstell")->trigger();
     fenster.menue.at("mnuDateiMeisterliste")->trigger();
     fenster.menue.at("mnuDateiInfo")->trigger();
-    EXPECT_EQ(gesehen.join('|'), "Lösungstipp|Einstellungen|Meisterliste| Datei-Info");
+    EXPECT_EQ(beantworter.titel.mid(vorher).join('|'),
+              "Lösungstipp|Einstellungen|Meisterliste| Datei-Info");
     fenster.compZugFrm->show();
     EXPECT_TRUE(siehtAusWie(*fenster.compZugFrm, "computer"));
     // At the largest size, with the longest task line of the demo material: the speaker

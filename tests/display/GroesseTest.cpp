@@ -26,10 +26,9 @@ TEST(Groesse, TextsFitInEveryWindow) {
     tipp.setzeTipp("Sprichst du das i lang, schreibst du meistens ie.");
     QWidget* fenster[] = {&spiel.fenster, &spiel.mld, &spiel.info,   spiel.fenster.compZugFrm,
                           &ende,          &tipp,      &spiel.meister};
-    for (QWidget* w : fenster) {
-        const QString name = QString(w->metaObject()->className()).section(':', -1);
-        EXPECT_TRUE(siehtAusWie(*w, "doppelt-" + name));
-    }
+    for (QWidget* w : fenster)
+        EXPECT_TRUE(
+            siehtAusWie(*w, "doppelt-" + QString(w->metaObject()->className()).section(':', -1)));
     wechsleMassstab(1);
 }
 

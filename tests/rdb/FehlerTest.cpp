@@ -70,6 +70,7 @@ TEST(Fehler, BadHostFilesRaiseAGermanTextNamingTheCulprit) {
          [](RdbTestHost& h) { ASSERT_TRUE(QFile(h.file("Vokra-D.mdb")).resize(2 * 4096)); },
          oeffnen, {"Vokra-D.mdb", "beschädigt"}, true},
         {"rules without colon", uebung(block("1", "*1")), laden, {"LIE_", "»*1«", "Doppelpunkt"}},
+        {"rule below 16 bits", uebung(block("1", "-32769:0")), laden, {"-32769", "zu groß"}},
         {"criterion SQLite rejects", uebung(block("Wortt = 1")), laden,
          {"Wortt = 1", "Das Feld »Wortt« gibt es nicht", "Übung LIE_ in Vokra.kmp"}},
         {"second statement", uebung(block("1); DELETE FROM WortListe; SELECT (1")), laden,

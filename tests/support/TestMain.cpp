@@ -12,13 +12,12 @@
 // Qt's plain SSE2 routines (the processor's wider ones may round a shade differently); the
 // routines are chosen when Qt loads, hence the fresh start.
 int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (qEnvironmentVariableIsEmpty("QT_NO_CPU_FEATURE")) {
         setenv("QT_NO_CPU_FEATURE", "sse3 ssse3 sse4.1 sse4.2 avx avx2 fma f16c avx512f", 1);
         setenv("FONTCONFIG_FILE", ZAFKU_SCHRIFTEN, 1);
         execv("/proc/self/exe", argv);
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
