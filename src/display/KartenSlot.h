@@ -32,7 +32,6 @@ class KartenSlot : public QWidget {
     void setzeBild(int index);
     // Field 1 to 25; repainted at once.
     void faerbeFeld(int feld, Farbe farbe);
-    Farbe feldFarbe(int feld) const { return felder_[feld - 1]; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
