@@ -23,10 +23,9 @@ TEST(Aussehen, MessageWindowsAndTheirPictures) {
     ende.setzeMeldung("Wollt ihr das Spiel wirklich beenden?");
     EXPECT_TRUE(siehtAusWie(ende, "ende"));
 
-    // The picture is drawn anew for a grown window, not stretched.
+    // Grown, the picture is drawn anew; through many sizes and back, all is where it was.
     wechsleMassstab(1.55);
     EXPECT_TRUE(siehtAusWie(ende, "ende-gross"));
-    // Through many sizes and back, every control ends where it was designed.
     for (double faktor : {1.15, 1.35, 1.75, 2.0, 1.25, 1.45, 1.0})
         wechsleMassstab(faktor);
     EXPECT_TRUE(siehtAusWie(ende, "ende"));

@@ -98,6 +98,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
     tippe(feld(wieder, "name1"), "en"); // "Jörgen" keeps the file typed by hand
     EXPECT_EQ(wieder.spieler().value(1).datei, "joerg2");
+    EXPECT_EQ(wieder.spieler().value(0).name, "Anna Sommer");
     EXPECT_EQ(wieder.findChild<QComboBox*>("groesse")->currentData(), groessenStufen().back());
 }
 

@@ -7,10 +7,9 @@
 #include <cstdlib>
 #include <unistd.h>
 
-// Widgets, modal dialogs and font metrics all work on the offscreen platform. Pictures of
-// windows are compared pixel for pixel, so every machine draws with the same font and with
-// Qt's plain SSE2 routines (the processor's wider ones may round a shade differently); the
-// routines are chosen when Qt loads, hence the fresh start.
+// Widgets, modal dialogs and font metrics work on the offscreen platform. Pictures are compared
+// pixel for pixel, so every machine draws with the same font and Qt's plain SSE2 routines (wider
+// ones may round a shade differently), which are chosen when Qt loads: hence the fresh start.
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (qEnvironmentVariableIsEmpty("QT_NO_CPU_FEATURE")) {
