@@ -81,6 +81,7 @@ TEST(Protokoll, ReadsOnlyLinesTheGameWrites) {
     }
     EXPECT_EQ(leseProtokoll("12= Stra\xDF\x65\r\n\r\n7= OK\n").zeilen.size(), 2);
     EXPECT_EQ(leseProtokoll(QByteArray("\xFF\xFE\x31\0=\0", 6)).fremdeKodierung, "UTF-16");
+    EXPECT_EQ(leseProtokoll(QByteArray("\x31\0=\0", 4)).fremdeKodierung, "UTF-16") << "no mark";
     EXPECT_EQ(leseProtokoll("12= OK\r\n").fremdeKodierung, "");
 }
 
