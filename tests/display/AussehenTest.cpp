@@ -46,7 +46,6 @@ TEST_F(Aussehen, TheGameAsATurnGoesBy) {
     EXPECT_TRUE(siehtAusWie(fenster, "spiel-richtig"));
     fenster.ablauf().checkBstWahl(0); // Tim: "i" lights the error lamp
     EXPECT_TRUE(siehtAusWie(fenster, "spiel-falsch"));
-    // Each window it opens, as it stands there before it is answered.
     const QStringList bilder = {"tipp", "einstellungen", "meisterliste", "datei-info"};
     const qsizetype vorher = beantworter.titel.size();
     beantworter.eigene = [&](QWidget* w) {

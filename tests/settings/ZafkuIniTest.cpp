@@ -126,6 +126,7 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
 
     k.einstSaveOpt = true;
     EXPECT_EQ(saveVokraIni(d, k), QString());
+    EXPECT_FALSE(QFile::permissions(host.file("Vokra.ini")) & QFileDevice::ReadOther) << "0600";
     // The next start clears away what a game killed mid-rewrite left behind.
     host.writeBytes("Vokra.ini.anderer.1.2.tmp", "halb");
     QFile halb(host.file("Vokra.ini.anderer.1.2.tmp"));
