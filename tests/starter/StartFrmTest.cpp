@@ -41,13 +41,15 @@ struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
         QFile(host_.file(name)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    QString gestartet() const {
-        for (QDeadlineTimer frist(5000); !frist.hasExpired();) {
+    // Lets the event loop run until fertig holds, five seconds at most.
+    static void warteBis(const std::function<bool()>& fertig) {
+        for (QDeadlineTimer frist(5000); !fertig() && !frist.hasExpired();)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (const QByteArray block = host_.readBytes("block.txt"); !block.isEmpty())
-                return QString::fromUtf8(block);
-        }
-        return {};
+    }
+
+    QString gestartet() const {
+        warteBis([this] { return !host_.readBytes("block.txt").isEmpty(); });
+        return QString::fromUtf8(host_.readBytes("block.txt"));
     }
 
     // Types like a keyboard, umlauts included.
@@ -126,8 +128,7 @@ TEST_F(StartFrmTest, WordWindowAndReport) {
     auto* knopf = fenster.findChild<QPushButton*>("woerter");
     knopf->click();
     EXPECT_FALSE(knopf->isEnabled());
-    for (QDeadlineTimer frist(5000); !knopf->isEnabled() && !frist.hasExpired();)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    warteBis([knopf] { return knopf->isEnabled(); });
     EXPECT_TRUE(knopf->isEnabled()) << "again when it is closed";
     for (const auto& [wahl, zeitraum] : {std::pair{0, "Zeitraum: alles"}, {1, "diese Woche"}}) {
         fenster.findChild<QComboBox*>("zeitraum")->setCurrentIndex(wahl);
