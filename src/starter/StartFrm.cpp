@@ -51,6 +51,7 @@ StartFrm::StartFrm(const QString& appPfad, Sprachausgabe* sprache, QWidget* pare
     spielenBtn_ = new QPushButton(QStringLiteral("&Spielen"));
     spielenBtn_->setDefault(true);
     auto* beendenBtn = new QPushButton(QStringLiteral("Be&enden"));
+    beendenBtn->setObjectName(QStringLiteral("beenden"));
     status_ = textLabel(nullptr);
     status_->setWordWrap(true);
     auto* unten = new QHBoxLayout;

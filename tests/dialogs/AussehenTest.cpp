@@ -11,8 +11,7 @@ TEST(Aussehen, MessageWindowsAndTheirPictures) {
     MldFenster mld;
     mld.bereiteVor("Richtig!\rDas Wort heißt Biene.", "&OK", "", "Zafku");
     EXPECT_TRUE(siehtAusWie(mld, "meldung"));
-    // Too wide for the screen: a long path wraps and keeps every character, a huge name or
-    // text is shortened in its middle.
+    // Too wide for the screen: a path wraps whole, a huge name or text is cut in the middle.
     mld.bereiteVor("Die Datei /" + QString(300, u'x') + "/Vokra.ini fehlt.", "&OK", "", "Fehler");
     EXPECT_TRUE(siehtAusWie(mld, "meldung-umbrochen"));
     mld.bereiteVor("Die Datei " + QString(100000, u'A') + ".tmp fehlt.", "&OK", "", "Fehler");

@@ -41,7 +41,6 @@ struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
         QFile(host_.file(name)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    // Lets the event loop run until fertig holds, five seconds at most.
     static void warteBis(const std::function<bool()>& fertig) {
         for (QDeadlineTimer frist(5000); !fertig() && !frist.hasExpired();)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -181,4 +180,6 @@ TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
     StartFrm fenster(host_.path());
     fenster.findChild<QPushButton*>("kind1")->click();
     EXPECT_TRUE(siehtAusWie(fenster, "start-klasse"));
+    fenster.findChild<QPushButton*>("beenden")->click();
+    EXPECT_FALSE(fenster.isVisible()) << "Beenden closes it";
 }
