@@ -399,7 +399,6 @@ void MainFrm::zeigeAufgabe(const QString& kontext, const QString& wortZeile, con
     const QSignalBlocker still(wLueckGrLst);
     wLueckGrLst->clear();
     wLueckGrLst->addItems(liste);
-    wLueckGrLst->clearSelection();
     wLueckGrLst->setCurrentRow(-1);
     vorlesenNachAufgabe();
 }

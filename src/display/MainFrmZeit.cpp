@@ -74,7 +74,6 @@ void MainFrm::baueZeitAnzeigen() {
     });
 
     restZeitStand = new QLabel(flaeche_);
-    restZeitStand->setObjectName(QStringLiteral("RestZeitStand"));
     restZeitStand->setScaledContents(true);
     restZeitStand->setPixmap(balkenBild(ratio));
     zeigeRestZeitStand(voll);

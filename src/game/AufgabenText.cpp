@@ -34,13 +34,9 @@ QStringList listenEintraege(const QString& auswahlListe) {
             break;
         eintraege.append(eintrag);
     }
-    QCollator ohneFall{QLocale(QLocale::German, QLocale::Germany)};
-    ohneFall.setCaseSensitivity(Qt::CaseInsensitive);
-    QCollator mitFall{QLocale(QLocale::German, QLocale::Germany)};
-    std::stable_sort(eintraege.begin(), eintraege.end(), [&](const QString& a, const QString& b) {
-        const int c = ohneFall.compare(a, b);
-        return c != 0 ? c < 0 : mitFall.compare(a, b) < 0;
-    });
+    // German collation weighs letters before case: "f" before "V", "sie" before "Sie".
+    std::stable_sort(eintraege.begin(), eintraege.end(),
+                     QCollator(QLocale(QLocale::German, QLocale::Germany)));
     return eintraege;
 }
 

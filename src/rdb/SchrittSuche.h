@@ -17,13 +17,6 @@ class SchrittSuche {
   public:
     explicit SchrittSuche(RdbManager& rdb) : rdb_(rdb) {}
 
-    // The marker table stands on a row of the word that checkAufgabe tests.
-    bool checkLupenStelle1() { return checkLupenStelle(false); }
-    bool checkLupenStelle2() { return checkLupenStelle(true); }
-    // The word table stands on the record to test.
-    bool checkAufgabe1(bool lesen) { return checkAufgabe(lesen, false); }
-    bool checkAufgabe2(bool lesen) { return checkAufgabe(lesen, true); }
-
     bool findFirstAufgabe(bool lesen, bool liste2, const QString& kriterium);
     bool findNextAufgabe(bool lesen, bool liste2, const QString& kriterium);
     int countAufgaben(bool liste2);
@@ -33,7 +26,9 @@ class SchrittSuche {
     int paarNr = 0;
 
   private:
+    // checkLupenStelle1/2: the marker table stands on a row of the word checkAufgabe tests.
     bool checkLupenStelle(bool liste2);
+    // checkAufgabe1/2: the word table stands on the record to test.
     bool checkAufgabe(bool lesen, bool liste2);
     const QString& kriterium(bool liste2) const;
 

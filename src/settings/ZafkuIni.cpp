@@ -173,7 +173,6 @@ QString saveVokraIni(const SitzungsDaten& daten, const EinstellKontrollen& kontr
     const QByteArray inhalt = alt.readAll();
     if (alt.error() != QFileDevice::NoError)
         return dateiFehler(daten, QStringLiteral("Die Datei kann nicht gelesen werden."));
-    alt.close();
     // Checked on the mode bits: a read-only file stays as it is, whoever runs the game.
     if (!(alt.permissions() & QFileDevice::WriteOwner))
         return dateiFehler(daten, QStringLiteral("Die Datei ist schreibgeschützt."));

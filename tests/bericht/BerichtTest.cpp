@@ -189,6 +189,8 @@ TEST_F(BerichtTest, CountsAnswersAndConfusionsPerChildAndForTheGroup) {
         {"contains(" + anna + "//ul[@class='unbrauchbar'], 'kaputt')", "true"},
         {"contains(//section[@id='kind-lea03'], 'UTF-8')", "true"},
         {"//ol[@class='zuerst']/li/a", "Anna Sommer | ole05 | tim02"},
+        {"starts-with(//ol/li[2], 'ole05: 50 % richtig – am meisten Fehler: st und sp')", "true"},
+        {"//section[@class='kind']/p[@class='unter']", "Protokolldatei anna01.tmp"},
         // Self-contained: nothing is fetched from elsewhere.
         {"//script | //link | //img | //*[@src]", ""},
     });
@@ -210,21 +212,26 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
         fputs((zeile("Biene", "OK") + "\r\n").toLatin1().constData(), f);
         fclose(f);
     }
+    QFile::link("/dev/null", user + "/geraet.tmp");
     const Bericht b = erstelleBericht(host_.path());
 
-    EXPECT_EQ(kurz(b.kinder).toStdString(), "anna 2/1 1 LIE_ 1/1 ie → i 1 | gross 1/1 0 LIE_ 1/0 | "
-                                            "Müller 1/1 0 LIE_ 1/0");
-    ASSERT_EQ(b.kinder.size(), 3);
+    EXPECT_EQ(kurz(b.kinder).toStdString(),
+              "anna 2/1 1 LIE_ 1/1 ie → i 1 | geraet 0/0 0 | gross 1/1 0 "
+              "LIE_ 1/0 | Müller 1/1 0 LIE_ 1/0");
+    ASSERT_EQ(b.kinder.size(), 4);
     const KindBericht& anna = b.kinder[0];
     ASSERT_EQ(anna.unbrauchbar.size(), 1);
     EXPECT_EQ(anna.unbrauchbar[0].zeile, 2);
     EXPECT_LT(anna.unbrauchbar[0].text.size(), 120);
     EXPECT_TRUE(anna.unbrauchbar[0].text.contains("4920 weitere Zeichen"));
-    EXPECT_TRUE(b.kinder[1].hinweise.value(0).contains("größer als 4 MB"));
-    EXPECT_EQ(b.kinder[2].datei, "Müller");
-    EXPECT_TRUE(b.kinder[2].hinweise.value(0).contains("nicht in UTF-8"));
+    EXPECT_TRUE(b.kinder[2].hinweise.value(0).contains("größer als 4 MB"));
+    EXPECT_EQ(b.kinder[3].datei, "Müller");
+    EXPECT_TRUE(b.kinder[3].hinweise.value(0).contains("nicht in UTF-8"));
 
-    EXPECT_LT(berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30))).size(), 20000);
+    EXPECT_EQ(b.zuerstHelfen, (QList<int>{0, 2, 3})) << "one answer is enough";
+    const QString html = berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30)));
+    EXPECT_LT(html.size(), 20000);
+    EXPECT_TRUE(html.contains("4 Kinder (1 Datei nicht lesbar)")) << html.toStdString();
 }
 
 // Friday's answers fill the box; on Tuesday only this week's are reported, with the box.

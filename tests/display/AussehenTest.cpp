@@ -8,6 +8,7 @@
 #include "display/CompZugFrm.h"
 #include "display/InfoFrm.h"
 #include "display/KartenSlot.h"
+#include "game/Karte.h"
 #include "support/Bildvergleich.h"
 
 #include <QAction>
@@ -68,6 +69,17 @@ TEST_F(Aussehen, TheGameAsATurnGoesBy) {
     fenster.setzeGroesse(groessenStufen().back(), false);
     EXPECT_TRUE(siehtAusWie(fenster, "spiel-gross"));
     wechsleMassstab(1);
+}
+
+// Each of four players has a colour of their own, light for the card, strong for a mark.
+TEST_F(Aussehen, FourPlayersFourColours) {
+    daten.nSpieler = 4;
+    daten.spielerName = {"Anna", "Tim", "Ida", "Ole"};
+    fenster.lade();
+    for (int spieler = 0; spieler < 4; ++spieler)
+        fenster.ablauf().karte[spieler][spieler + 1] = kMarkiert;
+    fenster.ablauf().zeigeKarten();
+    EXPECT_TRUE(siehtAusWie(fenster, "vier-spieler"));
 }
 
 TEST_F(Aussehen, ALongNameShrinksThenIsShortenedAndKeptWholeAsTip) {

@@ -42,7 +42,9 @@ TEST(GroessenTasten, StepWithinTheScreenAndAreRemembered) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
     const QRect platz = fenster.screen()->availableGeometry();
     fenster.setzeGroesse(1.2, false);
+    const QPoint mitte = fenster.frameGeometry().center();
     QTest::keyClick(&fenster, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LE((fenster.frameGeometry().center() - mitte).manhattanLength(), 1) << "its centre";
     EXPECT_EQ(massstab(), 1);
     EXPECT_EQ(gewaehlteGroesse(), 1);
     for (int i = 0; i < 8; ++i)

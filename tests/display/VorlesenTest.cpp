@@ -70,6 +70,7 @@ TEST(Vorlesen, NewTasksAreReadOnceChosenButNotInTheComputersTurn) {
     spiel.fenster.show();
     QCoreApplication::processEvents();
     ASSERT_TRUE(spiel.fenster.satzSprecher->actions().contains(spiel.fenster.vorlesenAktion));
+    EXPECT_EQ(spiel.fenster.satzSprecher->toolTip(), "Satz vorlesen (F5)");
     spiel.fenster.vorlesenAktion->trigger();
     QTimer::singleShot(300, &spiel.fenster, [&] {
         QTest::keyClick(&spiel.fenster, Qt::Key_F5);

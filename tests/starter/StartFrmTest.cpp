@@ -1,4 +1,5 @@
 #include "starter/StartFrm.h"
+#include "bericht/BerichtNamen.h"
 #include "dialogs/Groesse.h"
 #include "dialogs/ModalAntwort.h"
 #include "starter/KlasseFrm.h"
@@ -29,10 +30,11 @@ namespace {
 // A host folder whose "game" writes the launch block it got to block.txt.
 struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
     void SetUp() override {
-        host_.writeHostFile("Vokra.tsp", {"\">>> Lange und kurze Selbstlaute\",\">>>1\"",
-                                          "\"Langes i wird ie geschrieben (Biene)\",LIE_",
-                                          "\"Kurzes i (Kind)\",LIKU", "\">>> ck und tz\",\">>>3\"",
-                                          "\"ck nach kurzem Selbstlaut\",CK__"});
+        host_.writeHostFile("Vokra.tsp",
+                            {"\">>> Lange und kurze Selbstlaute\",\">>>1\"",
+                             "\"Langes i wird meistens ie geschrieben (Biene, Wiese)\",LIE_",
+                             "\"Kurzes i (Kind)\",LIKU", "\">>> ck und tz\",\">>>3\"",
+                             "\"ck nach kurzem Selbstlaut\",CK__"});
         programm("zafku", "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$#\" > block.txt\n");
     }
 
@@ -94,6 +96,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     // As one argument; that the game reads such a block as chosen is shown on its own.
     EXPECT_EQ(gestartet(),
               startBlock("LIE_", {{"Anna Sommer", "anna_sommer"}, {"Jörg", "joerg2"}}) + "|1");
+    EXPECT_EQ(bericht::gespeicherteNamen().value("joerg2"), "Jörg") << "for the report";
 
     StartFrm wieder(host_.path());
     EXPECT_EQ(wieder.gewaehlterCode(), "LIE_");
@@ -121,8 +124,10 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
 
 // The teacher's word window opens once at a time; the report covers the period chosen.
 TEST_F(StartFrmTest, WordWindowAndReport) {
-    programm("zafku-woerter", "#!/bin/sh\nsleep 0.3\n");
+    programm("zafku-woerter", "#!/bin/sh\nsleep 0.3\ntouch \"$2/zu\"\n");
     QFile::copy(QStringLiteral(ZAFKU_HOST_DIR "/Vokra-D.mdb"), host_.file("Vokra-D.mdb"));
+    StartFrm(host_.path()).findChild<QPushButton*>("woerter")->click();
+    EXPECT_TRUE(QFile::exists(host_.file("zu"))) << "closing waits for the word window";
     StartFrm fenster(host_.path());
     auto* knopf = fenster.findChild<QPushButton*>("woerter");
     knopf->click();
@@ -172,13 +177,16 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
 TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
     StartFrm ohneKlasse(host_.path());
     EXPECT_TRUE(siehtAusWie(ohneKlasse, "start"));
-    KlasseFrm klasse(host_.path(), {{"Anna", "anna"}, {"Ben", "ben"}, {"Cem", "cem"}});
+    KlasseFrm klasse(host_.path(),
+                     {{"Anna-Katharina", "anna"}, {"Benjamin", "ben"}, {"Cemal", "cem"}});
     EXPECT_TRUE(siehtAusWie(klasse, "klasse"));
     beiModalemDialog([](QDialog* d) { d->accept(); }); // twice the same name: not saved
     EXPECT_FALSE(KlasseFrm(host_.path(), {{"Ida", "ida"}, {"Ida", "ida2"}}).speichern());
     ASSERT_TRUE(klasse.speichern());
     StartFrm fenster(host_.path());
-    fenster.findChild<QPushButton*>("kind1")->click();
+    tippe(feld(fenster, "filter"), "langes i");
+    for (const char* kind : {"kind0", "kind1", "kind2"})
+        fenster.findChild<QPushButton*>(kind)->click();
     EXPECT_TRUE(siehtAusWie(fenster, "start-klasse"));
     fenster.findChild<QPushButton*>("beenden")->click();
     EXPECT_FALSE(fenster.isVisible()) << "Beenden closes it";
