@@ -45,22 +45,18 @@ TEST(ZufallsZahl, MapsTheGeneratorOntoAnInclusiveClampedRange) {
 }
 
 TEST(GlobModul, VornameAndPictureName) {
-    const struct {
-        const char* rein;
-        const char* raus;
-    } vornamen[] = {{"Veze Vuvu", "Veze"}, {"Tim", "Tim"}, {" Anna", ""}, {"", ""}};
-    for (const auto& f : vornamen)
-        EXPECT_EQ(vorname(QString::fromUtf8(f.rein)), QString::fromUtf8(f.raus)) << f.rein;
+    const std::pair<const char*, const char*> vornamen[] = {
+        {"Veze Vuvu", "Veze"}, {"Tim", "Tim"}, {" Anna", ""}, {"", ""}};
+    for (const auto& [rein, raus] : vornamen)
+        EXPECT_EQ(vorname(QString::fromUtf8(rein)), QString::fromUtf8(raus)) << rein;
 
-    const struct {
-        const char* code;
-        const char* bild;
-    } bilder[] = {{"LIP_", "BST_LIP.GIF"}, {"GK1M", "BST_GKM.GIF"}, {"AB12", "BST_AB_.GIF"},
-                  {"LTxy", "BST_LT_.GIF"}, {"LT", "BST_LT_.GIF"},   {"AB", "BST_AB.GIF"},
-                  {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},      {"", "BST_.GIF"},
-                  {"AB1", "BST_AB.GIF"}};
-    for (const auto& f : bilder)
-        EXPECT_EQ(bausteinBildName(QString::fromUtf8(f.code)), QString::fromUtf8(f.bild)) << f.code;
+    const std::pair<const char*, const char*> bilder[] = {
+        {"LIP_", "BST_LIP.GIF"}, {"GK1M", "BST_GKM.GIF"}, {"AB12", "BST_AB_.GIF"},
+        {"LTxy", "BST_LT_.GIF"}, {"LT", "BST_LT_.GIF"},   {"AB", "BST_AB.GIF"},
+        {"SS__", "BST_SS_.GIF"}, {"X", "BST_X.GIF"},      {"", "BST_.GIF"},
+        {"AB1", "BST_AB.GIF"}};
+    for (const auto& [code, bild] : bilder)
+        EXPECT_EQ(bausteinBildName(QString::fromUtf8(code)), QString::fromUtf8(bild)) << code;
 }
 
 TEST(GlobModul, ZahlWertReadsTheLeadingNumberRoundingHalvesToEven) {

@@ -12,19 +12,6 @@
 
 using namespace zafku;
 
-namespace {
-
-int faktorFuer(const QStringList& ini) {
-    TempHost host;
-    host.writeHostFile("VOKRA.INI", ini);
-    SitzungsDaten daten;
-    daten.appPfad = host.path();
-    leseMaxSpielDauer(daten);
-    return daten.spielZeitFaktor;
-}
-
-} // namespace
-
 TEST(LeseMaxSpielDauer, FindsTheEntryAsTheHostWritesIt) {
     const struct {
         const char* name;
@@ -40,8 +27,14 @@ TEST(LeseMaxSpielDauer, FindsTheEntryAsTheHostWritesIt) {
         {"entry before the section", {"MaximaleSpielDauer=30", "[Spiele]"}, 0},
         {"no section", {"[Sound]", "MaximaleSpielDauer=30"}, 0},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(faktorFuer(f.ini), f.faktor) << f.name;
+    for (const auto& f : faelle) {
+        TempHost host;
+        host.writeHostFile("VOKRA.INI", f.ini);
+        SitzungsDaten daten;
+        daten.appPfad = host.path();
+        leseMaxSpielDauer(daten);
+        EXPECT_EQ(daten.spielZeitFaktor, f.faktor) << f.name;
+    }
 }
 
 TEST(LeseKategorieText, CountsOnlyCategoriesNotHeadings) {
@@ -83,10 +76,8 @@ TEST(HostDateien, OnlyRegularFilesOfSensibleSizeAreRead) {
         {"folder", [](const TempHost& h) { QDir().mkpath(h.file("Vokra.tsp")); },
          "keine gewöhnliche Textdatei"},
         {"too large",
-         [](const TempHost& h) {
-             h.writeBytes("Vokra.tsp", QByteArray(kMaxHostTextBytes + 1, 'a'));
-         },
-         "zu groß"},
+         [](const TempHost& h) { h.writeBytes("Vokra.tsp", QByteArray((1 << 20) + 1, 'a')); },
+         "zu groß (mehr als 1024 KB)"},
     };
     for (const auto& f : faelle) {
         TempHost host;

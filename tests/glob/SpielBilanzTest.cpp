@@ -49,13 +49,11 @@ TEST(SpielBilanz, RefusesWhatTheGameDidNotWriteWhole) {
     QTemporaryDir dir;
     const QString pfad = dir.filePath("x.ergebnis");
     EXPECT_FALSE(leseBilanz(pfad)) << "missing";
-    for (const QByteArray inhalt :
-         {QByteArray("Platz\tanna\t10\t1\tAnna\n"),
-          QByteArray("Platz\tanna\t10\t1\tAnna\nGewinner\t"),
-          QByteArray("Platz\tanna\tzehn\t1\tAnna\nGewinner\t\n"),
-          QByteArray("Platz\tanna\t10\t1\nGewinner\t\n"), QByteArray("Gewinner\tAnna")}) {
+    for (const char* inhalt : {"Platz\tanna\t10\t1\tAnna\n", "Platz\tanna\t10\t1\tAnna\nGewinner\t",
+                               "Platz\tanna\tzehn\t1\tAnna\nGewinner\t\n",
+                               "Platz\tanna\t10\t1\nGewinner\t\n", "Gewinner\tAnna"}) {
         schreibeDatei(pfad, inhalt);
-        EXPECT_FALSE(leseBilanz(pfad)) << inhalt.toStdString();
+        EXPECT_FALSE(leseBilanz(pfad)) << inhalt;
     }
     SitzungsDaten ohneDatei;
     ohneDatei.nSpieler = 1;

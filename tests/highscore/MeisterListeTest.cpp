@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <libpq-fe.h>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -25,32 +24,6 @@ using namespace zafku;
 
 namespace {
 
-// A fresh, empty store of either kind for one test.
-class FrischerSpeicher {
-  public:
-    explicit FrischerSpeicher(const std::string& art) : art_(art) {}
-
-    // Call through ASSERT_NO_FATAL_FAILURE; skips or fails when no server runs.
-    void bereite() {
-        if (art_ == "PostgreSQL")
-            leerePg("DROP TABLE IF EXISTS Punkte");
-    }
-
-    QString ort() const {
-        return art_ == "PostgreSQL" ? pgServer().verbindung()
-                                    : dir_.filePath(QStringLiteral("Meister.mdb"));
-    }
-    std::unique_ptr<zafku::MeisterSpeicher> neu() const {
-        if (art_ == "PostgreSQL")
-            return std::make_unique<zafku::PgMeisterSpeicher>(ort());
-        return std::make_unique<zafku::SqliteMeisterSpeicher>(ort());
-    }
-
-  private:
-    std::string art_;
-    QTemporaryDir dir_;
-};
-
 using Punkte = std::vector<int>;
 const QString kZafku = MeisterListe::programm();
 const QString kAnderes = QStringLiteral("Vokra");
@@ -59,9 +32,20 @@ class MeisterListeTest : public ::testing::TestWithParam<std::string> {
   protected:
     void SetUp() override { neu(); }
 
+    // A fresh, empty store of either kind; skips or fails when no server runs.
     void neu() {
-        ASSERT_NO_FATAL_FAILURE(store.bereite());
-        liste = std::make_unique<MeisterListe>(store.neu());
+        if (pg()) {
+            ASSERT_NO_FATAL_FAILURE(leerePg("DROP TABLE IF EXISTS Punkte"));
+        }
+        liste = std::make_unique<MeisterListe>(speicher());
+    }
+
+    bool pg() const { return GetParam() == "PostgreSQL"; }
+    QString ort() const { return pg() ? pgServer().verbindung() : dir.filePath("Meister.mdb"); }
+    std::unique_ptr<MeisterSpeicher> speicher() const {
+        if (pg())
+            return std::make_unique<PgMeisterSpeicher>(ort());
+        return std::make_unique<SqliteMeisterSpeicher>(ort());
     }
 
     // Writes rows past the rules, as another game or tool would.
@@ -80,7 +64,7 @@ class MeisterListeTest : public ::testing::TestWithParam<std::string> {
         return p;
     }
 
-    FrischerSpeicher store{GetParam()};
+    QTemporaryDir dir;
     std::unique_ptr<MeisterListe> liste;
 };
 
@@ -110,7 +94,7 @@ TEST_P(MeisterListeTest, KeepsTheTenBestRowsOfThisGameAndLeavesOtherGamesAlone) 
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
         ASSERT_NO_FATAL_FAILURE(neu());
-        QFile::remove(store.ort());
+        QFile::remove(ort());
         schreibe(kZafku, f.vorher);
         schreibe(kAnderes, {1, 2, 3, 200});
         liste->pruefeEintrag({"Neu", kZafku, "06.12.2026", f.angebot});
@@ -150,7 +134,7 @@ TEST_P(MeisterListeTest, TwentyGamesEndingAtOnceLoseNoTopTenEntry) {
     for (int i = 0; i < 20; ++i) {
         alle.insert(alle.end(), {10 + i, 30 + i, 50 + i});
         spiele.emplace_back([&, i] {
-            MeisterListe eigene(store.neu());
+            MeisterListe eigene(speicher());
             try {
                 for (int p : {10 + i, 30 + i, 50 + i})
                     eigene.pruefeEintrag(

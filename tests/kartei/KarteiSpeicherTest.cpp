@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <libpq-fe.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

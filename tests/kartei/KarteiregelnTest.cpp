@@ -36,6 +36,13 @@ Karten spiele(const QList<Lesetag>& tage) {
     return karten;
 }
 
+QStringList texte(const NeueZeilen& n) {
+    QStringList t;
+    for (const auto& z : n.zeilen)
+        t.append(QString::number(z.nummer) + u':' + z.text);
+    return t;
+}
+
 } // namespace
 
 TEST(Karteiregeln, MovesWordsByTheDayTheyAreRead) {
@@ -76,17 +83,6 @@ TEST(Karteiregeln, ReportsWhatComesBackAndWhatIsLearned) {
     EXPECT_EQ(a.weiter, QList<int>{2});
     EXPECT_EQ(a.zurueck, QList<int>{4});
 }
-
-namespace {
-
-QStringList texte(const NeueZeilen& n) {
-    QStringList t;
-    for (const auto& z : n.zeilen)
-        t.append(QString::number(z.nummer) + u':' + z.text);
-    return t;
-}
-
-} // namespace
 
 TEST(Lesestand, ReturnsEachLineOnce) {
     const QByteArray alt = "1= OK\r\n2= Bal\r\n\r\n3= OK\r\n";

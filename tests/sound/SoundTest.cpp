@@ -40,18 +40,16 @@ struct SoundTest : ::testing::Test {
 } // namespace
 
 TEST_F(SoundTest, LoadsOnlyExactEntriesOfTheSoundSection) {
-    const std::tuple<const char*, QStringList, QString, QString> faelle[] = {
-        {"VOKRA.INI", {"[Spiele]", "[Sound]", "Gratulation1= Applaus "}, "Gratulation1", "Applaus"},
-        {"VOKRA.INI", {"[Sound]", "Glückstreffer=Glueck"}, "Glückstreffer", "Glueck"},
-        {"VOKRA.INI", {"[Sound]", "[Zafku]", "Annahme1=A"}, "Annahme1", "<NULL>"},
-        {"VOKRA.INI", {"Annahme1=A", "[Sound]"}, "Annahme1", "<NULL>"},
-        {"VOKRA.INI", {"[Sound]", "annahme1=A", "Annahme1 =B"}, "Annahme1", "<NULL>"},
+    const std::tuple<QStringList, QString, QString> faelle[] = {
+        {{"[Spiele]", "[Sound]", "Gratulation1= Applaus "}, "Gratulation1", "Applaus"},
+        {{"[Sound]", "Glückstreffer=Glueck"}, "Glückstreffer", "Glueck"},
+        {{"[Sound]", "[Zafku]", "Annahme1=A"}, "Annahme1", "<NULL>"},
+        {{"Annahme1=A", "[Sound]"}, "Annahme1", "<NULL>"},
+        {{"[Sound]", "annahme1=A", "Annahme1 =B"}, "Annahme1", "<NULL>"},
     };
     EXPECT_THROW(sound.ladeSoundTabelle(), LaufzeitFehler);
-    for (const auto& [datei, zeilen, ereignis, erwartet] : faelle) {
-        TempHost eigener;
-        eigener.writeHostFile(datei, zeilen);
-        daten.appPfad = eigener.path();
+    for (const auto& [zeilen, ereignis, erwartet] : faelle) {
+        host.writeHostFile("VOKRA.INI", zeilen);
         daten.soundTab[9][1] = "vom letzten Lauf";
         sound.ladeSoundTabelle();
         EXPECT_EQ(basis(ereignis), erwartet) << zeilen.join(" | ").toStdString();

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 using namespace zafku;
 
 namespace {
@@ -19,11 +21,7 @@ struct Mitschnitt {
     QMutex mutex;
     int rate = 0;
     QList<QByteArray> texte; // the samples of each text, as far as the output took them
-    int beendet = 0;
-    int beendetZahl() {
-        QMutexLocker sperre(&mutex);
-        return beendet;
-    }
+    std::atomic<int> beendet = 0;
     bool aufDemFenster = false; // a sample was handed over on the window's thread
     // Holds the speech thread at the start of its first text.
     bool anhalten = false;
@@ -66,10 +64,7 @@ struct Aufnahme : Tonausgabe {
         geraet_ = std::make_unique<GeizigesGeraet>(m_);
         return geraet_.get();
     }
-    void beende() override {
-        QMutexLocker sperre(&m_.mutex);
-        ++m_.beendet;
-    }
+    void beende() override { ++m_.beendet; }
     Mitschnitt& m_;
     std::unique_ptr<GeizigesGeraet> geraet_;
 };
@@ -79,11 +74,6 @@ TonausgabeBau aufnahme(Mitschnitt& m) {
         m.rate = rate;
         return std::make_unique<Aufnahme>(m);
     };
-}
-
-QList<short> proben(const QByteArray& pcm) {
-    const auto* p = reinterpret_cast<const short*>(pcm.constData());
-    return QList<short>(p, p + pcm.size() / 2);
 }
 
 } // namespace
@@ -100,7 +90,8 @@ TEST(EspeakSprache, WordSilenceSentenceAreHandedOverOffTheWindowsThread) {
     EXPECT_FALSE(m.aufDemFenster);
     EXPECT_EQ(erste.count(), 1);
     // The longest silence is the pause; the word before it, the longer sentence after it.
-    const QList<short> p = proben(m.texte[0]);
+    const auto* pcm = reinterpret_cast<const short*>(m.texte[0].constData());
+    const QList<short> p(pcm, pcm + m.texte[0].size() / 2);
     qsizetype still = 0, laengste = 0, ende = 0;
     for (qsizetype i = 0; i < p.size(); ++i) {
         still = p[i] == 0 ? still + 1 : 0;
@@ -129,7 +120,7 @@ TEST(EspeakSprache, ANewTextOrStopCutsOffWhatIsBeingSpoken) {
         m.weiter.release();
         if (!neuerText) {
             // Once the stop has been carried out, a word follows.
-            for (int n = 0; n < 1000 && m.beendetZahl() < 2; ++n)
+            for (int n = 0; n < 1000 && m.beendet < 2; ++n)
                 QThread::msleep(10);
             sprache.sprich({"Bahn"});
         }

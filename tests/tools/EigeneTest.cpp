@@ -3,8 +3,8 @@
 #include "eigene/Neubau.h"
 #include "eigene/Pruefstand.h"
 #include "eigene/StellenName.h"
-#include "glob/SitzungsDaten.h"
 #include "glob/HostDateien.h"
+#include "glob/SitzungsDaten.h"
 #include "platform/LaufzeitFehler.h"
 #include "platform/SqliteDatabase.h"
 #include "rdb/RdbManager.h"
@@ -46,11 +46,15 @@ int aufgaben(const QString& host, const QString& code) {
     }
 }
 
-QString wortMit(const QString& host, int refNr) {
+// The saved words as the database holds them, "-30001=Wiese" for one no longer asked.
+QString gebauteWoerter(const QString& host) {
     const SqliteDatabase db(host + QStringLiteral("/Vokra-D.mdb"));
-    SqliteStatement s =
-        db.prepare(QStringLiteral("SELECT Wort FROM WortListe WHERE RefNr=%1").arg(refNr));
-    return s.step() ? s.value(0).toString() : QString();
+    SqliteStatement s = db.prepare(QStringLiteral(
+        "SELECT RefNr, Wort, Eigene FROM WortListe WHERE RefNr >= 30000 ORDER BY RefNr"));
+    QStringList w;
+    while (s.step())
+        w.append((s.int64(2) ? "" : "-") + s.value(0).toString() + u'=' + s.value(1).toString());
+    return w.join(u' ');
 }
 
 EigeneListe liste(const QStringList& woerter) {
@@ -283,7 +287,7 @@ TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
     EXPECT_EQ(behalten.angeboten, QStringList({"WOCHE", "W20261130"}));
     EXPECT_EQ(listen(host.path(), "WOCHE").section(" | ", 0, 0).toStdString(), "Biene* Kind*");
     EXPECT_EQ(listen(host.path(), "W20261130"), woche);
-    EXPECT_EQ(wortMit(host.path(), 30001), "Wiese");
+    EXPECT_EQ(gebauteWoerter(host.path()), "30000=Biene -30001=Wiese 30002=Kind");
     QStringList tsp;
     for (const bericht::TspEintrag& t : bericht::leseTsp(host.path()).mid(0, 3))
         tsp.append(t.titel + u'=' + t.code);
@@ -298,21 +302,10 @@ TEST(Eigene, RebuildMakesOneWeekOfTheTeachersWords) {
     EXPECT_TRUE(baueNeu(host.path(), {}).angeboten.isEmpty());
     EXPECT_EQ(listen(host.path(), "WOCHE"), "-");
     EXPECT_EQ(aufgaben(host.path(), "LIE_"), geliefert);
-    EXPECT_EQ(wortMit(host.path(), 30000), "");
+    EXPECT_EQ(gebauteWoerter(host.path()), "");
 
     QFile::remove(host.file("Vokra-D.mdb"));
     EXPECT_TRUE(baueNeu(host.path(), l).fehler.contains("fehlen")) << "nothing to build on";
-}
-
-// The saved words as the database holds them, "-30001=Wiese" for one no longer asked.
-QString gebauteWoerter(const QString& host) {
-    const SqliteDatabase db(host + QStringLiteral("/Vokra-D.mdb"));
-    SqliteStatement s = db.prepare(QStringLiteral(
-        "SELECT RefNr, Wort, Eigene FROM WortListe WHERE RefNr >= 30000 ORDER BY RefNr"));
-    QStringList w;
-    while (s.step())
-        w.append((s.int64(2) ? "" : "-") + s.value(0).toString() + u'=' + s.value(1).toString());
-    return w.join(u' ');
 }
 
 // Each from a process of its own: no number handed out twice; planted links lead nowhere.

@@ -2,7 +2,6 @@
 #include "Grundwortschatz.h"
 #include "Pruefungen.h"
 #include "Wortschatz.h"
-#include "Ziehungen.h"
 #include "support/TempHost.h"
 
 #include <QTemporaryDir>
@@ -98,7 +97,6 @@ Pflanze alles(QList<Pflanze> schritte) {
     };
 }
 
-const auto wortliste = &Beispiel::wortliste;
 const auto kmp = &Beispiel::kmp;
 const auto woerter = &Beispiel::woerter;
 const auto paare = &Beispiel::paare;
