@@ -8,6 +8,7 @@
 #include "display/CompZugFrm.h"
 #include "display/InfoFrm.h"
 #include "display/KartenSlot.h"
+#include "display/LautsprecherKnopf.h"
 #include "game/Karte.h"
 #include "support/Bildvergleich.h"
 
@@ -115,6 +116,14 @@ TEST(Bilder, AboutBoxAndEveryCardWithAMarkedField) {
             slot->setzeBild(index);
             slot->faerbeFeld(24, Farbe{200, 40, 120}); // row 5, column 4
         }
-    karten.resize(5 * 170, 280);
+    // The speaker button as usual, greyed in the computer's turn, pressed, under the mouse.
+    for (int i = 0; i < 4; ++i) {
+        auto* knopf = new LautsprecherKnopf(&karten);
+        knopf->setGeometry(3 * 170 + i * 40, 252, 36, 36);
+        knopf->setEnabled(i != 1);
+        knopf->setDown(i == 2);
+        knopf->setAttribute(Qt::WA_UnderMouse, i == 3);
+    }
+    karten.resize(5 * 170, 290);
     EXPECT_TRUE(siehtAusWie(karten, "karten"));
 }
