@@ -47,7 +47,7 @@ TEST(Deutung, FindsTheConfusedSpotOnTheDemoMaterial) {
         {"Straße", "Strasse", "SZ__", "ß → ss"},
         {"Vogel", "Fogel", "VF__", "V → F"}, // the gap at the first letter
         {"Biene", "biene", "GK1M", "B → b"}, // capitals
-        {"Ohr", "ohr", "GK1M", "O → o"}, // not the long vowel's spot, which also fits
+        {"Ohr", "ohr", "GK1M", "O → o"},     // not the long vowel's spot, which also fits
         {"spielen", "Spielen", "GK2M", "s → S"},
         {"das", "dass", "DASS", "das → dass"}, // a task of the second list
     };
