@@ -57,7 +57,6 @@ MeisterFrm::MeisterFrm(MeisterListe& liste, HelpViewer* hilfe, QString hilfeDate
     PunkteLbl = spalte(Frame1, 5160, oben, 1020, hoehe, Qt::AlignRight);
     fehlerLbl = spalte(Frame1, 240, oben, 5880, hoehe, Qt::AlignLeft);
     fehlerLbl->setWordWrap(true);
-    fehlerLbl->hide();
 
     okBtn = new QPushButton(QStringLiteral("&OK"), this);
     okBtn->setGeometry(twips(2640), twips(4140), twips(1215), twips(390));
