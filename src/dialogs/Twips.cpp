@@ -23,6 +23,10 @@ int twips(int t) {
     return static_cast<int>(std::lround(t * pixelProTwip()));
 }
 
+QRect twips(int links, int oben, int breite, int hoehe) {
+    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
+}
+
 int pixelInTwips(int px) {
     return static_cast<int>(std::lround(px / pixelProTwip()));
 }

@@ -2,8 +2,8 @@
 
 #include "dialogs/TextLabel.h"
 #include "dialogs/Twips.h"
-#include "platform/HelpViewer.h"
 #include "glob/SitzungsDaten.h"
+#include "platform/HelpViewer.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -13,10 +13,6 @@
 namespace zafku {
 
 namespace {
-
-QRect tw(int links, int oben, int breite, int hoehe) {
-    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
-}
 
 QFont sansSerif(double punkte, bool fett) {
     QFont f(QStringLiteral("Sans Serif"));
@@ -52,24 +48,24 @@ DateiInfoFrm::DateiInfoFrm(QWidget* parent) : HilfeDialog(kHilfeThema, parent) {
     setWindowTitle(QStringLiteral(" Datei-Info"));
     setFixedSize(twips(2940), twips(3345));
 
-    auto* frame1 = rahmen(this, QStringLiteral("Wortschatz"), tw(90, 135, 2790, 1020));
-    etikett(frame1, QStringLiteral("Wortanzahl"), tw(135, 345, 1425, 240), true);
-    datInfLbl[0] = etikett(frame1, QStringLiteral("0"), tw(1935, 345, 705, 255), false, true);
-    etikett(frame1, QStringLiteral("Grundwortschatz"), tw(135, 615, 1890, 240), true);
-    datInfLbl[1] = etikett(frame1, QStringLiteral("nein"), tw(1935, 615, 705, 255), false, true);
+    auto* frame1 = rahmen(this, QStringLiteral("Wortschatz"), twips(90, 135, 2790, 1020));
+    etikett(frame1, QStringLiteral("Wortanzahl"), twips(135, 345, 1425, 240), true);
+    datInfLbl[0] = etikett(frame1, QStringLiteral("0"), twips(1935, 345, 705, 255), false, true);
+    etikett(frame1, QStringLiteral("Grundwortschatz"), twips(135, 615, 1890, 240), true);
+    datInfLbl[1] = etikett(frame1, QStringLiteral("nein"), twips(1935, 615, 705, 255), false, true);
 
-    auto* frame2 = rahmen(this, QStringLiteral("Spielstand"), tw(90, 1200, 2790, 1575));
+    auto* frame2 = rahmen(this, QStringLiteral("Spielstand"), twips(90, 1200, 2790, 1575));
     for (int i = 0; i < 4; ++i) {
         spName[i] = etikett(frame2, QStringLiteral("Spieler%1").arg(i + 1),
-                            tw(135, 360 + 270 * i, 1545, 255), true);
+                            twips(135, 360 + 270 * i, 1545, 255), true);
         spPunkte[i] =
-            etikett(frame2, QStringLiteral("0"), tw(1935, 360 + 270 * i, 705, 255), false, true);
+            etikett(frame2, QStringLiteral("0"), twips(1935, 360 + 270 * i, 705, 255), false, true);
         spName[i]->hide();
         spPunkte[i]->hide();
     }
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setGeometry(tw(810, 2850, 1245, 420));
+    ok->setGeometry(twips(810, 2850, 1245, 420));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

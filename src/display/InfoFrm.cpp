@@ -15,10 +15,6 @@ namespace zafku {
 
 namespace {
 
-QRect tw(int links, int oben, int breite, int hoehe) {
-    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
-}
-
 QLabel* etikett(QWidget* eltern, const QString& text, const QRect& ort, bool fett) {
     auto* label = new QLabel(text, eltern);
     label->setGeometry(ort);
@@ -83,12 +79,12 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
 
     auto* bild = new BildLabel(this);
     bild->setObjectName(QStringLiteral("Image1"));
-    bild->setGeometry(tw(1770, 90, 1500, 555));
+    bild->setGeometry(twips(1770, 90, 1500, 555));
     bild->setzeMaler(
         [](QSize, qreal pixelRatio) { return vokraSchriftzug(massstab(), pixelRatio); });
 
     auto* rahmen = new QGroupBox(QStringLiteral("Zafku"), this);
-    rahmen->setGeometry(tw(90, 720, 3195, 2535));
+    rahmen->setGeometry(twips(90, 720, 3195, 2535));
     const struct {
         const char* titel;
         int oben;
@@ -101,7 +97,7 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     int luecke = 0;
     for (const auto& t : titel) {
         const QLabel* label =
-            etikett(rahmen, QString::fromUtf8(t.titel), tw(120, t.oben, 840, 285), true);
+            etikett(rahmen, QString::fromUtf8(t.titel), twips(120, t.oben, 840, 285), true);
         rechts =
             std::max(rechts, label->x() + label->fontMetrics().horizontalAdvance(label->text()));
         luecke = label->fontMetrics().horizontalAdvance(QStringLiteral("  "));
@@ -131,7 +127,7 @@ InfoFrm::InfoFrm(HelpViewer* hilfe, QString hilfeDatei, QWidget* parent)
     setFixedSize(width() + mehr, height());
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setGeometry(tw(1050, 3330, 1245, 405));
+    ok->setGeometry(twips(1050, 3330, 1245, 405));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -14,12 +14,12 @@
 #include "dialogs/Skalierung.h"
 #include "dialogs/TextLabel.h"
 #include "dialogs/Twips.h"
+#include "glob/SitzungsDaten.h"
 #include "highscore/MeisterFrm.h"
 #include "platform/HostPath.h"
 #include "platform/Pause.h"
 #include "settings/EinstellFrm.h"
 #include "speech/Vorleser.h"
-#include "glob/SitzungsDaten.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -38,10 +38,6 @@
 namespace zafku {
 
 namespace {
-
-QRect tw(int links, int oben, int breite, int hoehe) {
-    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
-}
 
 QFont arial(double punkte, bool fett = true) {
     QFont f(QStringLiteral("Arial"));
@@ -208,23 +204,23 @@ void MainFrm::lade() {
 }
 
 void MainFrm::baueAufgabenBereich() {
-    auto* frame7 = rahmen(flaeche_, QString(), tw(1860, 180, 5055, 855));
-    kontextLbl = etikett(frame7, QString(), tw(120, 390, 135, 285));
+    auto* frame7 = rahmen(flaeche_, QString(), twips(1860, 180, 5055, 855));
+    kontextLbl = etikett(frame7, QString(), twips(120, 390, 135, 285));
     kontextLbl->setFont(arial(12));
     leseLupe = new LeseLupe(frame7);
-    leseLupe->setGeometry(tw(2040, 210, 555, 525));
+    leseLupe->setGeometry(twips(2040, 210, 555, 525));
     leseLupe->hide();
-    lueckWortLbl = etikett(frame7, QString(), tw(360, 210, 4545, 525));
+    lueckWortLbl = etikett(frame7, QString(), twips(360, 210, 4545, 525));
     lueckWortLbl->setFont(aufgabenSchrift(true));
     faerbeText(lueckWortLbl, QColor(0, 0, 255));
 
-    lueckSatzFrame = rahmen(flaeche_, QString(), tw(1860, 1140, 5055, 1335));
-    lueckSatzLbl = etikett(lueckSatzFrame, QString(), tw(180, 240, 4680, 285));
+    lueckSatzFrame = rahmen(flaeche_, QString(), twips(1860, 1140, 5055, 1335));
+    lueckSatzLbl = etikett(lueckSatzFrame, QString(), twips(180, 240, 4680, 285));
     lueckSatzLbl->setFont(arial(12));
     lueckSatzLbl->setWordWrap(true);
 
     wLueckGrLst = new QListWidget(flaeche_);
-    wLueckGrLst->setGeometry(tw(7260, 270, 1395, 1110));
+    wLueckGrLst->setGeometry(twips(7260, 270, 1395, 1110));
     wLueckGrLst->setFont(arial(12));
     faerbeText(wLueckGrLst, QColor(0, 0, 255));
     wLueckGrLst->setEnabled(false);
@@ -236,7 +232,7 @@ void MainFrm::baueAufgabenBereich() {
     });
 
     einsetzenBtn = new QPushButton(QStringLiteral("&einsetzen"), flaeche_);
-    einsetzenBtn->setGeometry(tw(7260, 1470, 1395, 465));
+    einsetzenBtn->setGeometry(twips(7260, 1470, 1395, 465));
     einsetzenBtn->setDefault(true);
     connect(einsetzenBtn, &QPushButton::clicked, this,
             [this] { sicher([this] { ablauf_.einsetzen(); }); });
@@ -246,7 +242,7 @@ void MainFrm::baueAufgabenBereich() {
     });
 
     loesTippBtn = new QPushButton(QStringLiteral("&Tipp"), flaeche_);
-    loesTippBtn->setGeometry(tw(7260, 1980, 1395, 465));
+    loesTippBtn->setGeometry(twips(7260, 1980, 1395, 465));
     loesTippBtn->setAutoDefault(false);
     loesTippFrm_ = std::make_unique<LoesTippFrm>(this);
     connect(loesTippBtn, &QPushButton::clicked, this, [this] {
@@ -258,21 +254,21 @@ void MainFrm::baueAufgabenBereich() {
 void MainFrm::baueKarten() {
     karten[0] = new KartenSlot(KartenSlot::gross, flaeche_);
     for (int k = 1; k < 4; ++k) {
-        spFldFrame[k] = rahmen(flaeche_, QString(), tw(150, 180 + (k - 1) * 1815, 1385, 1535));
+        spFldFrame[k] = rahmen(flaeche_, QString(), twips(150, 180 + (k - 1) * 1815, 1385, 1535));
         karten[k] = new KartenSlot(KartenSlot::klein, spFldFrame[k]);
     }
 }
 
 void MainFrm::bauePunkte() {
-    spFldFrame[0] = rahmen(flaeche_, QStringLiteral("Spieler"), tw(5085, 2820, 1815, 2475));
-    auto* frame1 = rahmen(spFldFrame[0], QString(), tw(120, 300, 1575, 555));
-    spNameLbl = etikett(frame1, QStringLiteral("Name"), tw(90, 150, 1395, 315));
+    spFldFrame[0] = rahmen(flaeche_, QStringLiteral("Spieler"), twips(5085, 2820, 1815, 2475));
+    auto* frame1 = rahmen(spFldFrame[0], QString(), twips(120, 300, 1575, 555));
+    spNameLbl = etikett(frame1, QStringLiteral("Name"), twips(90, 150, 1395, 315));
     spNameLbl->setFont(arial(14.25));
     faerbeText(spNameLbl, QColor(255, 0, 0));
-    auto* frame2 = rahmen(spFldFrame[0], QStringLiteral("Punkte"), tw(120, 960, 1575, 675));
-    auto* frame4 = rahmen(spFldFrame[0], QStringLiteral("Zafkus"), tw(120, 1680, 855, 675));
+    auto* frame2 = rahmen(spFldFrame[0], QStringLiteral("Punkte"), twips(120, 960, 1575, 675));
+    auto* frame4 = rahmen(spFldFrame[0], QStringLiteral("Zafkus"), twips(120, 1680, 855, 675));
     const auto ziffer = [](QWidget* eltern, int i) {
-        auto* label = etikett(eltern, QStringLiteral("0"), tw(60 + 240 * i, 210, 240, 390));
+        auto* label = etikett(eltern, QStringLiteral("0"), twips(60 + 240 * i, 210, 240, 390));
         label->setFrameShape(QFrame::Box);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(arial(15.75));
@@ -292,11 +288,11 @@ void MainFrm::bauePunkte() {
 void MainFrm::baueLampen() {
     const auto lampe = [this](int oben) {
         auto* bild = new BildLabel(flaeche_);
-        bild->setGeometry(tw(7260, oben, 390, 390));
+        bild->setGeometry(twips(7260, oben, 390, 390));
         return bild;
     };
     const auto schild = [this](const QString& text, int oben) {
-        auto* label = etikett(flaeche_, text, tw(7740, oben, 915, 315));
+        auto* label = etikett(flaeche_, text, twips(7740, oben, 915, 315));
         label->setFrameShape(QFrame::Box);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(sansSerif(9.75));
@@ -314,10 +310,10 @@ void MainFrm::baueLampen() {
 
 void MainFrm::baueKategorie() {
     uebBausteinImage = new BildLabel(flaeche_);
-    uebBausteinImage->setGeometry(tw(135, 5850, 825, 600));
-    auto* titelFrame = rahmen(flaeche_, QString(), tw(1200, 5790, 7305, 600));
+    uebBausteinImage->setGeometry(twips(135, 5850, 825, 600));
+    auto* titelFrame = rahmen(flaeche_, QString(), twips(1200, 5790, 7305, 600));
     uebTitelLabel =
-        etikett(titelFrame, QStringLiteral("[kein Übungsschwerpunkt]"), tw(120, 210, 7020, 315));
+        etikett(titelFrame, QStringLiteral("[kein Übungsschwerpunkt]"), twips(120, 210, 7020, 315));
     uebTitelLabel->setFont(arial(12));
     faerbeText(uebTitelLabel, QColor(255, 0, 0));
 }
@@ -466,8 +462,9 @@ void MainFrm::zeigeCompZug() {
 
 void MainFrm::zeigeLampe(Lampe lampe, bool an) {
     const auto male = [](BildLabel* bild, LampenFarbe farbe) {
-        bild->setzeMaler(
-            [farbe](QSize groesse, qreal pixelRatio) { return lampenBild(farbe, groesse, pixelRatio); });
+        bild->setzeMaler([farbe](QSize groesse, qreal pixelRatio) {
+            return lampenBild(farbe, groesse, pixelRatio);
+        });
     };
     switch (lampe) {
     case Lampe::Fehler:

@@ -19,10 +19,6 @@ double pixelProTwip() {
     return twips(1440) / 1440.0;
 }
 
-QRect tw(int links, int oben, int breite, int hoehe) {
-    return QRect(twips(links), twips(oben), twips(breite), twips(hoehe));
-}
-
 constexpr int kRoehreLinks = 8880, kRoehreOben = 270, kRoehreBreite = 555, kRoehreHoehe = 5160;
 constexpr int kBalkenLinks = 9060, kBalkenBreite = 75;
 
@@ -63,7 +59,7 @@ void MainFrm::baueZeitAnzeigen() {
     const qreal ratio = devicePixelRatioF();
     roehreImg = new BildLabel(flaeche_);
     roehreImg->setObjectName(QStringLiteral("Image1"));
-    roehreImg->setGeometry(tw(kRoehreLinks, kRoehreOben, kRoehreBreite, kRoehreHoehe));
+    roehreImg->setGeometry(twips(kRoehreLinks, kRoehreOben, kRoehreBreite, kRoehreHoehe));
     const RestZeitStand voll;
     roehreImg->setzeMaler([voll](QSize groesse, qreal pixelRatio) {
         // The tube is drawn for its box; the bar's place follows it in proportion.
@@ -81,9 +77,9 @@ void MainFrm::baueZeitAnzeigen() {
     const VuRahmen rahmen;
     vuRestZeitImage = new BildLabel(flaeche_);
     vuRestZeitImage->setObjectName(QStringLiteral("vuRestZeitImage"));
-    vuRestZeitImage->setGeometry(tw(static_cast<int>(rahmen.links), static_cast<int>(rahmen.oben),
-                                    static_cast<int>(rahmen.breite),
-                                    static_cast<int>(rahmen.breite)));
+    vuRestZeitImage->setGeometry(
+        twips(static_cast<int>(rahmen.links), static_cast<int>(rahmen.oben),
+              static_cast<int>(rahmen.breite), static_cast<int>(rahmen.breite)));
     vuRestZeitImage->setAlignment(Qt::AlignCenter);
     vuNadel = new VuNadel(rahmen, flaeche_);
     zeigeVuSkala(false);

@@ -72,8 +72,7 @@ TEST_F(Aussehen, TheGameAsATurnGoesBy) {
     wechsleMassstab(1);
 }
 
-// Each of four players has a colour of their own, light for the card, strong for a mark.
-TEST_F(Aussehen, FourPlayersFourColours) {
+TEST_F(Aussehen, FourPlayersFourColoursLightAndStrong) {
     daten.nSpieler = 4;
     daten.spielerName = {"Anna", "Tim", "Ida", "Ole"};
     fenster.lade();

@@ -1,6 +1,5 @@
 #include "glob/HostDateien.h"
 #include "glob/SitzungsDaten.h"
-#include "platform/HostTextFile.h"
 #include "platform/LaufzeitFehler.h"
 #include "support/TempHost.h"
 

@@ -30,9 +30,9 @@ TEST(SqliteRecordSet, FindsWalkInRowidOrderAndKeepTheRecordOnNoMatch) {
     EXPECT_THROW(t.field("c"), LaufzeitFehler);
     EXPECT_THROW(SqliteRecordSet(db, "u"), LaufzeitFehler);
     EXPECT_THROW(db.exec("INSERT INTO t VALUES (5,'w')"), LaufzeitFehler);
-    // The reader holds one state of the file: nobody changes it under the game.
     EXPECT_THROW(SqliteDatabase(pfad, SqliteDatabase::Zugriff::Schreiben).exec("DELETE FROM t"),
-                 LaufzeitFehler);
+                 LaufzeitFehler)
+        << "nobody changes the file under its reader";
     try {
         t.findFirst("abs(-9223372036854775807 - 1) > 0"); // fails only while searching
         ADD_FAILURE();
