@@ -158,11 +158,11 @@ void SpielAblauf::naechsterSpieler() {
     lampen.setzeLampen(0);
     zeigeFeldKennung();
     lampen.setzeLampen(3);
+    // Every turn, the computer's too, runs on a fresh guess time.
+    if (daten_.rateZeitBegrenzen == 1)
+        resetVuZeiger();
     if (istComputerAmZug()) {
         anzeige_.setzeMenues(false);
-        // The computer's move runs on a fresh guess time, not on what the last player left.
-        if (daten_.rateZeitBegrenzen == 1)
-            resetVuZeiger();
         tickZaehler = 0;
         compWahl_ = -1;
         // Its waiting window may be open already; it is never opened twice.
@@ -175,8 +175,6 @@ void SpielAblauf::naechsterSpieler() {
     anzeige_.setzeMenues(true);
     computerAmZug = false;
     prt.initPrtDatei();
-    if (daten_.rateZeitBegrenzen == 1)
-        resetVuZeiger();
 }
 
 bool SpielAblauf::istComputerAmZug() const {
