@@ -3,7 +3,6 @@
 #include "speech/EspeakSprache.h"
 #include "speech/EspeakStimme.h"
 
-#include <QApplication>
 #include <QIODevice>
 #include <QMutex>
 #include <QSemaphore>
