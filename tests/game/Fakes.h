@@ -48,7 +48,7 @@ class TestQuelle : public AufgabenQuelle {
 inline Aufgabe aufgabe(int refNr, const QString& wort, int vonPos, int laenge, int komplexInd = 1,
                        const QString& satz = QString()) {
     const QString lueck = wort.left(vonPos - 1) + u'_' + wort.mid(vonPos - 1 + laenge);
-    return {refNr, wort, vonPos, laenge, lueck, {}, satz, komplexInd};
+    return {refNr, wort, vonPos, laenge, lueck, {}, satz, komplexInd, 0, {}};
 }
 
 class TestAnzeige : public SpielAnzeige {

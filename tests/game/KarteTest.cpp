@@ -9,7 +9,7 @@ using namespace zafku;
 
 namespace {
 
-Karten karteMit(std::initializer_list<int> felder, int spieler = 0) {
+Karten karteMit(const std::vector<int>& felder, int spieler = 0) {
     Karten k{};
     for (int f : felder)
         k[spieler][f] = kMarkiert;
@@ -34,9 +34,7 @@ std::vector<std::vector<int>> alleLinien() {
 
 TEST(HatZafku, EveryLineCountsAndEveryNearMissDoesNot) {
     for (const auto& linie : alleLinien()) {
-        Karten k{};
-        for (int f : linie)
-            k[1][f] = kMarkiert;
+        Karten k = karteMit(linie, 1);
         EXPECT_TRUE(hatZafku(k, 1)) << linie[0] << "-" << linie[4];
         EXPECT_FALSE(hatZafku(k, 0)) << "another player's line";
         for (int luecke : linie) {

@@ -111,32 +111,25 @@ TEST(RestZeitStand, ShrinksFromTheTopAndNeverBelowZero) {
 }
 
 TEST(ProgrammEnde, RunsItsStepsInOrderOnceAndThenEnds) {
-    TempHost host;
-    host.writeHostFile("Vokra.ini", {"[Sound]", "ProgrammEnde=tschuess"});
-    host.writeBytes("Sound/tschuess.WAV", "RIFF");
-    SitzungsDaten daten;
-    daten.appPfad = host.path();
-    daten.hilfeDatei = host.file("Zafku.chm");
+    test::SpielAufbau s(99.7);
+    s.bereite({"[Sound]", "ProgrammEnde=tschuess"}, {"Anna", "Computer"}, {"tschuess"});
+    SitzungsDaten& daten = s.daten;
+    daten.spielerDatei[1].clear(); // the computer keeps no files
+    daten.hilfeDatei = s.host.file("Zafku.chm");
     daten.tonEin = 1;
-    daten.userPfad = host.file("User");
+    daten.userPfad = s.host.file("User");
     QDir().mkpath(daten.userPfad);
-    daten.nSpieler = 2;
-    daten.spielerName = {"Anna", "Computer"};
-    daten.spielerDatei = {"anna"};
     daten.punkte = {{{40, 1}, {12, 0}}};
     QStringList log;
-    test::TestAudio audio;
-    audio.log = &log;
-    SoundMod sound(daten, audio);
-    sound.ladeSoundTabelle();
+    s.audio.log = &log;
+    s.sound.ladeSoundTabelle();
     TestHilfe hilfe;
     hilfe.log = &log;
     PrtDatei prt(daten, [](const QString&) {});
-    FesteUhr uhr(99.7);
-    ProgrammEnde ende(daten, sound, uhr, hilfe, prt);
-    ende.schlafe = [&] { uhr.sekunden += 0.25; };
+    ProgrammEnde ende(daten, s.sound, s.uhr, hilfe, prt);
+    ende.schlafe = [&] { s.uhr.sekunden += 0.25; };
     ende.updateMeister = [&] {
-        log.append("meister after " + QString::number(uhr.sekunden));
+        log.append("meister after " + QString::number(s.uhr.sekunden));
         ende(); // a close request while ending must not start a second end
     };
     ende.saveVokraIni = [&] { log.append("settings"); };

@@ -6,26 +6,14 @@
 
 using zafku::FieldReader;
 
-namespace {
-
-struct Fall {
-    const char* name;
-    QString text;
-    QStringList felder;
-};
-
-QStringList alleFelder(const QString& text) {
-    FieldReader leser(text);
-    QStringList felder;
-    while (!leser.atEnd())
-        felder.append(leser.next());
-    return felder;
-}
-
-} // namespace
-
+// Every field to the end; a quote left open at the end marks the file as cut short.
 TEST(FieldReader, SplitsFieldsLikeTheHost) {
-    const Fall faelle[] = {
+    const struct {
+        const char* name;
+        QString text;
+        QStringList felder;
+        bool abgeschnitten = false;
+    } faelle[] = {
         {"commas and line ends", "a,b\r\nc\r\n", {"a", "b", "c"}},
         {"lone LF", "a\nb", {"a", "b"}},
         {"blanks dropped", "  a  ,  b c  \r\n", {"a", "b c"}},
@@ -33,25 +21,22 @@ TEST(FieldReader, SplitsFieldsLikeTheHost) {
         {"blank before quote", "   \"q\"  ,r", {"q", "r"}},
         {"empty line is one empty field", "a\r\n\r\nb\r\n", {"a", "", "b"}},
         {"comma before line end", "a,\r\nb", {"a", "", "b"}},
-        {"unclosed quote runs to end", "\"abc", {"abc"}},
+        {"unclosed quote runs to end", "\"abc", {"abc"}, true},
         {"line end ends a quoted field", "\"ab\r\ncd\",e", {"ab", "cd\"", "e"}},
         {"only blanks trimmed, not tabs", "\ta\t , b", {"\ta\t", "b"}},
         {"text after closing quote dropped", "\"ab\"cd,e", {"ab", "e"}},
         {"empty file", "", {}},
+        {"last quote open", "a,\"bc", {"a", "bc"}, true},
+        {"last quote closed", "a,\"bc\"", {"a", "bc"}},
+        {"last quote ended by the line", "a,\"b\r\n", {"a", "b"}},
+        {"no quote", "a,b", {"a", "b"}},
     };
-    for (const Fall& f : faelle)
-        EXPECT_EQ(alleFelder(f.text), f.felder) << f.name;
-}
-
-TEST(FieldReader, AQuoteOpenAtTheEndIsMarked) {
-    const struct {
-        const char* text;
-        bool abgeschnitten;
-    } faelle[] = {{"a,\"bc", true}, {"a,\"bc\"", false}, {"a,\"b\r\n", false}, {"a,b", false}};
     for (const auto& f : faelle) {
-        FieldReader leser(QString::fromUtf8(f.text));
-        leser.next();
-        leser.next();
-        EXPECT_EQ(leser.quoteCutOff(), f.abgeschnitten) << f.text;
+        FieldReader leser(f.text);
+        QStringList felder;
+        while (!leser.atEnd())
+            felder.append(leser.next());
+        EXPECT_EQ(felder, f.felder) << f.name;
+        EXPECT_EQ(leser.quoteCutOff(), f.abgeschnitten) << f.name;
     }
 }

@@ -9,10 +9,11 @@ using namespace zafku;
 
 namespace {
 
+const QStringList codes = {"LIE_", "LIKU", "LIIH", "EIIE"};
+
 // Words of spelling fragments with marker rows that sometimes miss their spot.
 QStringList erzeugeWoerter(int anzahl) {
     const QStringList teile = {"ie", "i", "ih", "ei", "a", "e", "o", "B", "b", "t", "l", "IE", "n"};
-    const QStringList codes = {"LIE_", "LIKU", "LIIH", "EIIE"};
     std::mt19937 zufall(7);
     QStringList zeilen;
     for (int i = 0; i < anzahl; ++i) {
@@ -44,7 +45,6 @@ void ungewoehnlicheMarken(const QString& datei, const QString& typ, const QStrin
     db.exec("ALTER TABLE L RENAME TO LupenStellen");
     db.exec("CREATE INDEX LupenStellenRefNr ON LupenStellen(RefNr)");
     db.exec("INSERT INTO LupenStellen SELECT * FROM LupenStellen WHERE rowid % 13 = 0");
-    const QStringList codes = {"LIE_", "LIKU", "LIIH", "EIIE"};
     std::mt19937 zufall(5);
     const auto wahl = [&](const QList<QVariant>& werte) {
         return werte[int(zufall() % werte.size())];

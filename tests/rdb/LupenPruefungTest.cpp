@@ -5,25 +5,14 @@
 
 using namespace zafku;
 
-namespace {
-
-Kategorie kategorie(LupRegel r1, LupRegel r2, QList<SchreibPaar> paare) {
-    Kategorie k;
-    k.kmpKennung = "LIE_";
-    k.kategorienListe = {"XXXX", "LIKU"};
-    k.lupRegel1 = r1;
-    k.lupRegel2 = r2;
-    k.schreibPaare = std::move(paare);
-    return k;
-}
-
-} // namespace
-
 TEST(LupenPruefung, MarkerRowsAndFallbacks) {
     const int lie = getKategorieNr("LIE_");
     const int liku = getKategorieNr("LIKU");
-    const Kategorie relativ = kategorie({0, false}, {-1, false}, {{"ie", "i"}, {"ih", "ie"}});
-    const Kategorie absolut = kategorie({1, true}, {2, true}, {{"b", "p"}, {"", "x"}});
+    // LIE_ with the list 2 keys XXXX and LIKU; criteria and title play no part.
+    const Kategorie relativ{
+        "LIE_", {}, {}, {"XXXX", "LIKU"}, {0, false}, {-1, false}, {{"ie", "i"}, {"ih", "ie"}}, {}};
+    const Kategorie absolut{
+        "LIE_", {}, {}, {"XXXX", "LIKU"}, {1, true}, {2, true}, {{"b", "p"}, {"", "x"}}, {}};
     const std::optional<Fundstelle> kein;
     const struct {
         const char* fall;
