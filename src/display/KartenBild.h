@@ -14,10 +14,6 @@ struct KartenRaster {
     int feld;
 };
 
-// The large card: 160 x 160 pixels, squares 27 pixels wide.
-inline constexpr KartenRaster kGrosseKarte = {
-    160, {22, 47, 73, 98, 123}, {25, 50, 75, 101, 126}, 27};
-
 // Card picture of player 0 to 3, or 4 for the grey card of an empty slot: a rounded
 // coloured frame, the column letters Z A F K U centred over the square columns and the
 // row digits 1 to 5 centred on the square rows. pixelRatio renders it sharp on dense

@@ -113,7 +113,7 @@ TEST(Bilder, AboutBoxAndEveryCardWithAMarkedField) {
             const int seite = twips(g->bildGroesse);
             slot->setGeometry(index * 170, g == &KartenSlot::gross ? 0 : 170, seite, seite);
             slot->setzeBild(index);
-            slot->faerbeFeld(24, Farbe{200, 40, 120}); // row 5, column 4
+            slot->faerbeFeld(index * 6 + 1, Farbe{200, 40, 120}); // Z1, A2, F3, K4, U5
         }
     // The speaker button as usual, greyed in the computer's turn, pressed, under the mouse.
     for (int i = 0; i < 4; ++i) {

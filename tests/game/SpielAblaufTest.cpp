@@ -107,6 +107,7 @@ TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
     anzeige.waehrendMeldung = [&] {
         gewonnen = anzeige.karten[0].felder[24];
         EXPECT_TRUE(lampen.gelb && !lampen.rot && !lampen.gruen);
+        EXPECT_EQ(anzeige.punkte, "000108") << "the bonus is already counted";
     };
     ablauf.checkBstWahl(index("ie"));
     EXPECT_EQ(gewonnen, (Farbe{255, 153, 51})) << "the fifth field is coloured when it is won";
