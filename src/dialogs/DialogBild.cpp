@@ -35,7 +35,6 @@ void zeichneSprechblase(QPainter& p) {
     spitze.moveTo(12, 29);
     spitze.lineTo(9, 41);
     spitze.lineTo(22, 30);
-    spitze.closeSubpath();
     p.setPen(QPen(QColor(40, 120, 170), 2));
     p.setBrush(QColor(150, 215, 245));
     p.drawPath(blase.united(spitze));

@@ -81,7 +81,6 @@ void StartFrm::fuelleListe() {
             QFont f = gruppe->font(0);
             f.setBold(true);
             gruppe->setFont(0, f);
-            gruppe->setFirstColumnSpanned(true);
             continue;
         }
         auto* item = gruppe ? new QTreeWidgetItem(gruppe, {e.titel})
