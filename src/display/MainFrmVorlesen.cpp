@@ -38,7 +38,6 @@ void MainFrm::baueVorlesen() {
         k->setContextMenuPolicy(Qt::ActionsContextMenu);
         k->addAction(vorlesenAktion);
         connect(k, &QAbstractButton::clicked, this, lies);
-        k->raise();
         return k;
     };
     // At the end of the word line, where the longest word leaves room.

@@ -47,6 +47,8 @@ TEST(Vorlesen, F5TheSpeakerButtonsAndTheTipAreReadWhateverTheCues) {
             spiel.quelle.folge.front().aufgabe.aktAussprache = wort;
         spiel.fenster.lade();
         spiel.fenster.show();
+        for (auto* k : {spiel.fenster.wortSprecher, spiel.fenster.satzSprecher}) // on top
+            EXPECT_EQ(spiel.fenster.childAt(k->mapTo(&spiel.fenster, k->rect().center())), k);
         QTest::keyClick(spiel.fenster.wLueckGrLst, Qt::Key_F5);
         QTest::mouseClick(spiel.fenster.wortSprecher, Qt::LeftButton);
         QTest::mouseClick(spiel.fenster.satzSprecher, Qt::LeftButton);
