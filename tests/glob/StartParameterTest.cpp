@@ -31,6 +31,7 @@ TEST(LeseStartParameter, ParsesTheLaunchBlock) {
         {"\"Version=4;nSpieler=2.5;a;b;c;d;\"", "ok;2;a|b;c|d;"},
         {"\"Version=4;nSpieler=zwei;\"", "ok;0;;;"},
         {"\"Version=4;VeskFeldName=GK1M;\"", "ok;0;;;GK1M"},
+        {"\"Version=4;VeskFeldName=GK1M;Rest\"", "ok;0;;;GK1M"}, // an item without ";" ends it
         {"\"Version=4;nSpieler=1; Anna ;anna;\"", "ok;1; Anna ;anna;"},
         // Items after nSpieler= are names, never keys.
         {"\"Version=4;nSpieler=2;Version=5;Tim;a;b;\"", "ok;2;Version=5|Tim;a|b;"},
