@@ -34,6 +34,7 @@ NamenKnoepfe::NamenKnoepfe(QWidget* parent) : QWidget(parent) {
     rollen->setWidgetResizable(true);
     rollen->setFrameShape(QFrame::NoFrame);
     status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
     status_->setTextFormat(Qt::PlainText);
     status_->setFont(gross);

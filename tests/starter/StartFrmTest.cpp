@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -188,6 +189,9 @@ TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
     for (const char* kind : {"kind0", "kind1", "kind2"})
         fenster.findChild<QPushButton*>(kind)->click();
     EXPECT_TRUE(siehtAusWie(fenster, "start-klasse"));
+    for (const char* kind : {"kind0", "kind1"}) // taken back: one child is left
+        fenster.findChild<QPushButton*>(kind)->click();
+    EXPECT_TRUE(fenster.findChild<QLabel*>("status")->text().startsWith("Es spielt: Cemal"));
     fenster.findChild<QPushButton*>("beenden")->click();
     EXPECT_FALSE(fenster.isVisible()) << "Beenden closes it";
 }
