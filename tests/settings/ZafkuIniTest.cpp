@@ -89,7 +89,7 @@ TEST(VokraIniMitEinstellungen, ReplacesOnlyTheSection) {
          "; K\xFCr, \"a,b\"\r\n[Sound]\r\nStart=\"x, y\"\r\n[Zafku]\r\n" + eintraege +
              ";GegenComputer=0\r\n[Spiele]\r\nMaximaleSpielDauer=30\r\n"},
         {"[Spiele]\r\n [Zafku] \r\nTonEinschalten=0\r\n", "[Spiele]\r\n [Zafku] \r\n" + eintraege},
-        {"[Spiele]\r\nX=1\r\n", "[Spiele]\r\nX=1\r\n[Zafku]\r\n" + eintraege},
+        {"[Spiele]\rX=1\n\nY=2\r\n", "[Spiele]\r\nX=1\r\n\r\nY=2\r\n[Zafku]\r\n" + eintraege},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(vokraIniMitEinstellungen(f.alt, d), f.neu);
