@@ -5,6 +5,9 @@
 #include "dialogs/Skalierung.h"
 #include "dialogs/Twips.h"
 #include "display/CompZugFrm.h"
+#include "display/InfoFrm.h"
+#include "display/ZafkuBackFrm.h"
+#include "settings/EinstellFrm.h"
 #include "support/Bildvergleich.h"
 
 #include <QScreen>
@@ -15,20 +18,29 @@
 using namespace zafku;
 
 // At twice the size no text is cut, in any window: each picture was looked at when stored.
-TEST(Groesse, TextsFitInEveryWindow) {
-    wechsleMassstab(2);
-    SpielMitAttrappen spiel;
-    spiel.fenster.lade();
-    spiel.fenster.zeigeAufgabe("die", "B    ne", "Die B__ne summt.", {"ie", "i"});
-    spiel.mld.bereiteVor("Leider falsch!\rVersuche es noch einmal.", "&OK", "", "Fehler");
-    EndeFrm ende(nullptr, {});
-    LoesTippFrm tipp;
-    tipp.setzeTipp("Sprichst du das i lang, schreibst du meistens ie.");
-    QWidget* fenster[] = {&spiel.fenster, &spiel.mld, &spiel.info,   spiel.fenster.compZugFrm,
-                          &ende,          &tipp,      &spiel.meister};
-    for (QWidget* w : fenster)
-        EXPECT_TRUE(
-            siehtAusWie(*w, "doppelt-" + QString(w->metaObject()->className()).section(':', -1)));
+// At fifteen times the size a twip is a pixel: every control sits where it is designed.
+TEST(Groesse, EveryWindowAtTwiceTheSizeAndToTheTwip) {
+    for (const double faktor : {2, 15}) {
+        wechsleMassstab(faktor);
+        SpielMitAttrappen s;
+        s.fenster.lade();
+        s.fenster.zeigeAufgabe("die", "B    ne", "Die B__ne summt.", {"ie", "i"});
+        s.mld.bereiteVor("Leider falsch!\rVersuche es noch einmal.", "&OK", "", "Fehler");
+        EndeFrm ende(nullptr, {});
+        LoesTippFrm tipp;
+        tipp.setzeTipp("Sprichst du das i lang, schreibst du meistens ie.");
+        InfoFrm ueber;
+        ueber.relLbl->setText("4.0.0"); // the pictures outlive releases
+        ZafkuBackFrm hintergrund;
+        EinstellFrm einstellungen(s.daten, s.fenster.ablauf().einstellungen, nullptr, &s.fenster);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 &s.fenster, &s.mld, &s.info, s.fenster.compZugFrm, &ende, &tipp, &s.meister,
+                 &ueber, &einstellungen, &hintergrund}) {
+            const QString name = QString(w->metaObject()->className()).section(':', -1);
+            EXPECT_TRUE(faktor == 2 ? siehtAusWie(*w, "doppelt-" + name)
+                                    : liegtWie(*w, "lage-" + name));
+        }
+    }
     wechsleMassstab(1);
 }
 
