@@ -17,10 +17,7 @@ UebungsWort wort(const QString& text) {
 
 // A set gives its answer away when all its tasks, in both lists, have the same right answer.
 TEST(GemischteUebung, SetsWithOneRightAnswerAreFound) {
-    const struct {
-        QStringList woerter, kontrast;
-        QString verraten;
-    } faelle[] = {
+    const std::tuple<QStringList, QStringList, QString> faelle[] = {
         {{"Biene 2 ie i ih"}, {}, "i,ie,ih"},
         {{"Biene 2 ie i ih", "Wiese 2 ie i ih"}, {}, "i,ie,ih"},
         {{"Biene 2 ie i ih"}, {"Kino 2 i ie ih"}, ""},
@@ -29,15 +26,15 @@ TEST(GemischteUebung, SetsWithOneRightAnswerAreFound) {
         {{"Straße 5 ß ss", "Biene 2 ie i"}, {"Kino 2 i ie"}, "ss,ß"},
         {{"Schnecke 6 ck k", "Biene 2 ie i"}, {"Haken 3 k ck", "Tiger 2 i ie"}, ""},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [woerter, kontrast, verraten] : faelle) {
         Uebung u;
         u.kennung = "WOCHE";
-        for (const QString& w : f.woerter)
+        for (const QString& w : woerter)
             u.woerter.append(wort(w));
-        for (const QString& w : f.kontrast)
+        for (const QString& w : kontrast)
             u.kontrast.append(wort(w));
-        EXPECT_EQ(verrateneSaetze(u).join(" | ").toStdString(), f.verraten.toStdString())
-            << f.woerter.join(", ").toStdString();
+        EXPECT_EQ(verrateneSaetze(u).join(" | ").toStdString(), verraten.toStdString())
+            << woerter.join(", ").toStdString();
     }
 }
 

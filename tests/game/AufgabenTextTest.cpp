@@ -29,10 +29,7 @@ TEST(AufgabenText, WordLineAndSentence) {
 }
 
 TEST(AufgabenText, ListIsSortedGermanCaseBlindAndEndsAtAnEmptyItem) {
-    const struct {
-        const char* auswahl;
-        QStringList liste;
-    } faelle[] = {
+    const std::pair<const char*, QStringList> faelle[] = {
         {"ß,ss,s", {"s", "ss", QString::fromUtf8("ß")}},
         {"ie,i,ih,ieh", {"i", "ie", "ieh", "ih"}},
         {"V,f,W", {"f", "V", "W"}},
@@ -41,8 +38,8 @@ TEST(AufgabenText, ListIsSortedGermanCaseBlindAndEndsAtAnEmptyItem) {
         {"ie,,ih", {"ie"}},
         {"", {}},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(listenEintraege(QString::fromUtf8(f.auswahl)), f.liste) << f.auswahl;
+    for (const auto& [auswahl, liste] : faelle)
+        EXPECT_EQ(listenEintraege(QString::fromUtf8(auswahl)), liste) << auswahl;
 }
 
 TEST(AufgabenText, OnlyLettersSelectByTyping) {

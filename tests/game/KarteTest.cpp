@@ -16,8 +16,10 @@ Karten karteMit(const std::vector<int>& felder, int spieler = 0) {
     return k;
 }
 
-// The rows, columns and diagonals worked out from the field numbers 1 to 25.
-std::vector<std::vector<int>> alleLinien() {
+} // namespace
+
+TEST(HatZafku, EveryLineCountsAndEveryNearMissDoesNot) {
+    // The rows, columns and diagonals worked out from the field numbers 1 to 25.
     std::vector<std::vector<int>> linien(12);
     for (int i = 0; i < 5; ++i) {
         for (int j = 0; j < 5; ++j) {
@@ -27,13 +29,7 @@ std::vector<std::vector<int>> alleLinien() {
         linien[10].push_back(6 * i + 1);
         linien[11].push_back(4 * i + 5);
     }
-    return linien;
-}
-
-} // namespace
-
-TEST(HatZafku, EveryLineCountsAndEveryNearMissDoesNot) {
-    for (const auto& linie : alleLinien()) {
+    for (const auto& linie : linien) {
         Karten k = karteMit(linie, 1);
         EXPECT_TRUE(hatZafku(k, 1)) << linie[0] << "-" << linie[4];
         EXPECT_FALSE(hatZafku(k, 0)) << "another player's line";

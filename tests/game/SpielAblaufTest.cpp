@@ -116,12 +116,9 @@ TEST_F(SpielAblaufTest, ZafkuAddsBonusAndClearsEveryCard) {
     EXPECT_EQ(anzeige.meldungen,
               QStringList({"Glückwunsch: Glückwunsch, Veze!\rDu hast ein Zafku erzielt."}));
     EXPECT_EQ(gespielt(), "juhu.WAV");
-    for (int p = 0; p < 2; ++p)
-        for (int f = 1; f <= 25; ++f) {
-            ASSERT_EQ(ablauf.karte[p][f], 0) << p << "/" << f;
-            ASSERT_EQ(anzeige.karten[p].felder[f - 1], anzeige.karten[p].felder[1])
-                << p << "/" << f;
-        }
+    EXPECT_EQ(ablauf.karte, Karten{});
+    for (const auto& s : {anzeige.karten[0], anzeige.karten[1]})
+        EXPECT_EQ(std::ranges::count(s.felder, s.felder[1]), 25) << "every field plain again";
     EXPECT_EQ(daten.aktSpieler, 1);
 }
 

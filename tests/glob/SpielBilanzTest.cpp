@@ -12,10 +12,7 @@ namespace {
 
 // The most points win, not the most right answers.
 TEST(SpielBilanz, NamesTheGamesWinnerAndReadsBackWhatWasWritten) {
-    const struct {
-        std::vector<std::int32_t> punkte;
-        const char* gewinner;
-    } faelle[] = {
+    const std::pair<std::vector<std::int32_t>, const char*> faelle[] = {
         {{30}, ""},         // alone, nobody to beat
         {{30, 31}, "Tim"},  // the last one can win
         {{31, 30, 31}, ""}, // a tie at the top
@@ -23,22 +20,22 @@ TEST(SpielBilanz, NamesTheGamesWinnerAndReadsBackWhatWasWritten) {
         {{0, 0}, ""},
     };
     QTemporaryDir dir;
-    for (const auto& f : faelle) {
+    for (const auto& [punkte, gewinner] : faelle) {
         SitzungsDaten daten;
         daten.userPfad = dir.path();
-        daten.nSpieler = int(f.punkte.size());
+        daten.nSpieler = int(punkte.size());
         daten.spielerName = {"Anna", "Tim", "Computer", "Ben\tund\nBo"};
         daten.spielerDatei = {"anna", "tim", "", "ben"};
-        for (std::size_t i = 0; i < f.punkte.size(); ++i)
-            daten.punkte[i] = {f.punkte[i], int(i)};
+        for (std::size_t i = 0; i < punkte.size(); ++i)
+            daten.punkte[i] = {punkte[i], int(i)};
         const SpielBilanz b = bilanz(daten);
-        EXPECT_EQ(b.gewinner, f.gewinner) << f.punkte.size();
-        ASSERT_EQ(b.plaetze.size(), f.punkte.size());
-        EXPECT_EQ(b.plaetze.last().punkte, f.punkte.back());
-        EXPECT_EQ(b.plaetze.last().zafkus, int(f.punkte.size()) - 1);
+        EXPECT_EQ(b.gewinner, gewinner) << punkte.size();
+        ASSERT_EQ(b.plaetze.size(), punkte.size());
+        EXPECT_EQ(b.plaetze.last().punkte, punkte.back());
+        EXPECT_EQ(b.plaetze.last().zafkus, int(punkte.size()) - 1);
         ASSERT_TRUE(schreibeBilanz(daten));
         SpielBilanz gelesen = leseBilanz(bilanzDatei(dir.path(), "anna")).value();
-        if (f.punkte.size() == 4)
+        if (punkte.size() == 4)
             EXPECT_EQ(gelesen.plaetze[3].name, "Ben und Bo");
         gelesen.plaetze.last().name = b.plaetze.last().name;
         EXPECT_EQ(gelesen, b);

@@ -68,26 +68,23 @@ TEST(HilfeBrowser, ShowsOnlyBoundedFilesOfItsHelpFolder) {
     host.writeBytes("Zafku/2004.html", "<p>Gut<br><img src=\"a.png\"/></p>");
     HilfeFenster fenster(host.file("Zafku"));
     const QString zafku = host.file("Zafku");
-    const struct {
-        const char* datei;
-        bool seite, geladen;
-    } faelle[] = {
+    const std::tuple<const char*, bool, bool> faelle[] = {
         {"bild.png", false, true},       {"rohr.png", false, false}, {"null.png", false, false},
         {"kaputt.png", false, false},    {"2001.html", true, false}, {"2002.html", true, true},
         {"2006.html", true, false},      {"2003.html", true, false}, {"2004.html", true, true},
         {"../geheim.html", true, false}, {"2005.html", true, false}, {"2007.html", true, false},
     };
-    for (const auto& f : faelle) {
-        QVariant v = fenster.loadResource(f.seite ? QTextDocument::HtmlResource
-                                                  : QTextDocument::ImageResource,
-                                          QUrl::fromLocalFile(zafku + "/" + f.datei));
+    for (const auto& [datei, seite, geladen] : faelle) {
+        QVariant v =
+            fenster.loadResource(seite ? QTextDocument::HtmlResource : QTextDocument::ImageResource,
+                                 QUrl::fromLocalFile(zafku + "/" + datei));
         // A picture left empty the toolkit would open by its name itself: one clear pixel.
         const QImage b = v.value<QImage>();
-        if (!f.seite && b.size() != QSize(3, 2))
+        if (!seite && b.size() != QSize(3, 2))
             v = b.pixelColor(0, 0) == Qt::transparent ? QVariant() : QVariant(hilfeErsatzSeite());
         const bool ersatz = v.toByteArray() == hilfeErsatzSeite();
-        EXPECT_EQ(v.isValid() && !ersatz, f.geladen) << f.datei;
-        EXPECT_EQ(ersatz, f.seite && !f.geladen) << f.datei;
+        EXPECT_EQ(v.isValid() && !ersatz, geladen) << datei;
+        EXPECT_EQ(ersatz, seite && !geladen) << datei;
     }
     EXPECT_EQ(verschachtelung("<p>a<br>b</p><!-- <x><y> --><p><i>c<img src=x/></i></p>"), 2);
     EXPECT_EQ(verschachtelung("<div><x/><x/></div>"), 1) << "self-closed elements hold nothing";

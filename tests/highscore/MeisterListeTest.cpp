@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(BothStores, MeisterListeTest, ::testing::Values("SQLite
 // or encryption would; after that it never says a word.
 class StummerServer {
   public:
-    explicit StummerServer(bool gruesst) : gruesst_(gruesst) {
+    explicit StummerServer(bool gruesst) {
         sockaddr_in a{};
         a.sin_family = AF_INET;
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -187,10 +187,10 @@ class StummerServer {
             ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &l) != 0)
             std::abort();
         verbindung_ = QString("host=127.0.0.1 port=%1 user=zafku").arg(ntohs(a.sin_port));
-        faden_ = std::thread([this] {
+        faden_ = std::thread([this, gruesst] {
             for (int k; (k = ::accept(fd_, nullptr, nullptr)) >= 0;) {
                 kunden_.push_back(k);
-                if (gruesst_)
+                if (gruesst)
                     gruesse(k);
             }
         });
@@ -223,7 +223,6 @@ class StummerServer {
         }
     }
 
-    const bool gruesst_;
     const int fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     QString verbindung_;
     std::vector<int> kunden_;
@@ -298,21 +297,18 @@ TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
 
 TEST(MeisterSpeicherWahl, VokraIniChoosesTheStore) {
     const QString lokal = QStringLiteral("Die Meisterliste %1/User/Meister.mdb");
-    const struct {
-        QStringList ini;
-        QString bezeichnung;
-    } faelle[] = {
+    const std::pair<QStringList, QString> faelle[] = {
         {{"[Zafku]", "Server=host=anderswo"}, lokal},
         {{"[Meisterliste]", "Server=postgresql://lehrer@schulserver:5433/zafku"},
          "Der Meisterlisten-Server (host=schulserver port=5433 dbname=zafku user=lehrer)"},
         {{"[Meisterliste]", "server=host=schulserver password=geheim"},
          "Der Meisterlisten-Server (host=schulserver)"},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [ini, bezeichnung] : faelle) {
         TempHost host;
-        host.writeHostFile("Vokra.ini", f.ini);
+        host.writeHostFile("Vokra.ini", ini);
         EXPECT_EQ(oeffneMeisterSpeicher(host.path(), host.path() + "/User")->bezeichnung(),
-                  f.bezeichnung.contains(u'%') ? f.bezeichnung.arg(host.path()) : f.bezeichnung);
+                  bezeichnung.contains(u'%') ? bezeichnung.arg(host.path()) : bezeichnung);
     }
 }
 

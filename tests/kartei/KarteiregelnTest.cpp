@@ -16,26 +16,6 @@ struct Lesetag {
     QList<int> richtig;
 };
 
-struct RegelFall {
-    const char* name;
-    QList<Lesetag> tage;
-    int fach;    // of word 7 afterwards; -1: not in the box
-    int faellig; // days after kTag0
-};
-
-Karten spiele(const QList<Lesetag>& tage) {
-    Karten karten;
-    for (const Lesetag& t : tage) {
-        QList<Antwort> antworten;
-        for (int r : t.richtig)
-            antworten.append({r, true, {}});
-        for (int r : t.falsch)
-            antworten.append({r, false, QStringLiteral("x")});
-        wendeAn(karten, antworten, kTag0.addDays(t.tag));
-    }
-    return karten;
-}
-
 QStringList texte(const NeueZeilen& n) {
     QStringList t;
     for (const auto& z : n.zeilen)
@@ -48,7 +28,12 @@ QStringList texte(const NeueZeilen& n) {
 TEST(Karteiregeln, MovesWordsByTheDayTheyAreRead) {
     const QList<Lesetag> bisFach5 = {
         {0, {7}, {}}, {1, {}, {7}}, {3, {}, {7}}, {7, {}, {7}}, {14, {}, {7}}};
-    const RegelFall faelle[] = {
+    const struct {
+        const char* name;
+        QList<Lesetag> tage;
+        int fach;    // of word 7 afterwards; -1: not in the box
+        int faellig; // days after kTag0
+    } faelle[] = {
         {"a right word that was never wrong stays out", {{0, {}, {7}}}, -1, 0},
         {"wrong goes to box 1 for tomorrow", {{0, {7}, {}}}, 1, 1},
         {"one wrong among right answers counts as wrong", {{0, {7}, {7, 7}}}, 1, 1},
@@ -63,8 +48,16 @@ TEST(Karteiregeln, MovesWordsByTheDayTheyAreRead) {
         {"a learned word answered wrong comes back",
          bisFach5 + QList<Lesetag>{{28, {}, {7}}, {60, {7}, {}}}, 1, 61},
     };
-    for (const RegelFall& f : faelle) {
-        const Karten k = spiele(f.tage);
+    for (const auto& f : faelle) {
+        Karten k;
+        for (const Lesetag& t : f.tage) {
+            QList<Antwort> antworten;
+            for (int r : t.richtig)
+                antworten.append({r, true, {}});
+            for (int r : t.falsch)
+                antworten.append({r, false, QStringLiteral("x")});
+            wendeAn(k, antworten, kTag0.addDays(t.tag));
+        }
         if (f.fach < 0) {
             EXPECT_FALSE(k.contains(7)) << f.name;
             continue;

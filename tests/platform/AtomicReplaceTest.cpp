@@ -20,27 +20,24 @@ TEST(AtomicReplace, RemovesOnlyTheTemporaryFilesOfDeadWriters) {
         _exit(0);
     waitpid(kind, nullptr, 0);
     const QString tot = QString::number(kind), lebt = QString::number(getpid());
-    const struct {
-        QString name;
-        bool alt, bleibt;
-    } faelle[] = {
+    const std::tuple<QString, bool, bool> faelle[] = {
         {hier + "." + tot + ".a", false, false}, {hier + "." + lebt + ".a", false, true},
         {"anderer." + tot + ".a", false, true},  {"anderer." + tot + ".b", true, false},
         {hier + ".x" + tot + ".a", false, true}, {hier + "." + tot, false, true},
     };
     TempHost host;
     host.writeBytes("Vokra.ini", "[Zafku]");
-    for (const auto& f : faelle) {
-        host.writeBytes("Vokra.ini." + f.name + ".tmp", "halb");
-        if (f.alt) {
-            QFile datei(host.file("Vokra.ini." + f.name + ".tmp"));
+    for (const auto& [name, alt, bleibt] : faelle) {
+        host.writeBytes("Vokra.ini." + name + ".tmp", "halb");
+        if (alt) {
+            QFile datei(host.file("Vokra.ini." + name + ".tmp"));
             ASSERT_TRUE(datei.open(QIODevice::ReadWrite));
             datei.setFileTime(QDateTime::currentDateTime().addSecs(-3700),
                               QFileDevice::FileModificationTime);
         }
     }
     removeStaleTempFiles(host.file("Vokra.ini"));
-    for (const auto& f : faelle)
-        EXPECT_EQ(QFile::exists(host.file("Vokra.ini." + f.name + ".tmp")), f.bleibt)
-            << f.name.toStdString();
+    for (const auto& [name, alt, bleibt] : faelle)
+        EXPECT_EQ(QFile::exists(host.file("Vokra.ini." + name + ".tmp")), bleibt)
+            << name.toStdString();
 }

@@ -32,10 +32,7 @@ TEST(HostPath, MatchesEachComponentIgnoringCase) {
     TempHost host;
     host.writeBytes("Vokra.ini", "x");
     host.writeBytes("Sound/Applaus.wav", "x");
-    const struct {
-        const char* gesucht;
-        const char* gefunden;
-    } faelle[] = {
+    const std::pair<const char*, const char*> faelle[] = {
         {"VOKRA.INI", "Vokra.ini"},
         {"vokra.ini", "Vokra.ini"},
         {"sound/APPLAUS.WAV", "Sound/Applaus.wav"},
@@ -43,7 +40,6 @@ TEST(HostPath, MatchesEachComponentIgnoringCase) {
         {"Sound/Neu.WAV", "Sound/Neu.WAV"},
         {"Fehlt/Applaus.wav", "Fehlt/Applaus.wav"},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(resolveHostPath(host.path(), f.gesucht), host.path() + "/" + f.gefunden)
-            << f.gesucht;
+    for (const auto& [gesucht, gefunden] : faelle)
+        EXPECT_EQ(resolveHostPath(host.path(), gesucht), host.path() + "/" + gefunden) << gesucht;
 }

@@ -24,19 +24,17 @@ TEST(ListenEintrag, ItemsEndAtTheFirstEmptyOne) {
 }
 
 TEST(KmpDatei, FieldsOfTheBlock) {
-    const struct {
-        const char* regeln;
-        LupRegel r1, r2;
-    } regelFaelle[] = {{"*1:*1", {1, true}, {1, true}},
-                       {"0:0", {0, false}, {0, false}},
-                       {"*2:-1", {2, true}, {-1, false}},
-                       {" 3.5:*x", {4, false}, {0, true}},
-                       {":*1", {0, false}, {1, true}}};
-    for (const auto& f : regelFaelle) {
+    const std::tuple<const char*, LupRegel, LupRegel> regelFaelle[] = {
+        {"*1:*1", {1, true}, {1, true}},
+        {"0:0", {0, false}, {0, false}},
+        {"*2:-1", {2, true}, {-1, false}},
+        {" 3.5:*x", {4, false}, {0, true}},
+        {":*1", {0, false}, {1, true}}};
+    for (const auto& [regeln, r1, r2] : regelFaelle) {
         Kategorie k;
-        readLupenPositionen(f.regeln, k, "B");
-        EXPECT_EQ(k.lupRegel1, f.r1) << f.regeln;
-        EXPECT_EQ(k.lupRegel2, f.r2) << f.regeln;
+        readLupenPositionen(regeln, k, "B");
+        EXPECT_EQ(k.lupRegel1, r1) << regeln;
+        EXPECT_EQ(k.lupRegel2, r2) << regeln;
     }
     EXPECT_EQ(readSchreibPaare("ie:i,ie:ih,i:ie"),
               (QList<SchreibPaar>{{"ie", "i"}, {"ie", "ih"}, {"i", "ie"}}));
@@ -50,13 +48,10 @@ TEST(KmpDatei, BlockChosenByKeyPrefixElseTheLast) {
     const QString text = "GK1MX,k1,L,k2,0:0,\"a:b\",T1\r\n"
                          "GK2M,k1,\"L,M\",k2,*1:2,\"a:b,c:d\",\"T, 2\"\r\n"
                          "GK3M,k1,L,k2,0:0,a:b,T3\r\n";
-    const struct {
-        const char* kennung;
-        const char* block;
-    } faelle[] = {
+    const std::pair<const char*, const char*> faelle[] = {
         {"GK2M", "GK2M"}, {"GK1M", "GK1MX"}, {"gk1m", "GK3M"}, {"XY", "GK3M"}, {"", "GK1MX"}};
-    for (const auto& f : faelle)
-        EXPECT_EQ(leseKmpText(text, f.kennung, "k").kmpKennung, f.block) << f.kennung;
+    for (const auto& [kennung, block] : faelle)
+        EXPECT_EQ(leseKmpText(text, kennung, "k").kmpKennung, block) << kennung;
     const Kategorie k = leseKmpText(text, "GK2M", "k");
     EXPECT_EQ(k.kategorienListe, (QStringList{"L", "M"}));
     EXPECT_EQ(k.schreibPaare.size(), 2);

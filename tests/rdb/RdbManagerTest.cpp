@@ -34,12 +34,12 @@ class RdbManagerTest : public ::testing::Test {
     void SetUp() override {
         host.woerter(woerter);
         host.kmp(kmp);
-        for (RdbManager* rdb : {&rdb, &schritte})
-            rdb->openRdb(host.path());
     }
     void lade(const char* kennung) {
-        rdb.loadKategorie(kennung);
-        schritte.loadKategorie(kennung);
+        for (RdbManager* r : {&rdb, &schritte}) {
+            r->openRdb(host.path());
+            r->loadKategorie(kennung);
+        }
     }
     // Draws with the scripted numbers in both managers; the index's result.
     QString ziehe(const QList<int>& werte) {
@@ -116,21 +116,17 @@ TEST_F(RdbManagerTest, EmptyListGivesNoTaskAndKeepsTheCurrentOne) {
 
 // Without the table, or when it is not in [[ ]], the word is read as written.
 TEST_F(RdbManagerTest, ReadsTheReviewedPronunciationIfAny) {
-    const struct {
-        const char *sql, *biene;
-    } faelle[] = {
+    const std::pair<const char*, const char*> faelle[] = {
         {"SELECT 1", "[[b'i:n@]]"},
         {"UPDATE Aussprache SET Lautschrift = 'b''i:n@'", ""},
         {"UPDATE Aussprache SET Lautschrift = '[[b''i:n@'", ""},
         {"DROP TABLE Aussprache", ""},
     };
-    for (const auto& f : faelle) {
-        SqliteDatabase(host.file("Vokra-D.mdb"), SqliteDatabase::Zugriff::Schreiben).exec(f.sql);
-        for (RdbManager* r : {&rdb, &schritte})
-            r->openRdb(host.path());
+    for (const auto& [sql, biene] : faelle) {
+        SqliteDatabase(host.file("Vokra-D.mdb"), SqliteDatabase::Zugriff::Schreiben).exec(sql);
         lade("LIE_");
         ziehe({50, 1});
-        EXPECT_EQ(rdb.aufgabe.aktAussprache, f.biene) << f.sql;
+        EXPECT_EQ(rdb.aufgabe.aktAussprache, biene) << sql;
         ziehe({50, 2});
         EXPECT_EQ(rdb.aufgabe.aktAussprache, "") << "Tier";
     }

@@ -56,21 +56,18 @@ TEST(SqliteDatabase, RecognisesFilesThatAreNoSqliteDatabase) {
     RdbTestHost host;
     host.writeBytes("ace.mdb", QByteArray("\0\x01\0\0Standard ACE DB\0", 20));
     host.writeBytes("text.mdb", "hallo");
-    const struct {
-        const char* datei;
-        const char* text;
-    } faelle[] = {{"ace.mdb", "Access-Datenbank"},
-                  {"text.mdb", "keine SQLite-Datenbank"},
-                  {"fehlt.mdb", "Datei fehlt"},
-                  {"fifo.mdb", "keine gewöhnliche Datei"}};
+    const std::pair<const char*, const char*> faelle[] = {{"ace.mdb", "Access-Datenbank"},
+                                                          {"text.mdb", "keine SQLite-Datenbank"},
+                                                          {"fehlt.mdb", "Datei fehlt"},
+                                                          {"fifo.mdb", "keine gewöhnliche Datei"}};
     ASSERT_EQ(mkfifo(qPrintable(host.file("fifo.mdb")), 0600), 0);
-    for (const auto& f : faelle) {
+    for (const auto& [datei, text] : faelle) {
         try {
-            SqliteDatabase db(host.file(f.datei));
-            ADD_FAILURE() << f.datei;
+            SqliteDatabase db(host.file(datei));
+            ADD_FAILURE() << datei;
         } catch (const LaufzeitFehler& e) {
-            EXPECT_TRUE(e.text().contains(f.text)) << e.what();
-            EXPECT_TRUE(e.text().contains(f.datei)) << e.what();
+            EXPECT_TRUE(e.text().contains(text)) << e.what();
+            EXPECT_TRUE(e.text().contains(datei)) << e.what();
         }
     }
 }
@@ -81,11 +78,8 @@ TEST(SqliteDatabase, ReadsUnchangedFromAFolderOfAnyName) {
     for (const char* ordner : {"a ?b", "c#d", "e%41f", "g//h", "Schüler"}) {
         const QString pfad = host.file(QString::fromUtf8(ordner) + "/w.mdb");
         QDir().mkpath(QFileInfo(pfad).path());
-        {
-            const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Schreiben);
-            db.exec("CREATE TABLE t (x)");
-            db.exec("INSERT INTO t VALUES (42)");
-        }
+        SqliteDatabase(pfad, SqliteDatabase::Zugriff::Schreiben)
+            .exec("CREATE TABLE t AS SELECT 42 AS x");
         const SqliteDatabase db(pfad, SqliteDatabase::Zugriff::Unveraenderlich);
         SqliteStatement s = db.prepare("SELECT x FROM t");
         ASSERT_TRUE(s.step()) << ordner;

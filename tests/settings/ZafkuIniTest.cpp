@@ -79,10 +79,7 @@ TEST(VokraIniMitEinstellungen, ReplacesOnlyTheSection) {
     const QByteArray eintraege =
         "GegenComputer=1\r\nComputerSpielSt\xE4rke=0\r\nTonEinschalten=1\r\n"
         "RatezeitBegrenzen=0\r\nEinstellungenSpeichern=1\r\n \r\n";
-    const struct {
-        QByteArray alt;
-        QByteArray neu;
-    } faelle[] = {
+    const std::pair<QByteArray, QByteArray> faelle[] = {
         // Host lines byte for byte, another key dropped, the comment kept after the blank.
         {"; K\xFCr, \"a,b\"\r\n[Sound]\nStart=\"x, y\"\r\n[Zafku]\r\nAlt=1\r\n;GegenComputer=0\r\n"
          "TonEinschalten=0\r\n \r\n[Spiele]\r\nMaximaleSpielDauer=30",
@@ -91,9 +88,9 @@ TEST(VokraIniMitEinstellungen, ReplacesOnlyTheSection) {
         {"[Spiele]\r\n [Zafku] \r\nTonEinschalten=0\r\n", "[Spiele]\r\n [Zafku] \r\n" + eintraege},
         {"[Spiele]\rX=1\n\nY=2\r\n", "[Spiele]\r\nX=1\r\n\r\nY=2\r\n[Zafku]\r\n" + eintraege},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(vokraIniMitEinstellungen(f.alt, d), f.neu);
-        EXPECT_EQ(vokraIniMitEinstellungen(f.neu, d), f.neu) << "a second rewrite";
+    for (const auto& [alt, neu] : faelle) {
+        EXPECT_EQ(vokraIniMitEinstellungen(alt, d), neu);
+        EXPECT_EQ(vokraIniMitEinstellungen(neu, d), neu) << "a second rewrite";
     }
 }
 

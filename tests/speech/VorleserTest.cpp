@@ -18,21 +18,19 @@ struct Mitschrift : Sprachausgabe {
 // As shown: the word for the first "@"; no sentence: the word once; no "@": unchanged.
 // A reviewed pronunciation stands for the word wherever it is spoken.
 TEST(Vorleser, ReadsTheTaskAsShown) {
-    const struct {
-        const char *satz, *aussprache, *aufgabe, *satzAllein;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> faelle[] = {
         {"@ fährt, die @ auch. ", "", "Bahn | Bahn fährt, die @ auch.", "Bahn fährt, die @ auch."},
         {"  ", "", "Bahn", "Bahn"},
         {"Die S-Bahn.", "", "Bahn | Die S-Bahn.", "Die S-Bahn."},
         {"Die @ hält.", "[[b'a:n]]", "[[b'a:n]] | Die [[b'a:n]] hält.", "Die [[b'a:n]] hält."},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [satz, aussprache, aufgabe, satzAllein] : faelle) {
         Mitschrift sprache;
         Vorleser vorleser(&sprache);
-        vorleser.neueAufgabe("Bahn", f.satz, f.aussprache);
+        vorleser.neueAufgabe("Bahn", satz, aussprache);
         vorleser.liesAufgabe();
         vorleser.liesSatz();
-        EXPECT_EQ(sprache.gesagt, QStringList({f.aufgabe, f.satzAllein})) << f.satz;
+        EXPECT_EQ(sprache.gesagt, QStringList({aufgabe, satzAllein})) << satz;
     }
 }
 

@@ -24,13 +24,6 @@ struct Aufnahme : Sprachausgabe {
     int verstummt = 0;
 };
 
-QStringList angezeigt(QWidget* fenster) {
-    QStringList texte;
-    for (const QLabel* l : fenster->findChildren<QLabel*>())
-        texte.append(l->text());
-    return texte;
-}
-
 struct ErgebnisTest : ::testing::Test, EigeneEinstellungen {};
 
 } // namespace
@@ -59,10 +52,7 @@ TEST_F(ErgebnisTest, TheScreenIsReadAloudOnlyWhenChosen) {
 // Read before the folder goes; an earlier account left there is never shown as this one.
 TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
     const QString host = QStringLiteral(ZAFKU_HOST_DIR);
-    const struct {
-        const char* spiel;
-        QStringList erwartet;
-    } faelle[] = {
+    const std::pair<const char*, QStringList> faelle[] = {
         {"printf 'Platz\\tergebnistest\\t140\\t1\\tAnna\\nPlatz\\t\\t50\\t0\\tComputer\\n"
          "Gewinner\\tAnna\\n' > User/ergebnistest.ergebnis",
          {"Anna hat gewonnen!", "Anna", "0 Wörter richtig geschrieben", "1 Zafku und 140 Punkte"}},
@@ -71,24 +61,25 @@ TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
          {"", "Zafku lässt sich nicht starten: Die Datei lässt sich nicht als Programm ausführen; "
               "sie ist wohl beschädigt oder gehört zu einem anderen Rechner."}},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [spiel, erwartet] : faelle) {
         QTemporaryDir ordner;
         const QString alt = ordner.filePath("User/ergebnistest.ergebnis");
         schreibeDatei(alt, "Platz\tergebnistest\t9\t9\tAnna\nGewinner\tAlt\n");
-        if (f.spiel) {
-            schreibeDatei(ordner.filePath("zafku"), QByteArray("#!/bin/sh\n") + f.spiel + "\n");
+        if (spiel) {
+            schreibeDatei(ordner.filePath("zafku"), QByteArray("#!/bin/sh\n") + spiel + "\n");
             QFile::setPermissions(ordner.filePath("zafku"), QFile::ReadOwner | QFile::ExeOwner);
         }
         QStringList gezeigt;
         beiModalemDialog([&](QDialog* d) {
-            gezeigt = angezeigt(d);
+            for (const QLabel* l : d->findChildren<QLabel*>())
+                gezeigt.append(l->text());
             d->accept();
         });
         Aufnahme stimme;
         EXPECT_EQ(spieleMitErgebnis(nullptr, host, ordner.path(), "-", {{"Anna", "ergebnistest"}},
                                     &stimme),
-                  f.spiel != nullptr);
-        EXPECT_EQ(gezeigt, f.erwartet);
+                  spiel != nullptr);
+        EXPECT_EQ(gezeigt, erwartet);
         EXPECT_FALSE(QFile::exists(alt)) << "read once";
     }
 }

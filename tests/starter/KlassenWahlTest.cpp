@@ -22,17 +22,14 @@ TEST(UebernimmKlasse, KeepsGivenFilesAndDerivesUniqueOnesForNewChildren) {
 }
 
 TEST(UebernimmKlasse, RefusesNamesTheGameCannotTellApartOrUse) {
-    const struct {
-        QList<KlassenKind> zeilen;
-        const char* fehler;
-    } faelle[] = {
+    const std::pair<QList<KlassenKind>, const char*> faelle[] = {
         {{{"Anna", ""}, {"anna ", "x"}}, "zweimal"},
         {{{"An;na", ""}}, "Semikolon"},
         {{{QString(41, u'a'), ""}}, "zu lang"},
     };
-    for (const auto& f : faelle) {
-        const KlassenEingabe ein = uebernimmKlasse(f.zeilen);
-        EXPECT_TRUE(ein.fehler.contains(f.fehler)) << ein.fehler.toStdString();
+    for (const auto& [zeilen, fehler] : faelle) {
+        const KlassenEingabe ein = uebernimmKlasse(zeilen);
+        EXPECT_TRUE(ein.fehler.contains(fehler)) << ein.fehler.toStdString();
         EXPECT_TRUE(ein.kinder.isEmpty());
     }
     EXPECT_EQ(uebernimmKlasse({{QString(40, u'a'), ""}}).fehler, "");

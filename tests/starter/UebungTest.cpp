@@ -30,14 +30,18 @@ QString aufgabe(const RdbManager& rdb, bool liste2) {
            wahl.join(u',');
 }
 
-// The game's database in a freshly laid practice folder, at the practice exercise.
+// The practice of the due words in a freshly laid folder; the game's database at its exercise.
 struct GelegteUebung {
-    explicit GelegteUebung(const Uebung& u) : ordner(UebungsOrdner::lege(kHost, u, &fehler)) {
+    explicit GelegteUebung(const QList<int>& faellig)
+        : uebung(planeUebung(material, faellig)),
+          ordner(UebungsOrdner::lege(kHost, uebung, &fehler)) {
         if (ordner) {
             rdb.openRdb(ordner->pfad());
-            rdb.loadKategorie(u.kennung);
+            rdb.loadKategorie(uebung.kennung);
         }
     }
+    bericht::Lehrmaterial material{kHost};
+    const Uebung uebung;
     QString fehler;
     std::unique_ptr<UebungsOrdner> ordner;
     SkriptZufall zufall;
@@ -49,21 +53,18 @@ struct GelegteUebung {
 // The second list holds words whose right answer is another of the choices.
 TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
     const QByteArray kmpVorher = leseDatei(kHost + "/Vokra.kmp");
-    bericht::Lehrmaterial material(kHost);
     const QList<int> faellig = {refNr("Biene"), refNr("Zucker"), refNr("Straße"), refNr("das")};
-    GelegteUebung g(planeUebung(material, faellig));
+    GelegteUebung g(faellig);
     ASSERT_TRUE(g.ordner) << g.fehler.toStdString();
     RdbManager& rdb = g.rdb;
     QStringList liste1, liste2;
-    for (int n = 1; n <= rdb.kategorie.anzahl1; ++n)
-        if (rdb.gotoAufgabe(n, false))
-            liste1.append(aufgabe(rdb, false));
+    for (const bool zwei : {false, true})
+        for (int n = 1; n <= (zwei ? rdb.kategorie.anzahl2 : rdb.kategorie.anzahl1); ++n)
+            if (rdb.gotoAufgabe(n, zwei))
+                (zwei ? liste2 : liste1).append(aufgabe(rdb, zwei));
     EXPECT_EQ(liste1.join(" | ").toStdString(),
               "Biene: ie of i,ie,ih | Zucker: ck of ck,k,kk | das: das of das,dass | Straße: ß of "
               "ss,ß");
-    for (int n = 1; n <= rdb.kategorie.anzahl2; ++n)
-        if (rdb.gotoAufgabe(n, true))
-            liste2.append(aufgabe(rdb, true));
     ASSERT_EQ(liste2.size(), 2 * faellig.size()) << "two contrast words for every due word";
     for (const QString& kontrast : liste2) {
         const QString satz = kontrast.section(" of ", 1);
@@ -78,21 +79,19 @@ TEST(Uebung, TheGameAsksTheDueWordsAtTheirSpotsWithContrastWords) {
 
 // The practice folder's own User/ lines join the child's shared protocol file.
 TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
-    bericht::Lehrmaterial material(kHost);
-    QString fehler;
-    const auto ordner =
-        UebungsOrdner::lege(kHost, planeUebung(material, {refNr("Biene")}), &fehler);
-    ASSERT_TRUE(ordner) << fehler.toStdString();
+    GelegteUebung g({refNr("Biene")});
+    ASSERT_TRUE(g.ordner) << g.fehler.toStdString();
     const QString user = kHost + "/User/";
     QTemporaryDir aussen;
     const QString aussenDatei = aussen.filePath("x.tmp");
     QFile::link(aussenDatei, user + "gelinkt.tmp");
     schreibeDatei(user + "uebt.tmp", "alt\r\n");
     for (const QString kind : {"uebt", "gelinkt"})
-        schreibeDatei(ordner->pfad() + "/User/" + kind + ".tmp", "neu\r\n");
-    EXPECT_TRUE(ordner->uebernimmProtokoll(kHost, "uebt", &fehler));
-    EXPECT_FALSE(ordner->uebernimmProtokoll(kHost, "gelinkt", &fehler));
-    EXPECT_TRUE(ordner->uebernimmProtokoll(kHost, "keineAntwort", &fehler)) << "nothing to hand on";
+        schreibeDatei(g.ordner->pfad() + "/User/" + kind + ".tmp", "neu\r\n");
+    EXPECT_TRUE(g.ordner->uebernimmProtokoll(kHost, "uebt", &g.fehler));
+    EXPECT_FALSE(g.ordner->uebernimmProtokoll(kHost, "gelinkt", &g.fehler));
+    EXPECT_TRUE(g.ordner->uebernimmProtokoll(kHost, "keineAntwort", &g.fehler))
+        << "nothing to hand on";
     EXPECT_EQ(leseDatei(user + "uebt.tmp"), "alt\r\nneu\r\n");
     EXPECT_FALSE(QFile::exists(aussenDatei));
     QFile::remove(user + "uebt.tmp");
@@ -101,37 +100,33 @@ TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
 
 // Haarschnitt, practised at "aa", is not asked at its marked "i" (Kind shares the exercise).
 TEST(Uebung, APractisedWordIsAskedOnlyAtItsPractisedSpot) {
-    bericht::Lehrmaterial material(kHost);
-    const Uebung u = planeUebung(material, {refNr("Kind"), refNr("Haarschnitt")});
-    ASSERT_EQ(u.woerter.size(), 2);
-    GelegteUebung g(u);
+    GelegteUebung g({refNr("Kind"), refNr("Haarschnitt")});
+    ASSERT_EQ(g.uebung.woerter.size(), 2);
     ASSERT_TRUE(g.ordner) << g.fehler.toStdString();
     RdbManager& rdb = g.rdb;
     QMap<QString, int> stellen;
     for (int n = 1; n <= rdb.kategorie.anzahl1; ++n)
         if (rdb.gotoAufgabe(n, false))
             stellen.insert(rdb.aufgabe.aktWort, rdb.aufgabe.aktVonPos);
-    for (const UebungsWort& w : u.woerter)
+    for (const UebungsWort& w : g.uebung.woerter)
         EXPECT_EQ(stellen.value(w.wort), w.vonPos) << w.wort.toStdString();
 }
 
 // The practice game's points join the shared list by its rules; other games' rows stay.
 TEST(Uebung, PracticePointsJoinTheSharedHighScoreList) {
-    bericht::Lehrmaterial material(kHost);
-    QString fehler;
-    const auto ordner =
-        UebungsOrdner::lege(kHost, planeUebung(material, {refNr("Biene")}), &fehler);
-    ASSERT_TRUE(ordner) << fehler.toStdString();
+    GelegteUebung g({refNr("Biene")});
+    ASSERT_TRUE(g.ordner) << g.fehler.toStdString();
     TempHost geteilt;
     QDir().mkpath(geteilt.file("User"));
-    EXPECT_TRUE(ordner->uebernimmMeisterliste(geteilt.path(), &fehler))
+    EXPECT_TRUE(g.ordner->uebernimmMeisterliste(geteilt.path(), &g.fehler))
         << "no points, nothing to do";
     MeisterListe hier(
-        std::make_unique<SqliteMeisterSpeicher>(ordner->pfad() + "/User/Meister.mdb"));
+        std::make_unique<SqliteMeisterSpeicher>(g.ordner->pfad() + "/User/Meister.mdb"));
     const MeisterEintrag anna{"Anna", "Zafku", "07.12.2026", 120};
     hier.pruefeEintrag(anna);
     hier.pruefeEintrag({"Anna", "Anderes", "07.12.2026", 300});
-    ASSERT_TRUE(ordner->uebernimmMeisterliste(geteilt.path(), &fehler)) << fehler.toStdString();
+    ASSERT_TRUE(g.ordner->uebernimmMeisterliste(geteilt.path(), &g.fehler))
+        << g.fehler.toStdString();
     auto liste = oeffneMeisterSpeicher(geteilt.path(), geteilt.file("User"));
     EXPECT_EQ(liste->oeffneListe("Zafku"), QList<MeisterEintrag>{anna});
     EXPECT_TRUE(liste->oeffneListe("Anderes").isEmpty());

@@ -182,10 +182,8 @@ TEST(Eigene, ProposesSpotsAndNamesEachFault) {
 // A teacher's file in another encoding is named as such, never half read.
 TEST(Eigene, WordFileIsUtf8OrNamedForWhatItIs) {
     TempHost host;
-    const struct {
-        QByteArray bytes;
-        const char* befund; // "" when read
-    } faelle[] = {
+    const std::pair<QByteArray, const char*> faelle[] = {
+        // the finding, "" when read
         {"\xef\xbb\xbf\x42iene, die\rWiese, die\r", ""},
         {"Biene\xe4", "Windows-1252"},
         {QByteArray("\xff\xfe\x42\0i\0", 6), "UTF-16"},
@@ -193,12 +191,12 @@ TEST(Eigene, WordFileIsUtf8OrNamedForWhatItIs) {
         {QByteArray("Bi\0ne", 5), "Binärdaten"},
         {QByteArray(maxWortDatei + 1, 'a'), "größer als 1024 KB"},
     };
-    for (const auto& f : faelle) {
-        host.writeBytes("w.txt", f.bytes);
+    for (const auto& [bytes, befund] : faelle) {
+        host.writeBytes("w.txt", bytes);
         QString fehler;
         const auto text = leseWortDatei(host.file("w.txt"), fehler);
-        EXPECT_EQ(text.has_value(), !*f.befund) << f.befund;
-        EXPECT_TRUE(fehler.contains(f.befund)) << fehler.toStdString();
+        EXPECT_EQ(text.has_value(), !*befund) << befund;
+        EXPECT_TRUE(fehler.contains(befund)) << fehler.toStdString();
     }
     // A FIFO in its place would hold the tool for good.
     ASSERT_EQ(mkfifo(QFile::encodeName(host.file("rohr.txt")).constData(), 0600), 0);

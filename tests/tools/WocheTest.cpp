@@ -10,10 +10,7 @@ using namespace zafku::eigene;
 // Every word in list 1 at its spot and nothing else there; contrast words only from the
 // shipped material, each named to the teacher; no choice set left with one right answer.
 TEST(Woche, TheWeekAsksEveryWordAndNoChoiceGivesTheAnswerAway) {
-    const struct {
-        QStringList woerter;
-        QString liste1, ohneStelle;
-    } faelle[] = {
+    const std::tuple<QStringList, QString, QString> faelle[] = {
         {{"Biene", "Wiese"}, "Biene:2ie Wiese:2ie", ""},
         {{"Straße", "Schnecke", "Biene", "Wiese", "Katze"},
          "Straße:5ß Schnecke:6ck Biene:2ie Wiese:2ie Katze:3tz",
@@ -22,9 +19,9 @@ TEST(Woche, TheWeekAsksEveryWordAndNoChoiceGivesTheAnswerAway) {
         {{"Straße", "Wasser", "Hotel"}, "Straße:5ß Wasser:3ss", "Hotel"},
     };
     bericht::Lehrmaterial material(QStringLiteral(ZAFKU_HOST_DIR));
-    for (const auto& f : faelle) {
+    for (const auto& [woerter, erwartet, ohneStelle] : faelle) {
         QList<int> nummern;
-        for (const QString& w : f.woerter)
+        for (const QString& w : woerter)
             nummern.append(refNr(w));
         const Woche w = planeWoche(material, nummern, {nummern.begin(), nummern.end()});
         const bericht::Uebung& u = w.uebung;
@@ -33,9 +30,9 @@ TEST(Woche, TheWeekAsksEveryWordAndNoChoiceGivesTheAnswerAway) {
             liste1.append(QStringLiteral("%1:%2%3").arg(x.wort).arg(x.vonPos).arg(x.schreibung));
         for (const int n : u.ohneStelle)
             ohne.append(material.wort(n)->wort);
-        const std::string fall = f.woerter.join(u' ').toStdString();
-        EXPECT_EQ(liste1.join(u' ').toStdString(), f.liste1.toStdString()) << fall;
-        EXPECT_EQ(ohne.join(u' '), f.ohneStelle) << fall;
+        const std::string fall = woerter.join(u' ').toStdString();
+        EXPECT_EQ(liste1.join(u' ').toStdString(), erwartet.toStdString()) << fall;
+        EXPECT_EQ(ohne.join(u' '), ohneStelle) << fall;
         EXPECT_EQ(u.kennung, wochenSchluessel());
         EXPECT_EQ(bericht::verrateneSaetze(u), QStringList()) << fall;
         ASSERT_FALSE(u.kontrast.isEmpty()) << fall;
