@@ -27,7 +27,6 @@ struct TestSpiel {
         host.writeHostFile("Vokra.ini", ini);
         daten.appPfad = host.path();
         daten.userPfad = host.path(); // the game's account lands here, not beside the test
-        daten.hilfeDatei = host.file("Zafku.chm");
         daten.nSpieler = 2;
         daten.spielerName = {"Anna", "Tim"};
         daten.spielerDatei = {"anna", "tim"};
@@ -37,7 +36,11 @@ struct TestSpiel {
     }
 
     TempHost host;
-    zafku::SitzungsDaten daten;
+    zafku::SitzungsDaten daten{[this] { // the help file is known before any window is made
+        zafku::SitzungsDaten d;
+        d.hilfeDatei = host.file("Zafku.chm");
+        return d;
+    }()};
     zafku::test::TestQuelle quelle;
     zafku::SoundMod sound;
     zafku::test::SkriptZufall zufall;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 
 #include <gtest/gtest.h>
 
@@ -81,5 +82,20 @@ TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
                   spiel != nullptr);
         EXPECT_EQ(gezeigt, erwartet);
         EXPECT_FALSE(QFile::exists(alt)) << "read once";
+    }
+}
+
+// A name that is no protocol file of User/ is refused with a message, and no game starts.
+TEST_F(ErgebnisTest, PractiseRefusesANameThatIsNoFileOfUser) {
+    for (const char* datei : {"", ".anna", "../anna", "a\\b"}) {
+        QString gezeigt;
+        beiModalemDialog([&](QDialog* d) {
+            gezeigt = qobject_cast<QMessageBox*>(d)->text();
+            d->accept();
+        });
+        EXPECT_FALSE(uebe(nullptr, QStringLiteral(ZAFKU_HOST_DIR), {"Anna", datei}, nullptr));
+        EXPECT_EQ(
+            gezeigt,
+            QStringLiteral("»%1« ist kein Name einer Protokolldatei im Ordner User.").arg(datei));
     }
 }
