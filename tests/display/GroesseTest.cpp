@@ -72,14 +72,11 @@ TEST(GroessenTasten, StepWithinTheScreenAndAreRemembered) {
 
 TEST(Groesse, AWindowGrowsWithTheScreenOrTheChosenSizeButNotBeyondTheScreen) {
     const QSize start(920, 620);
-    const struct {
-        QSize platz;
-        double gewaehlt, erwartet;
-    } faelle[] = {
+    const std::tuple<QSize, double, double> faelle[] = {
         {{3840, 2160}, 0, 2.09},  {{1920, 1080}, 0, 1.04},   {{800, 600}, 0, 1.0},
         {{3840, 2160}, 1.5, 1.5}, {{1920, 1080}, 3.0, 1.74},
     };
-    for (const auto& f : faelle)
-        EXPECT_DOUBLE_EQ(fensterMassstab(start, f.platz, f.gewaehlt, 0.6), f.erwartet)
-            << f.platz.width() << " " << f.gewaehlt;
+    for (const auto& [platz, gewaehlt, erwartet] : faelle)
+        EXPECT_DOUBLE_EQ(fensterMassstab(start, platz, gewaehlt, 0.6), erwartet)
+            << platz.width() << " " << gewaehlt;
 }

@@ -43,7 +43,9 @@ TEST_F(ZeitTest, TwentiethTickPassesTheTurnWithTheSameTask) {
     EXPECT_EQ(zeit.zeiger.x2, vuZeigerLinie(950).x2);
     EXPECT_TRUE(anzeige.meldungen.isEmpty());
     const QByteArray protokoll = host.readBytes("User/veze.tmp");
-
+    anzeige.waehrendMeldung = [&] {
+        EXPECT_FALSE(zeit.restZeitLaeuft) << "one expiry, one message";
+    };
     ticks(1);
     EXPECT_EQ(anzeige.meldungen, QStringList({"Ende der Ratezeit: Die Ratezeit ist leider\r"
                                               "abgelaufen, Veze."}));

@@ -41,21 +41,17 @@ TEST(LeseKategorieText, CountsOnlyCategoriesNotHeadings) {
     host.writeHostFile("Vokra.tsp", {">>> Gruppe 1,>>>1", "\"Eins, erstes\",AAA1", "Zwei,BBB_",
                                      ">>> Gruppe 2,>>>2", ">>> Gruppe 3,>>>3", "Drei,CCC_",
                                      "Vier,DDD_", QString::fromUtf8("Fünf,EEE_"), "Sechs,FFF_"});
-    const struct {
-        const char* feld;
-        int katNr;
-        QString titel;
-    } faelle[] = {{"AAA1", 1, "Eins, erstes"},
-                  {"EEE_", 5, QString::fromUtf8("Fünf")},
-                  {"ZZZ_", 6, ""},
-                  {"aaa1", 6, ""}};
-    for (const auto& f : faelle) {
+    const std::tuple<const char*, int, QString> faelle[] = {{"AAA1", 1, "Eins, erstes"},
+                                                            {"EEE_", 5, QString::fromUtf8("Fünf")},
+                                                            {"ZZZ_", 6, ""},
+                                                            {"aaa1", 6, ""}};
+    for (const auto& [feld, katNr, titel] : faelle) {
         SitzungsDaten daten;
         daten.appPfad = host.path();
-        daten.feldName = f.feld;
+        daten.feldName = feld;
         leseKategorieText(daten);
-        EXPECT_EQ(daten.katNr, f.katNr) << f.feld;
-        EXPECT_EQ(daten.katTitel, f.titel) << f.feld;
+        EXPECT_EQ(daten.katNr, katNr) << feld;
+        EXPECT_EQ(daten.katTitel, titel) << feld;
     }
 }
 

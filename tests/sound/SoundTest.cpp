@@ -106,6 +106,8 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
         {wav.chopped(1), false},
         {"garbage", false},
         {QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), false},
+        {"RIFX" + wav.mid(4), false},                // not RIFF
+        {wav.left(8) + "AVI " + wav.mid(12), false}, // RIFF, but no wave
     };
     TempHost host;
     for (const auto& [inhalt, vollstaendig] : faelle) {

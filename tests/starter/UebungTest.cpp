@@ -161,3 +161,16 @@ TEST(SpielErgebnis, LinesShowTheGamesWinnerAndEachChild) {
                 {4, {4, 5, heute.addDays(-3)}}};
     EXPECT_EQ(faelligeWoerter(k, heute), QList<int>({1, 4}));
 }
+
+// A game folder without its word list is named in the message.
+TEST(Uebung, AGameFolderWithoutItsWordListIsNamed) {
+    TempHost host;
+    host.writeBytes("zafku", "");
+    host.writeBytes("Vokra-D.mdb", "");
+    bericht::Lehrmaterial material(kHost);
+    QString fehler;
+    EXPECT_FALSE(
+        UebungsOrdner::lege(host.path(), planeUebung(material, {refNr("Biene")}), &fehler));
+    EXPECT_EQ(fehler, "Das Übungsspiel kann nicht vorbereitet werden: Im Spielordner " +
+                          host.path() + " fehlt zafku, Vokra.tsp oder Vokra-D.mdb.");
+}
