@@ -137,6 +137,17 @@ TEST(Deutung, FindsTheConfusedSpotOnTheDemoMaterial) {
     }
 }
 
+// Unsure: at least two wrong answers, and at least a third of them.
+TEST(Unsicher, TwoWrongAnswersMakingUpAThird) {
+    for (const auto& [richtig, falsch, ja] :
+         {std::tuple{4, 2, true}, {5, 2, false}, {0, 1, false}}) {
+        Bereich b;
+        b.richtig = richtig;
+        b.falsch = falsch;
+        EXPECT_EQ(unsicher(b), ja) << richtig << "/" << falsch;
+    }
+}
+
 TEST(Protokoll, ReadsOnlyLinesTheGameWrites) {
     // What a line says as "word number, right?"; "" for a line that is not the game's.
     const std::pair<const char*, const char*> faelle[] = {
@@ -210,12 +221,13 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
         fclose(f);
     }
     QFile::link("/dev/null", user + "/geraet.tmp");
+    host_.writeHostFile("User/viel.tmp", QStringList(maxGenannt + 2, "kaputt"));
     const Bericht b = erstelleBericht(host_.path());
 
     EXPECT_EQ(kurz(b.kinder).toStdString(),
               "anna 2/1 1 LIE_ 1/1 ie → i 1 | geraet 0/0 0 | gross 1/1 0 "
-              "LIE_ 1/0 | Müller 1/1 0 LIE_ 1/0");
-    ASSERT_EQ(b.kinder.size(), 4);
+              "LIE_ 1/0 | Müller 1/1 0 LIE_ 1/0 | viel 0/0 22");
+    ASSERT_EQ(b.kinder.size(), 5);
     const KindBericht& anna = b.kinder[0];
     ASSERT_EQ(anna.unbrauchbar.size(), 1);
     EXPECT_EQ(anna.unbrauchbar[0].zeile, 2);
@@ -228,7 +240,8 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
     EXPECT_EQ(b.zuerstHelfen, (QList<int>{0, 2, 3})) << "one answer is enough";
     const QString html = berichtHtml(b, QDateTime(QDate(2026, 3, 2), QTime(9, 30)));
     EXPECT_LT(html.size(), 20000);
-    EXPECT_TRUE(html.contains("4 Kinder (1 Datei nicht lesbar)")) << html.toStdString();
+    EXPECT_TRUE(html.contains("5 Kinder (1 Datei nicht lesbar)")) << html.toStdString();
+    EXPECT_TRUE(html.contains("<li>… und 2 weitere</li>"));
 }
 
 // Friday's answers fill the box; on Tuesday only this week's are reported, with the box.

@@ -5,12 +5,7 @@
 using namespace zafku;
 
 TEST(AufgabenText, WordLineAndSentence) {
-    const struct {
-        const char* lueckWort;
-        const char* satz;
-        const char* zeile;
-        const char* lueckSatz;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> faelle[] = {
         {"R_se", "Die @ blüht.", "R    se", "Die R__se blüht."},
         {"_ose", "@ sind rot.", "    ose", "__ose sind rot."},
         {"B_ne", "Die @ summt, die @ fliegt.", "B    ne", "Die B__ne summt, die @ fliegt."},
@@ -19,12 +14,11 @@ TEST(AufgabenText, WordLineAndSentence) {
         {"Stra_e", "  ", "Stra    e", "Stra__e"},
         {"", "", "", ""},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(wortZeile(QString::fromUtf8(f.lueckWort)), QString::fromUtf8(f.zeile))
-            << f.lueckWort;
-        EXPECT_EQ(lueckSatz(QString::fromUtf8(f.lueckWort), QString::fromUtf8(f.satz)),
-                  QString::fromUtf8(f.lueckSatz))
-            << f.satz;
+    for (const auto& [lueckWort, satz, zeile, erwartet] : faelle) {
+        EXPECT_EQ(wortZeile(QString::fromUtf8(lueckWort)), QString::fromUtf8(zeile)) << lueckWort;
+        EXPECT_EQ(lueckSatz(QString::fromUtf8(lueckWort), QString::fromUtf8(satz)),
+                  QString::fromUtf8(erwartet))
+            << satz;
     }
 }
 

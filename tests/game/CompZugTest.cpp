@@ -48,15 +48,10 @@ struct Spiel : test::SpielAufbau {
 } // namespace
 
 TEST(CompZug, StrongAndWeakPlayTryTheListAsDescribed) {
-    const struct {
-        const char* fall;
-        int staerke;
-        bool kind; // "Kind", right at position 0, instead of "ihm"
-        std::initializer_list<int> zuege;
-        int versuch; // left over from a turn that timed out
-        QList<int> versuche;
-        int punkte; // the stake is 2 x (1 + 3)
-    } faelle[] = {
+    // Case, strength, "Kind" (right at position 0) instead of "ihm", draws, the try left over
+    // from a turn that timed out, tries judged, points (the stake is 2 x (1 + 3)).
+    using Fall = std::tuple<const char*, int, bool, QList<int>, int, QList<int>, int>;
+    const Fall faelle[] = {
         {"strong", 0, false, {}, 0, {2}, 108},
         {"weak walks down the list", 1, false, {10, 20, 30}, 0, {0, 1, 2}, 100 - 16 + 8},
         {"weak answers the try its window shows", 1, false, {10, 60}, 0, {0, 2}, 100},
@@ -64,21 +59,21 @@ TEST(CompZug, StrongAndWeakPlayTryTheListAsDescribed) {
         {"weak, right at the top", 1, true, {10}, 0, {0}, 108},
         {"weak never passes the right one", 1, false, {0, 0}, 5, {2}, 108},
     };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.fall);
-        Spiel s(f.staerke);
+    for (const auto& [fall, staerke, kind, zuege, versuch, versuche, punkte] : faelle) {
+        SCOPED_TRACE(fall);
+        Spiel s(staerke);
         ASSERT_EQ(s.daten.nSpieler, 2);
-        if (f.kind)
+        if (kind)
             s.quelle.folge.pop_front();
         s.daten.punkte[1][0] = 100;
-        s.ablauf.versuch = f.versuch;
+        s.ablauf.versuch = versuch;
         s.annaRichtig();
         ASSERT_TRUE(s.ablauf.computerAmZug);
         EXPECT_EQ(s.anzeige.compZugFenster, 1);
-        s.zufall.werte = f.zuege;
-        EXPECT_EQ(s.spieleZugZuEnde(), f.versuche);
-        EXPECT_EQ(s.ticks, 6 * f.versuche.size()) << "each try judged after 1.2 s";
-        EXPECT_EQ(s.daten.punkte[1][0], f.punkte);
+        s.zufall.werte = zuege;
+        EXPECT_EQ(s.spieleZugZuEnde(), versuche);
+        EXPECT_EQ(s.ticks, 6 * versuche.size()) << "each try judged after 1.2 s";
+        EXPECT_EQ(s.daten.punkte[1][0], punkte);
         EXPECT_EQ(s.daten.aktSpieler, 0) << "Anna's turn again";
         EXPECT_TRUE(s.anzeige.menues);
         EXPECT_TRUE(s.anzeige.meldungen.isEmpty()) << "no message for the computer";

@@ -40,11 +40,7 @@ TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
 
 // Only a regular file in User/: no FIFO (it would stall) and no link out of the folder.
 TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
-    const struct {
-        const char* fall;
-        std::function<void(const TempHost&)> lege;
-        bool benutzt;
-    } faelle[] = {
+    const std::tuple<const char*, std::function<void(const TempHost&)>, bool> faelle[] = {
         {"folder", [](const TempHost& h) { QDir(h.path()).mkpath("User/kind.tmp"); }, false},
         {"fifo",
          [](const TempHost& h) {
@@ -79,9 +75,9 @@ TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
          },
          true},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [fall, lege, benutzt] : faelle) {
         TempHost host;
-        f.lege(host);
+        lege(host);
         SitzungsDaten daten;
         daten.appPfad = host.path();
         daten.nSpieler = 1;
@@ -92,11 +88,11 @@ TEST(PrtDatei, UnusableFileIsReportedOnceAndPlayGoesOn) {
         prt.initPrtDatei();
         prt.addPrtEintrag(true, {}, test::aufgabe(1, "Hut", 2, 1));
         prt.initPrtDatei();
-        EXPECT_EQ(meldungen.size(), f.benutzt ? 0 : 1) << f.fall;
-        EXPECT_TRUE(meldungen.join("").contains(f.benutzt ? "" : "kind.tmp")) << f.fall;
-        EXPECT_EQ(daten.prtDateiNr, f.benutzt ? 1 : 0) << f.fall;
+        EXPECT_EQ(meldungen.size(), benutzt ? 0 : 1) << fall;
+        EXPECT_TRUE(meldungen.join("").contains(benutzt ? "" : "kind.tmp")) << fall;
+        EXPECT_EQ(daten.prtDateiNr, benutzt ? 1 : 0) << fall;
         EXPECT_EQ(host.readBytes("draussen.txt") + host.readBytes("neu.txt"), QByteArray());
-        EXPECT_FALSE(QFile::exists(host.path() + "-draussen/kind.tmp")) << f.fall;
+        EXPECT_FALSE(QFile::exists(host.path() + "-draussen/kind.tmp")) << fall;
         QDir().rmdir(host.path() + "-draussen");
     }
 }

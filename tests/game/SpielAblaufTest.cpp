@@ -147,15 +147,12 @@ TEST_F(SpielAblaufTest, TurnOrderAndSlotRotationForOneToFourPlayers) {
 
 TEST_F(SpielAblaufTest, TypeAheadSelectsWholeSpellings) {
     starte({"Anna"}, {{aufgabe(5, "Fluss", 4, 2), "ss,s,ß"}});
-    const struct {
-        QChar taste;
-        int auswahl;
-        int hinweise;
-    } schritte[] = {{u's', 0}, {u's', 1}, {u'1', 1, 1}, {u'x', -1, 1}};
-    for (const auto& s : schritte) {
-        ablauf.taste(s.taste);
-        EXPECT_EQ(anzeige.auswahl, s.auswahl) << ablauf.tippPuffer.toStdString();
-        EXPECT_EQ(anzeige.nichtDruckbar, s.hinweise);
+    const std::tuple<char16_t, int, int> schritte[] = {
+        {u's', 0, 0}, {u's', 1, 0}, {u'1', 1, 1}, {u'x', -1, 1}};
+    for (const auto& [taste, auswahl, hinweise] : schritte) {
+        ablauf.taste(taste);
+        EXPECT_EQ(anzeige.auswahl, auswahl) << ablauf.tippPuffer.toStdString();
+        EXPECT_EQ(anzeige.nichtDruckbar, hinweise);
     }
     EXPECT_EQ(anzeige.fokus, 4) << "after each key Enter judges the choice";
     ablauf.einsetzen();

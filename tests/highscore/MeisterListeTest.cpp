@@ -87,12 +87,7 @@ class MeisterListeTest : public ::testing::TestWithParam<std::string> {
 };
 
 TEST_P(MeisterListeTest, KeepsTheTenBestRowsOfThisGameAndLeavesOtherGamesAlone) {
-    const struct {
-        const char* was;
-        Punkte vorher;
-        int angebot;
-        Punkte nachher;
-    } faelle[] = {
+    const std::tuple<const char*, Punkte, int, Punkte> faelle[] = {
         // clang-format off
         {"nine rows take any entry", {10, 20, 30, 40, 50, 60, 70, 80, 90}, 1,
          {90, 80, 70, 60, 50, 40, 30, 20, 10, 1}},
@@ -109,14 +104,14 @@ TEST_P(MeisterListeTest, KeepsTheTenBestRowsOfThisGameAndLeavesOtherGamesAlone) 
          {200000, 100010, 100009, 100008, 100007, 100006, 100005, 100004, 100003, 100002, 100001}},
         // clang-format on
     };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.was);
+    for (const auto& [was, vorher, angebot, nachher] : faelle) {
+        SCOPED_TRACE(was);
         ASSERT_NO_FATAL_FAILURE(neu());
         QFile::remove(ort());
-        schreibe(kZafku, f.vorher);
+        schreibe(kZafku, vorher);
         schreibe(kAnderes, {1, 2, 3, 200});
-        liste->pruefeEintrag({"Neu", kZafku, "06.12.2026", f.angebot});
-        EXPECT_EQ(punkte(kZafku), f.nachher);
+        liste->pruefeEintrag({"Neu", kZafku, "06.12.2026", angebot});
+        EXPECT_EQ(punkte(kZafku), nachher);
         EXPECT_EQ(punkte(kAnderes), Punkte({200, 3, 2, 1}));
     }
 }
@@ -236,12 +231,10 @@ TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
     const QString leer = dir.filePath("kein-server");
     const StummerServer stumm(false), gruss(true);
     const char* const kFremd = "CREATE TABLE Punkte (name TEXT, Wert INTEGER)";
-    const struct {
-        const char* was;
-        std::function<std::unique_ptr<MeisterSpeicher>()> speicher;
-        const char* erwartet;
-        QString genannt;
-    } faelle[] = {
+    // Each store with the fault it is to name and what it names it by.
+    using Fall = std::tuple<const char*, std::function<std::unique_ptr<MeisterSpeicher>()>,
+                            const char*, QString>;
+    const Fall faelle[] = {
         {"damaged file",
          [&] {
              schreibeDatei(mdb, QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'Z'));
@@ -277,21 +270,21 @@ TEST(MeisterStoerung, NamesTheStoreAndWhatIsWrong) {
     daten.nSpieler = 2;
     daten.spielerName = {"Anna", "Tim"};
     daten.punkte = {{{10, 0}, {20, 0}}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.was);
+    for (const auto& [was, speicher, erwartet, genannt] : faelle) {
+        SCOPED_TRACE(was);
         QFile::remove(mdb);
-        MeisterListe liste(f.speicher());
+        MeisterListe liste(speicher());
         const QString zeilen = liste.updateMeister(daten, "06.12.2026");
         EXPECT_FALSE(offen(mdb)) << "the file is let go after a failure too";
         for (const QString& zeile : zeilen.split(u'\r'))
             EXPECT_TRUE(zeile.size() <= 64 || !zeile.contains(u' ')) << zeile.toStdString();
         const QString meldung = QString(zeilen).replace(u'\r', u' ');
         EXPECT_TRUE(meldung.startsWith("Die Punkte von Anna und Tim ")) << meldung.toStdString();
-        EXPECT_TRUE(meldung.contains(QString::fromUtf8(f.erwartet))) << meldung.toStdString();
-        EXPECT_TRUE(meldung.contains(f.genannt)) << meldung.toStdString();
+        EXPECT_TRUE(meldung.contains(QString::fromUtf8(erwartet))) << meldung.toStdString();
+        EXPECT_TRUE(meldung.contains(genannt)) << meldung.toStdString();
         EXPECT_FALSE(meldung.contains("geheim"));
         const QString gelesen = liste.zeigeListe().fehler;
-        EXPECT_TRUE(gelesen.contains(QString::fromUtf8(f.erwartet))) << gelesen.toStdString();
+        EXPECT_TRUE(gelesen.contains(QString::fromUtf8(erwartet))) << gelesen.toStdString();
     }
 }
 

@@ -117,24 +117,20 @@ TEST(PgKarteiSpeicher, GivesUpWithAClearMessage) {
     QTcpServer stumm; // without an event loop the kernel alone accepts
     ASSERT_TRUE(stumm.listen(QHostAddress::LocalHost));
     const QString still = QString("host=127.0.0.1 port=%1 user=zafku").arg(stumm.serverPort());
-    const struct {
-        QString verbindung;
-        const char* erwartet;
-        QString genannt;
-    } faelle[] = {
+    const std::tuple<QString, const char*, QString> faelle[] = {
         {"host=/nirgends connect_timeout=2", "nicht erreichbar", "/nirgends/.s.PGSQL"},
         {still, "antwortet nicht", "(" + still + ")"},
         {"host=schule password=geheim", "Kennwort", "Vokra.ini"},
     };
-    for (const auto& f : faelle) {
-        PgKarteiSpeicher s(f.verbindung, 1, 1);
+    for (const auto& [verbindung, erwartet, genannt] : faelle) {
+        PgKarteiSpeicher s(verbindung, 1, 1);
         try {
             s.alle();
-            ADD_FAILURE() << "no usable server: " << f.verbindung.toStdString();
+            ADD_FAILURE() << "no usable server: " << verbindung.toStdString();
         } catch (const zafku::LaufzeitFehler& e) {
             EXPECT_TRUE(e.text().startsWith("Die Wortkartei")) << e.text().toStdString();
-            EXPECT_TRUE(e.text().contains(f.erwartet)) << e.text().toStdString();
-            EXPECT_TRUE(e.text().contains(f.genannt)) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(erwartet)) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(genannt)) << e.text().toStdString();
             EXPECT_FALSE(e.text().contains(u'\n') || e.text().contains("geheim"));
         }
     }

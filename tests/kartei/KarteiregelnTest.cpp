@@ -28,12 +28,8 @@ QStringList texte(const NeueZeilen& n) {
 TEST(Karteiregeln, MovesWordsByTheDayTheyAreRead) {
     const QList<Lesetag> bisFach5 = {
         {0, {7}, {}}, {1, {}, {7}}, {3, {}, {7}}, {7, {}, {7}}, {14, {}, {7}}};
-    const struct {
-        const char* name;
-        QList<Lesetag> tage;
-        int fach;    // of word 7 afterwards; -1: not in the box
-        int faellig; // days after kTag0
-    } faelle[] = {
+    // Then word 7's box (-1: not in the box) and due day, in days after kTag0.
+    const std::tuple<const char*, QList<Lesetag>, int, int> faelle[] = {
         {"a right word that was never wrong stays out", {{0, {}, {7}}}, -1, 0},
         {"wrong goes to box 1 for tomorrow", {{0, {7}, {}}}, 1, 1},
         {"one wrong among right answers counts as wrong", {{0, {7}, {7, 7}}}, 1, 1},
@@ -48,9 +44,9 @@ TEST(Karteiregeln, MovesWordsByTheDayTheyAreRead) {
         {"a learned word answered wrong comes back",
          bisFach5 + QList<Lesetag>{{28, {}, {7}}, {60, {7}, {}}}, 1, 61},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [name, tage, fach, faellig] : faelle) {
         Karten k;
-        for (const Lesetag& t : f.tage) {
+        for (const Lesetag& t : tage) {
             QList<Antwort> antworten;
             for (int r : t.richtig)
                 antworten.append({r, true, {}});
@@ -58,13 +54,13 @@ TEST(Karteiregeln, MovesWordsByTheDayTheyAreRead) {
                 antworten.append({r, false, QStringLiteral("x")});
             wendeAn(k, antworten, kTag0.addDays(t.tag));
         }
-        if (f.fach < 0) {
-            EXPECT_FALSE(k.contains(7)) << f.name;
+        if (fach < 0) {
+            EXPECT_FALSE(k.contains(7)) << name;
             continue;
         }
-        ASSERT_TRUE(k.contains(7)) << f.name;
-        EXPECT_EQ(k[7].fach, f.fach) << f.name;
-        EXPECT_EQ(k[7].faellig, f.faellig < 0 ? QDate() : kTag0.addDays(f.faellig)) << f.name;
+        ASSERT_TRUE(k.contains(7)) << name;
+        EXPECT_EQ(k[7].fach, fach) << name;
+        EXPECT_EQ(k[7].faellig, faellig < 0 ? QDate() : kTag0.addDays(faellig)) << name;
     }
 }
 
@@ -79,12 +75,7 @@ TEST(Karteiregeln, ReportsWhatComesBackAndWhatIsLearned) {
 
 TEST(Lesestand, ReturnsEachLineOnce) {
     const QByteArray alt = "1= OK\r\n2= Bal\r\n\r\n3= OK\r\n";
-    const struct {
-        const char* name;
-        QByteArray danach;
-        QStringList erwartet;
-        bool neueDatei;
-    } faelle[] = {
+    const std::tuple<const char*, QByteArray, QStringList, bool> faelle[] = {
         {"nothing new", alt, {}, false},
         {"appended lines", alt + "4= OK\r\n5= Hunt\r\n", {"5:4= OK", "6:5= Hunt"}, false},
         {"a line still being written waits", alt + "4= OK\r\n5= Hu", {"5:4= OK"}, false},
@@ -95,10 +86,10 @@ TEST(Lesestand, ReturnsEachLineOnce) {
     const NeueZeilen erste = neueZeilen(alt, {});
     EXPECT_EQ(texte(erste), QStringList({"1:1= OK", "2:2= Bal", "4:3= OK"}));
     EXPECT_FALSE(erste.neueDatei) << "a first reading is no replaced file";
-    for (const auto& f : faelle) {
-        const NeueZeilen n = neueZeilen(f.danach, erste.stand);
-        EXPECT_EQ(texte(n), f.erwartet) << f.name;
-        EXPECT_EQ(n.neueDatei, f.neueDatei) << f.name;
-        EXPECT_TRUE(neueZeilen(f.danach, n.stand).zeilen.isEmpty()) << f.name;
+    for (const auto& [name, danach, erwartet, neueDatei] : faelle) {
+        const NeueZeilen n = neueZeilen(danach, erste.stand);
+        EXPECT_EQ(texte(n), erwartet) << name;
+        EXPECT_EQ(n.neueDatei, neueDatei) << name;
+        EXPECT_TRUE(neueZeilen(danach, n.stand).zeilen.isEmpty()) << name;
     }
 }

@@ -10,14 +10,11 @@
 using namespace zafku;
 
 TEST(ListenEintrag, ItemsEndAtTheFirstEmptyOne) {
-    const struct {
-        const char* liste;
-        int n;
-        const char* erwartet;
-    } faelle[] = {{"ie,i,ih", 3, "ih"}, {"ie,i,ih", 4, ""},  {"ie,,ih", 3, ""}, {",ie", 1, ""},
-                  {"ie,i,ih", 0, ""},   {" a ,b", 1, " a "}, {"", 1, ""}};
-    for (const auto& f : faelle)
-        EXPECT_EQ(getListenEintrag(f.liste, f.n), f.erwartet) << f.liste << " " << f.n;
+    const std::tuple<const char*, int, const char*> faelle[] = {
+        {"ie,i,ih", 3, "ih"}, {"ie,i,ih", 4, ""},  {"ie,,ih", 3, ""}, {",ie", 1, ""},
+        {"ie,i,ih", 0, ""},   {" a ,b", 1, " a "}, {"", 1, ""}};
+    for (const auto& [liste, n, erwartet] : faelle)
+        EXPECT_EQ(getListenEintrag(liste, n), erwartet) << liste << " " << n;
     EXPECT_TRUE(isInListe("ie,i,ih", "ih", 3));
     EXPECT_FALSE(isInListe("ie,i,ih", "ih", 2));
     EXPECT_FALSE(isInListe("ie,i", "I", 2));
@@ -82,14 +79,10 @@ TEST(KategorienTabelle, MatchesTheHostCategoryList) {
 
 TEST(AuswahlListe, OwnPairThenRelatedSpellings) {
     const QList<SchreibPaar> iePaare = {{"ie", "i"}, {"ie", "ih"}, {"ie", "ieh"}, {"i", "ie"}};
-    const struct {
-        const char* kennung;
-        QList<SchreibPaar> paare;
-        const char* wort;
-        int vonPos, paarNr;
-        bool liste2;
-        const char* erwartet;
-    } faelle[] = {
+    // Exercise, its pairs, word, spot, pair number, list 2, the list offered.
+    using Fall =
+        std::tuple<const char*, QList<SchreibPaar>, const char*, int, int, bool, const char*>;
+    const Fall faelle[] = {
         {"LIE_", iePaare, "Biene", 2, 0, false, "ie,i,ih,ieh"},
         {"LIE_", iePaare, "Kind", 2, 0, true, "ie,i"},
         {"LIE_", iePaare, "Biene", 2, 3, true, "i,ie"},
@@ -101,10 +94,10 @@ TEST(AuswahlListe, OwnPairThenRelatedSpellings) {
         {"LIE_", {{"ie", "i"}, {"x", "y"}}, "Biene", 2, 0, false, "ie,i"},
         {"LIE_", {{"ie", "i"}, {"ie", ""}, {"ie", "ih"}}, "Biene", 2, 0, false, "ie,i,ih"},
     };
-    for (const auto& f : faelle) {
-        const Kategorie k{f.kennung, {}, {}, {}, {}, {}, f.paare};
-        const Aufgabe a{0, f.wort, f.vonPos, 0, {}, {}, {}, 0, f.paarNr};
-        EXPECT_EQ(buildAuswahlListe(k, a, f.liste2), f.erwartet) << f.wort << " " << f.liste2;
+    for (const auto& [kennung, paare, wort, vonPos, paarNr, liste2, erwartet] : faelle) {
+        const Kategorie k{kennung, {}, {}, {}, {}, {}, paare};
+        const Aufgabe a{0, wort, vonPos, 0, {}, {}, {}, 0, paarNr};
+        EXPECT_EQ(buildAuswahlListe(k, a, liste2), erwartet) << wort << " " << liste2;
     }
     for (const char* gross : {"Apfel", "Zahl", "Öl", "Übung", "Ärger"})
         EXPECT_TRUE(isGrossBuchstabe(gross)) << gross;

@@ -14,14 +14,10 @@ TEST(LupenPruefung, MarkerRowsAndFallbacks) {
     const Kategorie absolut{
         "LIE_", {}, {}, {"XXXX", "LIKU"}, {1, true}, {2, true}, {{"b", "p"}, {"", "x"}}, {}};
     const std::optional<Fundstelle> kein;
-    const struct {
-        const char* fall;
-        const Kategorie& k;
-        bool liste2;
-        int vesk, vonPos; // vesk 0: the word has no marker row of the list
-        const char* wort;
-        std::optional<Fundstelle> erwartet;
-    } faelle[] = {
+    // Case, exercise, list 2, marker row (vesk 0: none for the word), word, the spot found.
+    using Fall = std::tuple<const char*, const Kategorie&, bool, int, int, const char*,
+                            std::optional<Fundstelle>>;
+    const Fall faelle[] = {
         {"marker at 5 reads ie", relativ, false, lie, 5, "Klavier", Fundstelle{5, 0}},
         {"marker ignores case", relativ, false, lie, 5, "KLAVIER", Fundstelle{5, 0}},
         {"marker elsewhere, fallback finds first ie", relativ, false, lie, 5, "Biene",
@@ -35,12 +31,12 @@ TEST(LupenPruefung, MarkerRowsAndFallbacks) {
         {"absolute rule 2 beyond the word", absolut, true, 0, 0, "p", kein},
         {"empty spelling fits any word", absolut, false, 0, 0, "Tor", Fundstelle{1, 1}},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [fall, k, liste2, vesk, vonPos, wort, erwartet] : faelle) {
         std::optional<Fundstelle> fund;
-        if (f.vesk != 0)
-            fund = pruefeLupenStelle(f.k, f.liste2, f.vesk, f.vonPos, f.wort);
+        if (vesk != 0)
+            fund = pruefeLupenStelle(k, liste2, vesk, vonPos, wort);
         if (!fund)
-            fund = pruefeOhneLupenStelle(f.k, f.liste2, f.wort);
-        EXPECT_EQ(fund, f.erwartet) << f.fall;
+            fund = pruefeOhneLupenStelle(k, liste2, wort);
+        EXPECT_EQ(fund, erwartet) << fall;
     }
 }

@@ -67,14 +67,9 @@ TEST_F(RdbManagerTest, DrawsPositionTheRecordSetLikeStepping) {
     EXPECT_EQ(rdb.kategorie.anzahl2, 3);
     EXPECT_EQ(rdb.aufgabenPos, 25000);
 
-    const struct {
-        const char* fall;
-        int r, n;
-        bool verfaelschen; // a task read again would overwrite aktKontext
-        const char* wort;
-        const char* kontext;
-        int pos;
-    } zuege[] = {
+    // Case, r, n, aktKontext spoilt (a task read again would overwrite it), what is read.
+    using Zug = std::tuple<const char*, int, int, bool, const char*, const char*, int>;
+    const Zug zuege[] = {
         {"first task", 50, 1, false, "Biene", "die", 1},
         {"forwards", 50, 3, false, "Wiese", "die", 3},
         {"same position reads nothing", 50, 3, true, "Wiese", "x", 3},
@@ -84,16 +79,16 @@ TEST_F(RdbManagerTest, DrawsPositionTheRecordSetLikeStepping) {
         {"list change restarts at the same n", 50, 2, true, "Tier", "das", 2},
         {"fallback spot of the last task", 50, 4, false, "Ziel", "das", 4},
     };
-    for (const auto& z : zuege) {
-        SCOPED_TRACE(z.fall);
-        if (z.verfaelschen)
+    for (const auto& [fall, r, n, verfaelschen, wort, kontext, pos] : zuege) {
+        SCOPED_TRACE(fall);
+        if (verfaelschen)
             rdb.aufgabe.aktKontext = schritte.aufgabe.aktKontext = "x";
-        const bool liste2 = z.r > 50;
-        EXPECT_EQ(ziehe({z.r, z.n}), liste2 ? "ie,i" : "ie,i,ih");
+        const bool liste2 = r > 50;
+        EXPECT_EQ(ziehe({r, n}), liste2 ? "ie,i" : "ie,i,ih");
         EXPECT_EQ(zufall.bereiche, QStringList({"1-100", liste2 ? "1-3" : "1-4"}));
-        EXPECT_EQ(rdb.aufgabe.aktWort, z.wort);
-        EXPECT_EQ(rdb.aufgabe.aktKontext, z.kontext);
-        EXPECT_EQ(rdb.aufgabenPos, z.pos);
+        EXPECT_EQ(rdb.aufgabe.aktWort, wort);
+        EXPECT_EQ(rdb.aufgabe.aktKontext, kontext);
+        EXPECT_EQ(rdb.aufgabenPos, pos);
     }
     const Aufgabe ziel{7, "Ziel", 2, 2, "Z_l", "das", "", 4, 0};
     EXPECT_EQ(rdb.aufgabe, ziel);

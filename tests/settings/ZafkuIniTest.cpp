@@ -43,11 +43,7 @@ QStringList tempDateien(const TempHost& host) {
 } // namespace
 
 TEST(LoadVokraIni, ReadsTheSectionAsTheHostWritesIt) {
-    const struct {
-        int menschen;
-        const char* erwartet;
-        const char* zeilen; // parted by "|"
-    } faelle[] = {
+    const std::tuple<int, const char*, const char*> faelle[] = {
         // Any order, blanks around a value; another section's key does not count.
         {2, "01011 n2 b00 m0",
          "[Sound]|GegenComputer=1|[Zafku]|EinstellungenSpeichern=1|RatezeitBegrenzen=  1  |"
@@ -61,15 +57,15 @@ TEST(LoadVokraIni, ReadsTheSectionAsTheHostWritesIt) {
         {3, "10000 n4 b11 m0", "[Zafku]|GegenComputer=1"},
         {4, "00000 n4 b01 m0", "[Zafku]|GegenComputer=1"},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [menschen, erwartet, zeilen] : faelle) {
         TempHost host;
-        host.writeHostFile("VOKRA.INI", QString::fromUtf8(f.zeilen).split(u'|'));
-        SitzungsDaten d = spieler(f.menschen, host.path());
+        host.writeHostFile("VOKRA.INI", QString::fromUtf8(zeilen).split(u'|'));
+        SitzungsDaten d = spieler(menschen, host.path());
         EinstellKontrollen k;
         const qsizetype meldungen = loadVokraIni(d, k).size();
-        EXPECT_EQ(zustand(d, k, meldungen), f.erwartet) << f.zeilen;
+        EXPECT_EQ(zustand(d, k, meldungen), erwartet) << zeilen;
         EXPECT_EQ(d.spielerName[d.nSpieler - 1] == "Computer", d.gegenComputer == 1);
-        EXPECT_EQ(k.computerWaehlbar, f.menschen < 4);
+        EXPECT_EQ(k.computerWaehlbar, menschen < 4);
     }
 }
 

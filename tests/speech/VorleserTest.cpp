@@ -36,12 +36,7 @@ TEST(Vorleser, ReadsTheTaskAsShown) {
 
 // A reading asked for meanwhile, or the computer's turn, takes its place.
 TEST(Vorleser, ReadsANewTaskAfterTheCueUnlessSomethingElseCameFirst) {
-    const struct {
-        bool automatisch;
-        int cueMs;
-        std::function<void(Vorleser&)> inzwischen;
-        QStringList gesagt;
-    } faelle[] = {
+    const std::tuple<bool, int, std::function<void(Vorleser&)>, QStringList> faelle[] = {
         {true, 0, [](Vorleser&) {}, {"Bahn | Die Bahn hält."}},
         {true, 60000, [](Vorleser&) {}, {}},
         {false, 0, [](Vorleser&) {}, {}},
@@ -49,15 +44,15 @@ TEST(Vorleser, ReadsANewTaskAfterTheCueUnlessSomethingElseCameFirst) {
         {true, 0, [](Vorleser& v) { v.verstumme(); }, {}},
         {true, 0, [](Vorleser& v) { v.stumm = [] { return true; }; }, {}},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [automatisch, cueMs, inzwischen, gesagt] : faelle) {
         Mitschrift sprache;
         Vorleser vorleser(&sprache);
-        vorleser.automatisch = f.automatisch;
+        vorleser.automatisch = automatisch;
         vorleser.neueAufgabe("Bahn", "Die @ hält.");
-        vorleser.liesNeueAufgabe(f.cueMs);
-        f.inzwischen(vorleser);
+        vorleser.liesNeueAufgabe(cueMs);
+        inzwischen(vorleser);
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        EXPECT_EQ(sprache.gesagt, f.gesagt) << f.cueMs;
+        EXPECT_EQ(sprache.gesagt, gesagt) << cueMs;
     }
 }

@@ -52,10 +52,7 @@ struct Lauf {
 } // namespace
 
 TEST(StartModul, RejectedBlocksEndWithTheirMessageBeforeAnyHostFile) {
-    const struct {
-        QString block;
-        QString meldung;
-    } faelle[] = {
+    const std::pair<QString, QString> faelle[] = {
         {"", kWaechter},
         {"\"version=4;nSpieler=0;\"", kWaechter},
         {"Version=4;nSpieler=0;", kWaechter},
@@ -63,10 +60,10 @@ TEST(StartModul, RejectedBlocksEndWithTheirMessageBeforeAnyHostFile) {
         {"\"Version=4;Class=x;Version=4.0;nSpieler=0;\"", kInkompatibel},
     };
     TempHost leer; // no host files at all: opening one would give another message
-    for (const auto& f : faelle) {
-        Lauf lauf(f.block, leer);
-        EXPECT_EQ(lauf.code, 1) << f.block.toStdString();
-        EXPECT_EQ(lauf.ui.meldungen, QStringList{f.meldung}) << f.block.toStdString();
+    for (const auto& [block, meldung] : faelle) {
+        Lauf lauf(block, leer);
+        EXPECT_EQ(lauf.code, 1) << block.toStdString();
+        EXPECT_EQ(lauf.ui.meldungen, QStringList{meldung}) << block.toStdString();
         EXPECT_FALSE(lauf.ui.hintergrund);
         EXPECT_EQ(lauf.ui.hauptfenster, 0);
     }

@@ -6,12 +6,9 @@
 using namespace zafku::aussprache;
 
 TEST(Aussprache, VowelAtTheSpotAgainstTheRule) {
-    struct Fall {
-        const char *kategorie, *wort;
-        int vonPos;
-        const char *schreibung, *phoneme, *erwartet; // "" = no contradiction
-    } faelle[] = {
-        {"LIE_", "Biene", 2, "ie", "b'i:n@", ""},
+    using Fall = std::tuple<const char*, const char*, int, const char*, const char*, const char*>;
+    const Fall faelle[] = {
+        {"LIE_", "Biene", 2, "ie", "b'i:n@", ""}, // "": no contradiction
         {"LIE_", "Familie", 6, "ie", "fam'i:lI;@", "kurzes I statt langem"},
         {"DHA_", "Tafel", 2, "a", "t'Af@l", "kurzes A statt langem"},
         {"DVAA", "Haar", 2, "aa", "h'aIr", "kein passender Selbstlaut"},
@@ -32,11 +29,11 @@ TEST(Aussprache, VowelAtTheSpotAgainstTheRule) {
         {"AUDT", "Hund", 4, "d", "h'Unt", ""},
         {"DHA_", "Zahl", 2, "ah", "tsv'Ek", "kein passender Selbstlaut"},
     };
-    for (const Fall& f : faelle) {
-        const QString text = widerspruch(f.kategorie, QString::fromUtf8(f.wort), f.vonPos,
-                                         QString::fromUtf8(f.schreibung), f.phoneme);
-        EXPECT_TRUE(*f.erwartet ? text.contains(QString::fromUtf8(f.erwartet)) : text.isEmpty())
-            << f.wort << ": " << text.toStdString();
+    for (const auto& [kategorie, wort, vonPos, schreibung, phoneme, erwartet] : faelle) {
+        const QString text = widerspruch(kategorie, QString::fromUtf8(wort), vonPos,
+                                         QString::fromUtf8(schreibung), phoneme);
+        EXPECT_TRUE(*erwartet ? text.contains(QString::fromUtf8(erwartet)) : text.isEmpty())
+            << wort << ": " << text.toStdString();
     }
 }
 

@@ -96,7 +96,6 @@ Pflanze alles(QList<Pflanze> schritte) {
 const auto kmp = &Beispiel::kmp;
 const auto woerter = &Beispiel::woerter;
 const auto paare = &Beispiel::paare;
-const auto geprueft = &Beispiel::geprueft;
 const auto hilfe = &Beispiel::hilfe;
 
 struct Fall {
@@ -143,7 +142,7 @@ TEST(WortCheck, FindsPlantedFaults) {
         {"extra spelling only where the first list's spelling is right",
          ersetze(kmp, 0, "\"ie:i\"", "\"ie:i,ie:ih\""),
          "g01.kmp:1: Übung LIE_: die Auswahl i,ie,ih verrät die Antwort ie (50 % der Ziehungen)"},
-        {"reviewed uneven set", dazu(geprueft, "LIE_ Auswahl i,ie | Grund"),
+        {"reviewed uneven set", dazu(&Beispiel::geprueft, "LIE_ Auswahl i,ie | Grund"),
          "geprüfter Befund \"LIE_ Auswahl i,ie\" tritt nicht auf"},
         {"spot on the second letter of a doubled consonant",
          alles({ersetze(kmp, 0, "\"ie:i\"", "\"ie:i,f:ff\""),
