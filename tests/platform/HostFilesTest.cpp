@@ -8,8 +8,8 @@
 using namespace zafku;
 
 TEST(Windows1252, MapsGermanLettersAndTheHighControlRange) {
-    const QByteArray bytes("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80\x84\x93\x9F", 11);
-    const QString text = QString::fromUtf8("äöüÄÖÜß€„“Ÿ");
+    const QByteArray bytes("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80\x84\x93\x9F\xA0\xFF", 13);
+    const QString text = QString::fromUtf8("äöüÄÖÜß€„“Ÿ\u00A0ÿ");
     EXPECT_EQ(decodeWindows1252(bytes), text);
     EXPECT_EQ(encodeWindows1252(text), bytes);
     EXPECT_EQ(encodeWindows1252(QString::fromUtf8("a→b")), QByteArray("a?b"));

@@ -145,6 +145,8 @@ TEST(EspeakStimme, SpeaksPhonemeInput) {
     };
     EXPECT_LT(laenge("Die [[bl'u:m@]] blüht."), laenge("Die Blume blüht.") * 5 / 4);
     EXPECT_GT(laenge("\x01΅Blume"), laenge("Blume") / 2) << "control or sign: a blank";
+    EXPECT_EQ(sprechbar(QString::fromUtf8("\x01ä\x7f\u00A0ÿ΅„c“")),
+              QString::fromUtf8(" ä \u00A0ÿ „c“"));
     // Slow enough for a child: 1.4 s; at espeak-ng's own 175 words a minute 1.2 s.
     EXPECT_GT(laenge("Die Blume blüht im Garten."), stimme.abtastrate() * 13 / 10);
 }
