@@ -77,11 +77,14 @@ TEST_F(MainFrmTest, HelpMenusOpenTheirPages) {
         menue->setActiveAction(fenster.menue.at(punkt));
         QTest::keyClick(menue, Qt::Key_F1);
     }
+    auto* menue = qobject_cast<QMenu*>(fenster.menue.at("mnuDateiInfo")->associatedObjects()[0]);
+    menue->setActiveAction(nullptr);
+    QTest::keyClick(menue, Qt::Key_F1); // on no item: the menu's own topic
     info.show();
     QTest::keyClick(&info, Qt::Key_F1); // and in the window " Datei-Info"
     EXPECT_EQ(hilfe.aufrufe.join(" ").toStdString(),
               "Zafku.chm:2000 Vesk.chm:1305 Zafku.chm Zafku.chm:3004 "
-              "Zafku.chm:3003 Zafku.chm:3007 Zafku.chm:3004");
+              "Zafku.chm:3003 Zafku.chm:3007 Zafku.chm:1000 Zafku.chm:3004");
 }
 
 TEST_F(MainFrmTest, AWrongAnswerBlinksTheErrorLampAWhile) {
@@ -136,6 +139,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
         if (!abbrechen)
             return false;
         einst->gegenComp->toggle();
+        einst->einstSaveOpt->toggle();
         einst->abbrBtn->click();
         return true;
     };
@@ -146,6 +150,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
     EXPECT_EQ(daten.nSpieler, spieler);
     EXPECT_EQ(daten.rateZeitBegrenzen, rate);
     EXPECT_EQ(fenster.restZeitTimerObj->isActive(), lief);
+    EXPECT_EQ(fenster.ablauf().einstellungen.einstSaveOpt, daten.einstSpeichern == 1);
     abbrechen = false;
     for (int runde = 0; runde < 2; ++runde) {
         fenster.menue.at("mnuBearbEinstell")->trigger();

@@ -26,6 +26,7 @@ TEST(LeseStartParameter, ParsesTheLaunchBlock) {
          "tim02;\"",
          "ok;2;Veze Vuvu|Tim;anna01|tim02;LIP_"},
         {"xVersion=4;nSpieler=0;x", "ok;0;;;"},
+        {"xVersion=4;VeskFeldName=GK1M;", "ok;0;;;"}, // the last character closes, whatever it is
         {"\"Version=4 ;Class=abc;nSpieler= 3;a;b;c;d;e;f;\"", "ok;3;a|b|c;d|e|f;"},
         {"\"Version= 4;nSpieler=3x;a;b;c;d;e;f;rest\"", "ok;3;a|b|c;d|e|f;"},
         {"\"Version=4;nSpieler=2.5;a;b;c;d;\"", "ok;2;a|b;c|d;"},
