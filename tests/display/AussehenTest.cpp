@@ -100,6 +100,7 @@ TEST(Bilder, AboutBoxAndEveryCardWithAMarkedField) {
     InfoFrm ueber;
     EXPECT_TRUE(QRegularExpression("^4\\.\\d+\\.\\d+$").match(ueber.relLbl->text()).hasMatch());
     ueber.relLbl->setText("4.0.0"); // the picture outlives releases
+    EXPECT_EQ(ueber.windowTitle(), "Info über ...");
     EXPECT_TRUE(siehtAusWie(ueber, "info-ueber"));
     ueber.findChild<QPushButton*>()->click();
     EXPECT_FALSE(ueber.isVisible()) << "OK closes it";
