@@ -108,6 +108,8 @@ TEST(WavPruefung, HandsOnOnlyCompleteWaveFiles) {
         {QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), false},
         {"RIFX" + wav.mid(4), false},                // not RIFF
         {wav.left(8) + "AVI " + wav.mid(12), false}, // RIFF, but no wave
+        // a format chunk of 14 bytes
+        {wav.left(16) + QByteArray("\x0e\0\0\0", 4) + wav.mid(20, 14) + wav.mid(36), false},
     };
     TempHost host;
     for (const auto& [inhalt, vollstaendig] : faelle) {
