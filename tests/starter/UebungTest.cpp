@@ -1,6 +1,7 @@
 #include "bericht/Lehrmaterial.h"
 #include "highscore/MeisterListe.h"
 #include "highscore/SqliteMeisterSpeicher.h"
+#include "kartei/Wortkartei.h"
 #include "rdb/RdbManager.h"
 #include "starter/SpielErgebnis.h"
 #include "starter/UebungsOrdner.h"
@@ -173,4 +174,16 @@ TEST(Uebung, AGameFolderWithoutItsWordListIsNamed) {
         UebungsOrdner::lege(host.path(), planeUebung(material, {refNr("Biene")}), &fehler));
     EXPECT_EQ(fehler, "Das Übungsspiel kann nicht vorbereitet werden: Im Spielordner " +
                           host.path() + " fehlt zafku, Vokra.tsp oder Vokra-D.mdb.");
+}
+
+// The results screen's words come from the child's new lines: one written wrong comes back.
+TEST(SpielErgebnis, ReadsTheWordsOfTheChildsNewLines) {
+    TempHost host;
+    host.writeBytes("User/anna.tmp", QByteArray::number(refNr("Biene")) + "= Bine\r\n");
+    const auto speicher = kartei::oeffneKarteiSpeicher(host.path(), host.file("User"));
+    bericht::Lehrmaterial material(kHost);
+    const auto e = leseSpieler(*speicher, material, host.path(), {{"Anna", "anna"}}, {2026, 12, 7});
+    ASSERT_EQ(e.size(), 1);
+    EXPECT_EQ(e[0].zurueck, QStringList{"Biene"});
+    EXPECT_EQ(e[0].falsch, 1);
 }
