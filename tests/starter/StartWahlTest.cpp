@@ -12,6 +12,7 @@ TEST(DateiNameAus, IsSafeAndReadable) {
         {"Jörg Müßig", "joerg_muessig"},
         {"Renée-Çelik", "renee_celik"},
         {"../../etc/passwd", "etc_passwd"},
+        {"Zoe 09", "zoe_09"},
         {"李", "kind"},
         {"Maximiliane Wilhelmine von Hohenberg", "maximiliane_wilhelmine_v"},
     };
