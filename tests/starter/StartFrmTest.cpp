@@ -184,8 +184,8 @@ TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
     beiModalemDialog([](QDialog* d) { d->accept(); }); // twice the same name: not saved
     EXPECT_FALSE(KlasseFrm(host_.path(), {{"Ida", "ida"}, {"Ida", "ida2"}}).speichern());
     ASSERT_TRUE(klasse.speichern());
-    QDir().mkpath(host_.file("Grafik")); // the exercise's picture, twice its size
-    QFile::copy(ZAFKU_HOST_DIR "/Grafik/BST_LIE.GIF", host_.file("Grafik/BST_LIE.GIF"));
+    // The exercise's picture, shown twice its size.
+    host_.writeBytes("Grafik/BST_LIE.GIF", leseDatei(ZAFKU_HOST_DIR "/Grafik/BST_LIE.GIF"));
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "langes i");
     for (const char* kind : {"kind0", "kind1", "kind2"})

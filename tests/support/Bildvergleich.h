@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TempHost.h"
+
 #include <QDir>
 #include <QImage>
 #include <QTimer>
@@ -33,15 +35,16 @@ inline ::testing::AssertionResult siehtAusWie(QWidget& fenster, const QString& n
 inline QString lageplan(const QObject& o, const QString& einzug = {}) {
     QString plan;
     for (const QObject* k : o.children()) {
+        const QString zeile = einzug + k->metaObject()->className() + ' ' + k->objectName();
+        if (const auto* t = qobject_cast<const QTimer*>(k))
+            plan += zeile + QString::asprintf(" %d ms\n", t->interval());
+        // Other windows have plans of their own, Qt's inner parts none.
         const auto* w = qobject_cast<const QWidget*>(k);
-        const auto* t = qobject_cast<const QTimer*>(k);
-        if (w ? w->isWindow() || w->objectName().startsWith("qt_") : !t)
-            continue; // other windows have plans of their own, Qt's inner parts none
-        const QRect g = w ? w->geometry() : QRect();
-        plan += einzug + k->metaObject()->className() + ' ' + k->objectName() +
-                (w ? QString::asprintf(" %d,%d %dx%d\n", g.x(), g.y(), g.width(), g.height()) +
-                         lageplan(*w, einzug + "  ")
-                   : QString::asprintf(" %d ms\n", t->interval()));
+        if (!w || w->isWindow() || w->objectName().startsWith("qt_"))
+            continue;
+        const QRect g = w->geometry();
+        plan += zeile + QString::asprintf(" %d,%d %dx%d\n", g.x(), g.y(), g.width(), g.height()) +
+                lageplan(*w, einzug + "  ");
     }
     return plan;
 }
@@ -53,11 +56,8 @@ inline ::testing::AssertionResult liegtWie(QWidget& fenster, const QString& name
         (QString::asprintf("%dx%d\n", fenster.width(), fenster.height()) + lageplan(fenster))
             .toUtf8();
     const QString datei = QStringLiteral(ZAFKU_BILDER "/%1.txt").arg(name);
-    QFile gespeichert(datei);
-    return wieGespeichert(name, datei,
-                          gespeichert.open(QIODevice::ReadOnly) && gespeichert.readAll() == ist,
-                          [&](const QString& d) {
-                              QFile f(d);
-                              return f.open(QIODevice::WriteOnly) && f.write(ist) == ist.size();
-                          });
+    return wieGespeichert(name, datei, leseDatei(datei) == ist, [&](const QString& d) {
+        schreibeDatei(d, ist);
+        return true;
+    });
 }
