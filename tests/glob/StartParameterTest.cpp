@@ -55,6 +55,7 @@ TEST(LeseStartParameter, ParsesTheLaunchBlock) {
         for (int i = 0; ok && i < daten.nSpieler; ++i) {
             namen << daten.spielerName[i];
             dateien << daten.spielerDatei[i];
+            EXPECT_EQ(daten.punkte[i][0], 0) << "no points yet";
             EXPECT_EQ(anzeige.namen.value(i), QString::number(i) + ":" + daten.spielerName[i]);
         }
         if (ok)
