@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -136,6 +137,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
         if (!einst)
             return false;
         einst->rateZeitEin->toggle();
+        einst->spSt[1]->setChecked(true); // "schwach"
         if (!abbrechen)
             return false;
         einst->gegenComp->toggle();
@@ -149,6 +151,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
     fenster.menue.at("mnuBearbEinstell")->trigger();
     EXPECT_EQ(daten.nSpieler, spieler);
     EXPECT_EQ(daten.rateZeitBegrenzen, rate);
+    EXPECT_EQ(daten.compSpielStaerke, 0) << "stark, as before";
     EXPECT_EQ(fenster.restZeitTimerObj->isActive(), lief);
     EXPECT_EQ(fenster.ablauf().einstellungen.einstSaveOpt, daten.einstSpeichern == 1);
     abbrechen = false;
@@ -157,6 +160,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
         EXPECT_EQ(daten.rateZeitBegrenzen, runde == 0 ? 1 - rate : rate);
         EXPECT_EQ(fenster.restZeitTimerObj->isActive(), daten.rateZeitBegrenzen == 1);
     }
+    EXPECT_EQ(daten.compSpielStaerke, 1) << "schwach";
 }
 
 // The end runs in a child process, which it must end at once, with no window after it.
