@@ -13,7 +13,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
     packages+=(
         sqlite3 postgresql
-        libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
+        libgtest-dev libgmock-dev libbenchmark-dev
         xvfb xdotool imagemagick sox
         pulseaudio pulseaudio-utils
         clang libclang-rt-14-dev llvm

@@ -49,15 +49,20 @@ inline QString lageplan(const QObject& o, const QString& einzug = {}) {
     return plan;
 }
 
-// Where a window places its controls, against its stored plan.
-inline ::testing::AssertionResult liegtWie(QWidget& fenster, const QString& name) {
-    fenster.show(); // lays out what sits in layouts
-    const QByteArray ist =
-        (QString::asprintf("%dx%d\n", fenster.width(), fenster.height()) + lageplan(fenster))
-            .toUtf8();
-    const QString datei = QStringLiteral(ZAFKU_BILDER "/%1.txt").arg(name);
+// A text, such as a window's plan or a generated page, against its stored copy.
+inline ::testing::AssertionResult stehtWie(const QString& text, const QString& name) {
+    const QByteArray ist = text.toUtf8();
+    const QString datei = QStringLiteral(ZAFKU_BILDER "/%1").arg(name);
     return wieGespeichert(name, datei, leseDatei(datei) == ist, [&](const QString& d) {
         schreibeDatei(d, ist);
         return true;
     });
+}
+
+// Where a window places its controls, against its stored plan.
+inline ::testing::AssertionResult liegtWie(QWidget& fenster, const QString& name) {
+    fenster.show(); // lays out what sits in layouts
+    return stehtWie(QString::asprintf("%dx%d\n", fenster.width(), fenster.height()) +
+                        lageplan(fenster),
+                    name + ".txt");
 }
