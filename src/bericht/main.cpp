@@ -7,6 +7,7 @@
 #include "KarteiListe.h"
 #include "Lehrmaterial.h"
 #include "kartei/Wortkartei.h"
+#include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -79,14 +79,12 @@ int main(int argc, char** argv) {
             args[0], zafku::resolveHostPath(args[0], QStringLiteral("User")));
         const auto bericht = zafku::bericht::erstelleBericht(
             args[0], zafku::bericht::namenDerKinder(args[0]), {speicher.get(), heute, woche});
-        QSaveFile datei(ziel);
-        if (!datei.open(QIODevice::WriteOnly) ||
-            datei.write(
-                zafku::bericht::berichtHtml(bericht, QDateTime::currentDateTime()).toUtf8()) < 0 ||
-            !datei.commit()) {
-            schreibe(
-                stderr,
-                QStringLiteral("Der Bericht kann nicht nach %1 geschrieben werden.\n").arg(ziel));
+        const zafku::ReplaceResult r = zafku::replaceFileAtomically(
+            ziel, zafku::bericht::berichtHtml(bericht, QDateTime::currentDateTime()).toUtf8());
+        if (!r.ok) {
+            schreibe(stderr,
+                     QStringLiteral("Der Bericht kann nicht nach %1 geschrieben werden. %2\n")
+                         .arg(ziel, r.error));
             return 1;
         }
         schreibe(stdout, QStringLiteral("Bericht über %1 geschrieben: %2\n")

@@ -9,6 +9,7 @@
 #include "glob/SitzungsDaten.h"
 #include "help/HtmlHelpMod.h"
 #include "kartei/Wortkartei.h"
+#include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
 #include "platform/HostPath.h"
 #include "platform/LaufzeitFehler.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -95,12 +95,11 @@ QString StartFrm::berichtErstellen() {
             appPfad_, bericht::namenDerKinder(appPfad_),
             {kartei.get(), kartei::heute(SystemClock()), zeitraum_->currentIndex() == 1});
         QDir().mkpath(QFileInfo(ziel).path());
-        QSaveFile datei(ziel);
-        if (!datei.open(QIODevice::WriteOnly) ||
-            datei.write(bericht::berichtHtml(b, QDateTime::currentDateTime()).toUtf8()) < 0 ||
-            !datei.commit()) {
-            melde(
-                QStringLiteral("Der Lernbericht kann nicht nach %1 geschrieben werden.").arg(ziel));
+        const ReplaceResult r = replaceFileAtomically(
+            ziel, bericht::berichtHtml(b, QDateTime::currentDateTime()).toUtf8());
+        if (!r.ok) {
+            melde(QStringLiteral("Der Lernbericht kann nicht nach %1 geschrieben werden. %2")
+                      .arg(ziel, r.error));
             return {};
         }
     } catch (const LaufzeitFehler& f) {

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,11 +29,6 @@ int eigene(const QString& name) {
         if (name.compare(kEigene[i], Qt::CaseInsensitive) == 0)
             return i;
     return -1;
-}
-
-bool schreibeHostText(const QString& pfad, const QStringList& zeilen) {
-    QSaveFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(hostLinesBytes(zeilen)) >= 0 && f.commit();
 }
 
 } // namespace
@@ -106,9 +100,9 @@ std::unique_ptr<UebungsOrdner> UebungsOrdner::lege(const QString& appPfad, const
     } catch (const LaufzeitFehler& f) {
         return gescheitert(f.text());
     }
-    if (!schreibeHostText(ziel.filePath(QStringLiteral("Vokra.kmp")),
-                          {uebung.kmpZeile(uebungsTipp())}) ||
-        !schreibeHostText(ziel.filePath(QStringLiteral("Vokra.tsp")), tspZeilen))
+    if (!writeHostLinesAtomically(ziel.filePath(QStringLiteral("Vokra.kmp")),
+                                  {uebung.kmpZeile(uebungsTipp())}) ||
+        !writeHostLinesAtomically(ziel.filePath(QStringLiteral("Vokra.tsp")), tspZeilen))
         return gescheitert(QStringLiteral("Die Übung lässt sich nicht schreiben."));
     return o;
 }

@@ -2,6 +2,7 @@
 #include "Fakes.h"
 #include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
+#include "support/VollePlatte.h"
 
 #include <QFile>
 
@@ -19,7 +20,8 @@ TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
     daten.appPfad = host.path();
     daten.nSpieler = 2;
     daten.spielerDatei = {"anna", "tim"};
-    PrtDatei prt(daten, {});
+    QStringList meldungen;
+    PrtDatei prt(daten, [&](const QString& text) { meldungen.append(text); });
     prt.oeffneErsteDatei();
     prt.initPrtDatei();
     EXPECT_EQ(daten.prtDateiNr, 1);
@@ -36,6 +38,14 @@ TEST(PrtDatei, AppendsToThePlayerOnTurnInWindows1252) {
     EXPECT_EQ(host.readBytes("User/anna.tmp"),
               QByteArray("1= OK\r\n57= Strasse\r\n57= OK\r\n-4= Fogel\r\n"));
     EXPECT_EQ(host.readBytes("User/tim.tmp"), QByteArray("8= Flu\xDF\r\n3= Zuker\r\n"));
+    prt.initPrtDatei();
+    {
+        const VollePlatte voll; // told once, and play goes on without the protocol
+        prt.addPrtEintrag(true, {}, strasse);
+        prt.addPrtEintrag(true, {}, strasse);
+    }
+    EXPECT_EQ(daten.prtDateiNr, 0);
+    EXPECT_EQ(meldungen.size(), 1);
 }
 
 // Only a regular file in User/: no FIFO (it would stall) and no link out of the folder.

@@ -16,6 +16,13 @@ done
 
 "$prefix/bin/zafku-bericht" "$dir" -o "$prefix/b.html" >/dev/null || fail "zafku-bericht"
 [ -s "$prefix/b.html" ] || fail "zafku-bericht wrote no page"
+# A wrong call shows how to call it; a page that cannot be written is named.
+for call in "-x" "$dir -o" "$dir $dir"; do
+    out=$("$prefix/bin/zafku-bericht" $call 2>&1)
+    [ $? = 2 ] && [[ $out == Aufruf:* ]] || fail "zafku-bericht $call: $out"
+done
+out=$("$prefix/bin/zafku-bericht" "$dir" -o "$prefix/fehlt/b.html" 2>&1)
+[ $? = 1 ] && [[ $out == *"nach $prefix/fehlt/b.html geschrieben"* ]] || fail "$out"
 printf 'Igel, der, Der Igel rollt sich zusammen.\n' > "$prefix/w.txt"
 out=$("$dir/zafku-woerter" --host "$dir" "$prefix/w.txt" 2>&1) || fail "zafku-woerter: $out"
 grep -q Igel "$dir/Eigene-Woerter.txt" || fail "zafku-woerter saved nothing: $out"

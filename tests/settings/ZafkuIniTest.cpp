@@ -1,14 +1,13 @@
 #include "settings/ZafkuIni.h"
 #include "glob/SitzungsDaten.h"
 #include "support/TempHost.h"
+#include "support/VollePlatte.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -101,14 +100,10 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     QFile::setPermissions(host.file("Vokra.ini"), QFileDevice::ReadOwner);
     EXPECT_TRUE(saveVokraIni(d, k).contains("schreibgeschützt"));
     QFile::setPermissions(host.file("Vokra.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    // A full disk: the file size limit makes the write fail the same way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit alt{};
-    getrlimit(RLIMIT_FSIZE, &alt);
-    const rlimit eng{16, alt.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &eng);
-    const QString fehler = saveVokraIni(d, k);
-    setrlimit(RLIMIT_FSIZE, &alt);
+    const QString fehler = [&] {
+        const VollePlatte voll;
+        return saveVokraIni(d, k);
+    }();
     EXPECT_TRUE(fehler.contains("Vokra.ini") && fehler.contains(QString::fromUtf8("zu groß")))
         << fehler.toStdString();
     EXPECT_EQ(host.readBytes("Vokra.ini"), vorher);

@@ -6,6 +6,7 @@
 #include "starter/StartWahl.h"
 #include "support/Bildvergleich.h"
 #include "support/TempHost.h"
+#include "support/VollePlatte.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -141,6 +142,14 @@ TEST_F(StartFrmTest, WordWindowAndReport) {
         ASSERT_FALSE(fenster.berichtErstellen().isEmpty());
         EXPECT_TRUE(host_.readBytes("User/Lernbericht.html").contains(zeitraum)) << zeitraum;
     }
+    const VollePlatte voll;
+    QString meldung;
+    beiModalemDialog([&](QDialog* d) {
+        meldung = static_cast<QMessageBox*>(d)->text();
+        d->accept();
+    });
+    EXPECT_TRUE(fenster.berichtErstellen().isEmpty());
+    EXPECT_TRUE(meldung.startsWith("Der Lernbericht kann nicht nach")) << meldung.toStdString();
 }
 
 TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {

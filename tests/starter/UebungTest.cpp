@@ -8,6 +8,7 @@
 #include "support/DemoWort.h"
 #include "support/TempHost.h"
 #include "support/TestZufall.h"
+#include "support/VollePlatte.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,10 +94,22 @@ TEST(Uebung, PracticeAnswersReachTheChildsFileButNeverThroughALink) {
     EXPECT_FALSE(g.ordner->uebernimmProtokoll(kHost, "gelinkt", &g.fehler));
     EXPECT_TRUE(g.ordner->uebernimmProtokoll(kHost, "keineAntwort", &g.fehler))
         << "nothing to hand on";
+    {
+        const VollePlatte voll;
+        EXPECT_FALSE(g.ordner->uebernimmProtokoll(kHost, "uebt", &g.fehler));
+    }
     EXPECT_EQ(leseDatei(user + "uebt.tmp"), "alt\r\nneu\r\n");
     EXPECT_FALSE(QFile::exists(aussenDatei));
     QFile::remove(user + "uebt.tmp");
     QFile::remove(user + "gelinkt.tmp");
+}
+
+TEST(Uebung, AFullDiskIsToldBeforeTheGameStarts) {
+    const VollePlatte voll;
+    GelegteUebung g({refNr("Biene")});
+    EXPECT_FALSE(g.ordner);
+    EXPECT_TRUE(g.fehler.endsWith(QString::fromUtf8("lässt sich nicht kopieren.")))
+        << g.fehler.toStdString();
 }
 
 // Haarschnitt, practised at "aa", is not asked at its marked "i" (Kind shares the exercise).
