@@ -17,7 +17,7 @@ std::optional<Antwort> leseZeile(const QString& zeile) {
     const qsizetype gleich = zeile.indexOf(QLatin1String("= "));
     if (gleich <= 0 || gleich + 2 >= zeile.size())
         return std::nullopt;
-    bool zahl = false;
+    bool zahl; // set by toInt
     const int refNr = QStringView(zeile).left(gleich).toInt(&zahl);
     // The game writes a 16-bit number without blanks or a plus sign.
     if (!zahl || refNr < -32768 || refNr > 32767 || zeile[0] == u'+' || zeile[0].isSpace())

@@ -77,7 +77,7 @@ int zahlWert(const QString& text) {
     }
     const QString zahl = text.mid(start, i - start);
     const bool ziffern = std::any_of(zahl.cbegin(), zahl.cend(), istZiffer);
-    bool ok = false;
+    bool ok; // set by toDouble
     double wert = std::nearbyint(zahl.toDouble(&ok));
     if (!ziffern)
         return 0;

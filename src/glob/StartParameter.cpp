@@ -44,16 +44,14 @@ bool leseStartParameter(const QString& kommandozeile, SitzungsDaten& daten,
     QString rest = kommandozeile.mid(1, kommandozeile.size() - 2);
     QString item;
     bool spielerFolgen = false;
+    // Any other item (Class=, LupenFlag=, GwsFlag= …) is the host's own and passes unread.
     while (!spielerFolgen && naechstesItem(rest, item)) {
         const QString wert = trimBlanks(wertNachGleich(item));
         if (item.startsWith(QLatin1String("Version="))) {
             if (wert != QLatin1String("4"))
                 return false;
-        } else if (item.startsWith(QLatin1String("Class="))) {
         } else if (item.startsWith(QLatin1String("VeskFeldName="))) {
             daten.feldName = wert;
-        } else if (item.startsWith(QLatin1String("LupenFlag=")) ||
-                   item.startsWith(QLatin1String("GwsFlag="))) {
         } else if (item.startsWith(QLatin1String("nSpieler="))) {
             daten.nSpieler = zahlWert(wert);
             spielerFolgen = true;

@@ -65,14 +65,9 @@ ReplaceResult replaceFileAtomically(const QString& path, const QByteArray& bytes
     if (::stat(ziel.constData(), &alt) == 0)
         modus = alt.st_mode & 07777;
 
-    QByteArray tmp;
-    int fd = -1;
-    for (int versuch = 0; fd < 0 && versuch < 8; ++versuch) {
-        tmp = QFile::encodeName(tempName(zielPfad));
-        fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
+    // With 64 random bits in it the name is new; O_EXCL refuses it should it not be.
+    const QByteArray tmp = QFile::encodeName(tempName(zielPfad));
+    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return fehlschlag(QByteArray(), -1);
     qsizetype geschrieben = 0;
@@ -114,7 +109,7 @@ void removeStaleTempFiles(const QString& path) {
         const QStringList teile = name.mid(ziel.fileName().size() + 1).split(u'.');
         if (teile.size() != 4)
             continue;
-        bool zahl = false;
+        bool zahl; // set by toLongLong
         const qint64 pid = teile[1].toLongLong(&zahl);
         const bool hier = teile[0] == eigenerRechner;
         const bool tot = hier && zahl && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;

@@ -20,7 +20,7 @@ namespace {
 std::optional<int> alsInt16(const QVariant& wert) {
     if (wert.isNull())
         return std::nullopt;
-    bool ok = false;
+    bool ok; // set by toDouble
     const double zahl = std::nearbyint(wert.toDouble(&ok));
     if (!ok || !(zahl >= -32768 && zahl <= 32767))
         return std::nullopt;
