@@ -26,7 +26,6 @@ constexpr int kBalkenLinks = 9060, kBalkenBreite = 75;
 
 VuNadel::VuNadel(const VuRahmen& rahmen, QWidget* parent) : QWidget(parent), rahmen_(rahmen) {
     setObjectName(QStringLiteral("vuNadel"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(QRect(twips(static_cast<int>(rahmen.links)), twips(static_cast<int>(rahmen.oben)),
                       twips(static_cast<int>(rahmen.breite)),
                       twips(static_cast<int>(rahmen.breite))));
