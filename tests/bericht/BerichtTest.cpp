@@ -118,7 +118,8 @@ TEST(Protokoll, ReadsOnlyLinesTheGameWrites) {
     const std::pair<const char*, const char*> faelle[] = {
         {"57= OK", "57 1"}, {"57= Strasse", "57 0"}, {"-3= OK", "-3 1"},
         {"57=OK", ""},      {"x7= OK", ""},          {"57= ", ""},
-        {"99999= OK", ""},  {" 57= OK", ""},         {"", ""},
+        {"-32769= OK", ""}, {"32768= OK", ""},       {" 57= OK", ""},
+        {"", ""},
     };
     for (const auto& [zeile, erwartet] : faelle) {
         const auto a = leseZeile(zeile);
