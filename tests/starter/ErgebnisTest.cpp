@@ -85,17 +85,21 @@ TEST_F(ErgebnisTest, TheGamesOwnAccountNamesZafkusAndTheWinner) {
     }
 }
 
-// A name that is no protocol file of User/ is refused with a message, and no game starts.
-TEST_F(ErgebnisTest, PractiseRefusesANameThatIsNoFileOfUser) {
-    for (const char* datei : {"", ".anna", "../anna", "a\\b"}) {
+// A name that is no protocol file of User/, or a child with nothing due, is told; no game starts.
+TEST_F(ErgebnisTest, PractiseRefusesANameThatIsNoFileOfUserOrHasNothingDue) {
+    TempHost host;
+    for (const char* datei : {"Vokra-D.mdb", "Vokra.tsp", "Vokra.kmp"})
+        host.writeBytes(datei, leseDatei(QStringLiteral(ZAFKU_HOST_DIR "/") + datei));
+    host.writeBytes("User/anna.tmp", {}); // played, nothing wrong
+    const QString keinName = "»%1« ist kein Name einer Protokolldatei im Ordner User.";
+    for (const QString datei : {"", ".anna", "../anna", "a\\b", "anna"}) {
         QString gezeigt;
         beiModalemDialog([&](QDialog* d) {
             gezeigt = qobject_cast<QMessageBox*>(d)->text();
             d->accept();
         });
-        EXPECT_FALSE(uebe(nullptr, QStringLiteral(ZAFKU_HOST_DIR), {"Anna", datei}, nullptr));
-        EXPECT_EQ(
-            gezeigt,
-            QStringLiteral("»%1« ist kein Name einer Protokolldatei im Ordner User.").arg(datei));
+        EXPECT_FALSE(uebe(nullptr, host.path(), {"Anna", datei}, nullptr));
+        EXPECT_EQ(gezeigt.toStdString(), datei == "anna" ? "Anna hat heute keine Wörter zu üben."
+                                                         : keinName.arg(datei).toStdString());
     }
 }
