@@ -142,6 +142,7 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
             return false;
         einst->gegenComp->toggle();
         einst->einstSaveOpt->toggle();
+        einst->tonEin->toggle();
         einst->abbrBtn->click();
         return true;
     };
@@ -153,7 +154,9 @@ TEST_F(MainFrmTest, SettingsCancelKeepsAllAndTheGuessTimeSwitchesAtOnce) {
     EXPECT_EQ(daten.rateZeitBegrenzen, rate);
     EXPECT_EQ(daten.compSpielStaerke, 0) << "stark, as before";
     EXPECT_EQ(fenster.restZeitTimerObj->isActive(), lief);
-    EXPECT_EQ(fenster.ablauf().einstellungen.einstSaveOpt, daten.einstSpeichern == 1);
+    const EinstellKontrollen& k = fenster.ablauf().einstellungen;
+    EXPECT_EQ(std::tuple(k.einstSaveOpt, k.tonEin, k.rateZeitEin),
+              std::tuple(daten.einstSpeichern == 1, daten.tonEin == 1, rate == 1));
     abbrechen = false;
     for (int runde = 0; runde < 2; ++runde) {
         fenster.menue.at("mnuBearbEinstell")->trigger();
