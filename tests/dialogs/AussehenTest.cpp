@@ -1,5 +1,6 @@
 // How the message windows look, against their stored pictures in bilder/.
 
+#include "dialogs/DialogBild.h"
 #include "dialogs/EndeFrm.h"
 #include "dialogs/MldFenster.h"
 #include "dialogs/Skalierung.h"
@@ -28,4 +29,7 @@ TEST(Aussehen, MessageWindowsAndTheirPictures) {
     for (double faktor : {1.15, 1.35, 1.75, 2.0, 1.25, 1.45, 1.0})
         wechsleMassstab(faktor);
     EXPECT_TRUE(siehtAusWie(ende, "ende"));
+    // On a screen with two device pixels to a pixel the picture keeps its size, twice as sharp.
+    EXPECT_EQ(zeichneDialogBild(DialogBild::Sprechblase, 45, 2).deviceIndependentSize(),
+              QSizeF(45, 45));
 }
