@@ -30,7 +30,6 @@ LoesTippFrm::LoesTippFrm(QWidget* parent) : QDialog(parent) {
     katKurzHilfeLbl_->setObjectName(QStringLiteral("KatKurzHilfeLbl"));
     katKurzHilfeLbl_->setTextFormat(Qt::PlainText);
     katKurzHilfeLbl_->setWordWrap(true);
-    katKurzHilfeLbl_->move(twips(120), twips(180));
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("okBtn"));
     ok->setDefault(true);
