@@ -8,11 +8,13 @@
 #include "display/CompZugFrm.h"
 #include "display/InfoFrm.h"
 #include "display/KartenSlot.h"
+#include "display/LampenBild.h"
 #include "display/LautsprecherKnopf.h"
 #include "game/Karte.h"
 #include "support/Bildvergleich.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -121,6 +123,9 @@ TEST(Bilder, AboutBoxAndEveryCardWithAMarkedField) {
         knopf->setDown(i == 2);
         knopf->setAttribute(Qt::WA_UnderMouse, i == 3);
     }
+    auto* lampe = new QLabel(&karten); // the yellow lamp of a Zafku
+    lampe->setPixmap(lampenBild(LampenFarbe::Gelb, {26, 26}));
+    lampe->setGeometry(3 * 170 + 166, 257, 26, 26);
     karten.resize(5 * 170, 290);
     EXPECT_TRUE(siehtAusWie(karten, "karten"));
 }
