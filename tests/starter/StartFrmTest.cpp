@@ -74,6 +74,10 @@ struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
 
 TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
     StartFrm fenster(host_.path());
+    fenster.liste()->setCurrentItem(fenster.liste()->topLevelItem(0)->child(1));
+    tippe(feld(fenster, "filter"), "i");
+    EXPECT_EQ(fenster.gewaehlterCode(), "LIKU") << "still to be seen, it stays chosen";
+    feld(fenster, "filter")->clear();
     tippe(feld(fenster, "filter"), "langes i");
     EXPECT_EQ(fenster.gewaehlterCode(), "LIE_");
     EXPECT_TRUE(fenster.liste()->topLevelItem(1)->isHidden()); // the ck group
