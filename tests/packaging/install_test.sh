@@ -14,7 +14,7 @@ for p in zafku zafku-start zafku-bericht zafku-woerter; do
 done
 [ -x "$prefix/bin/zafku-start" ] || fail "zafku-start is not on the PATH"
 
-"$prefix/bin/zafku-bericht" "$dir" -o "$prefix/b.html" >/dev/null || fail "zafku-bericht"
+"$prefix/bin/zafku-bericht" -o "$prefix/b.html" "$dir" >/dev/null || fail "zafku-bericht"
 [ -s "$prefix/b.html" ] || fail "zafku-bericht wrote no page"
 # A wrong call shows how to call it; a page that cannot be written is named.
 for call in "-x" "$dir -o" "$dir $dir"; do
