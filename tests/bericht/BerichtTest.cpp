@@ -164,12 +164,9 @@ TEST_F(BerichtTest, NamesFilesItCannotReadAndBoundsWhatItReads) {
                                            QByteArray(kMaxProtokollBytes + 10, 'y'));
     // A name the host wrote in Windows-1252.
     const QByteArray roh = QFile::encodeName(user) + "/M\xFCller.tmp";
-    {
-        FILE* f = fopen(roh.constData(), "w");
-        ASSERT_TRUE(f);
-        fputs((zeile("Biene", "OK") + "\r\n").toLatin1().constData(), f);
-        fclose(f);
-    }
+    FILE* f = fopen(roh.constData(), "w");
+    ASSERT_TRUE(f && fputs((zeile("Biene", "OK") + "\r\n").toLatin1().constData(), f) >= 0 &&
+                fclose(f) == 0);
     QFile::link("/dev/null", user + "/geraet.tmp");
     host_.writeHostFile("User/viel.tmp", QStringList(maxGenannt + 2, "kaputt"));
     const Bericht b = erstelleBericht(host_.path());

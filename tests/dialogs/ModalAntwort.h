@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <functional>
@@ -24,4 +25,13 @@ inline void beiModalemDialog(std::function<void(QDialog*)> aktion) {
         aktion(dialog);
     });
     suche->start(10);
+}
+
+// Accepts the next message box; keeps its text if shown as plain text, as names must be.
+inline void merkeMeldung(QString& text) {
+    beiModalemDialog([&text](QDialog* d) {
+        if (auto* m = qobject_cast<QMessageBox*>(d); m && m->textFormat() == Qt::PlainText)
+            text = m->text();
+        d->accept();
+    });
 }

@@ -59,7 +59,7 @@ TEST_F(ZeitTest, TwentiethTickPassesTheTurnWithTheSameTask) {
     EXPECT_EQ(host.readBytes("User/veze.tmp"), protokoll) << "no protocol line";
 }
 
-TEST_F(ZeitTest, WrongAnswerKeepsTheGuessTimeAndATurnChangeResetsIt) {
+TEST_F(ZeitTest, WrongAnswerKeepsTheGuessTimeAndATurnChangeOrSwitchingOnResetsIt) {
     starte(1, 0);
     ticks(10);
     ablauf.waehleEintrag(index("i"));
@@ -68,6 +68,8 @@ TEST_F(ZeitTest, WrongAnswerKeepsTheGuessTimeAndATurnChangeResetsIt) {
     ablauf.waehleEintrag(index("ie"));
     ablauf.einsetzen();
     EXPECT_EQ(daten.aktSpieler, 1);
+    EXPECT_EQ(ablauf.rateZeit, 0);
+    ticks(5), ablauf.switchVuRestZeit(true); // switched on again in the settings
     EXPECT_EQ(ablauf.rateZeit, 0);
 }
 

@@ -26,6 +26,8 @@ TEST(HostTextFile, WritesCrLfAndReadsAnyLineEnd) {
     EXPECT_EQ(splitHostLines(QStringLiteral("\r\na")), QStringList({"", "a"}));
     EXPECT_EQ(*readHostText(host.file("x.ini")), QString::fromUtf8("Stärke=1\r\n \r\n\r\n"));
     EXPECT_FALSE(readHostText(host.file("fehlt.ini")).has_value());
+    // Larger than its size says, like a file still being written: read to its end.
+    EXPECT_TRUE(readHostText("/proc/self/status").value_or("").contains("Pid:"));
 }
 
 TEST(HostPath, MatchesEachComponentIgnoringCase) {

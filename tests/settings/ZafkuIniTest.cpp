@@ -116,11 +116,10 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     EXPECT_EQ(saveVokraIni(d, k), QString());
     EXPECT_FALSE(QFile::permissions(host.file("Vokra.ini")) & QFileDevice::ReadOther) << "0600";
     // The next start clears away what a game killed mid-rewrite left behind.
-    host.writeBytes("Vokra.ini.anderer.1.2.tmp", "halb");
     QFile halb(host.file("Vokra.ini.anderer.1.2.tmp"));
-    ASSERT_TRUE(halb.open(QIODevice::Append));
-    halb.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime);
-    halb.close();
+    ASSERT_TRUE(halb.open(QIODevice::WriteOnly) && halb.write("halb") == 4 && halb.flush() &&
+                halb.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                 QFileDevice::FileModificationTime));
     SitzungsDaten neu = spieler(1, host.path());
     EinstellKontrollen k2;
     loadVokraIni(neu, k2);

@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -118,12 +117,8 @@ TEST_F(StartFrmTest, AGameThatCannotRunIsReportedInGerman) {
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "ck");
     tippe(feld(fenster, "name0"), "Anna");
-    QString meldung; // shown as plain text
-    beiModalemDialog([&](QDialog* d) {
-        if (static_cast<QMessageBox*>(d)->textFormat() == Qt::PlainText)
-            meldung = static_cast<QMessageBox*>(d)->text();
-        d->accept();
-    });
+    QString meldung;
+    merkeMeldung(meldung);
     EXPECT_FALSE(fenster.spielStarten());
     EXPECT_TRUE(meldung.contains("nicht als Programm ausführen")) << meldung.toStdString();
 }
@@ -148,10 +143,7 @@ TEST_F(StartFrmTest, WordWindowAndReport) {
     }
     const VollePlatte voll;
     QString meldung;
-    beiModalemDialog([&](QDialog* d) {
-        meldung = static_cast<QMessageBox*>(d)->text();
-        d->accept();
-    });
+    merkeMeldung(meldung);
     EXPECT_TRUE(fenster.berichtErstellen().isEmpty());
     EXPECT_TRUE(meldung.startsWith("Der Lernbericht kann nicht nach")) << meldung.toStdString();
 }
@@ -163,7 +155,7 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
         klasse.show();
         klasse.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&klasse));
-        for (const char* name : {"Anna", "Ben", "Cem"}) {
+        for (const char* name : {"Anna", "Ben", "Cem", "Dana", "Emil"}) {
             QTest::keyClicks(QApplication::focusWidget(), QString(name).left(1));
             QTest::keyClicks(QApplication::focusWidget(), QString(name).mid(1));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -171,7 +163,7 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
             for (int i = 0; i < 4; ++i)
                 QCoreApplication::processEvents();
         }
-        ASSERT_EQ(klasse.tabelle()->rowCount(), 4); // always one empty row to type into
+        ASSERT_EQ(klasse.tabelle()->rowCount(), 6); // always one empty row to type into
         ASSERT_TRUE(klasse.speichern());
     }
     // A corrected name keeps its child's file.
@@ -186,6 +178,9 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
         fenster.findChild<QPushButton*>(knopf)->click();
     ASSERT_TRUE(fenster.spielStarten());
     EXPECT_EQ(gestartet(), startBlock("CK__", {{"Cem", "cem"}, {"Benno", "ben"}}) + "|1");
+    for (const char* knopf : {"kind3", "kind4", "kind0"}) // a fifth child
+        fenster.findChild<QPushButton*>(knopf)->click();
+    EXPECT_TRUE(fenster.findChild<QLabel*>("status")->text().contains("höchstens 4 Kinder"));
 }
 
 TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {

@@ -7,7 +7,7 @@
 using namespace zafku;
 using namespace zafku::starter;
 
-TEST(DateiNameAus, IsSafeAndReadable) {
+TEST(DateiNameAus, IsSafeReadableAndUnique) {
     const std::pair<const char*, const char*> faelle[] = {
         {"Jörg Müßig", "joerg_muessig"},
         {"Renée-Çelik", "renee_celik"},
@@ -18,9 +18,6 @@ TEST(DateiNameAus, IsSafeAndReadable) {
     };
     for (const auto& [name, datei] : faelle)
         EXPECT_EQ(dateiNameAus(QString::fromUtf8(name)), QString::fromUtf8(datei)) << name;
-}
-
-TEST(DateiNameAus, RepeatsGetANumber) {
     EXPECT_EQ(eindeutig("tim", {"tim", "tim2", "lea"}), "tim3");
     EXPECT_EQ(eindeutig("tim", {"TIM"}), "tim2");
 }
