@@ -66,7 +66,7 @@ TEST(CompZug, StrongAndWeakPlayTryTheListAsDescribed) {
         if (kind)
             s.quelle.folge.pop_front();
         s.daten.punkte[1][0] = 100;
-        s.ablauf.versuch = versuch;
+        s.ablauf.versuch += versuch; // a new game has none
         s.annaRichtig();
         ASSERT_TRUE(s.ablauf.computerAmZug);
         EXPECT_EQ(s.anzeige.compZugFenster, 1);
