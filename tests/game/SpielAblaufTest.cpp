@@ -185,8 +185,9 @@ TEST_F(SpielAblaufTest, NewGameAsksAndOnlyNeinKeepsTheGame) {
     EXPECT_EQ(daten.aktSpieler, 0);
     EXPECT_EQ(anzeige.wortZeile, "K    nd");
 
-    daten.gegenComputer = 1;
-    ablauf.neuesSpiel();
-    EXPECT_TRUE(
-        anzeige.meldungen.last().startsWith("Neues Spiel: Wenn du das Spiel neu beginnst,"));
+    daten.gegenComputer = 1; // the computer is not asked
+    for (daten.nSpieler = 2; daten.nSpieler <= 3; ++daten.nSpieler) {
+        ablauf.neuesSpiel();
+        EXPECT_EQ(anzeige.meldungen.last().section(' ', 3, 3), daten.nSpieler == 2 ? "du" : "ihr");
+    }
 }
