@@ -108,11 +108,10 @@ void MainFrm::zeigeVuSkala(bool ein) {
 
 void MainFrm::zeigeRestZeitStand(const RestZeitStand& stand) {
     restZeit_ = stand;
-    // The bar keeps its bottom edge; an empty bar is hidden rather than zero-sized.
+    // The bar keeps its bottom edge.
     const int unten = twips(stand.oben + stand.hoehe);
     const int oben = twips(stand.oben);
     restZeitStand->setGeometry(twips(kBalkenLinks), oben, twips(kBalkenBreite), unten - oben);
-    restZeitStand->setVisible(unten > oben);
 }
 
 void MainFrm::restZeitTimer(bool laeuft) {

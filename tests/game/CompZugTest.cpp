@@ -111,7 +111,7 @@ TEST(CompZug, OnlySwitchingTheComputerRestartsTheTurnOrder) {
     s.annaRichtig();
     const int gezogen = s.quelle.gezogen;
     s.ablauf.einstellungen.spSt = 1;
-    uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
+    EXPECT_FALSE(uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen)) << "same players";
     s.ablauf.nachEinstellungen(0);
     EXPECT_EQ(s.daten.aktSpieler, 1) << "strength alone";
 
@@ -119,7 +119,7 @@ TEST(CompZug, OnlySwitchingTheComputerRestartsTheTurnOrder) {
     s.ablauf.karte[2][3] = kMarkiert;
     s.zufall.werte = {3};
     s.ablauf.einstellungen.gegenComp = true;
-    uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
+    EXPECT_TRUE(uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen));
     s.ablauf.nachEinstellungen(0);
     EXPECT_EQ(s.daten.aktSpieler, 0);
     EXPECT_EQ(s.quelle.gezogen, gezogen) << "the task stays";
@@ -127,7 +127,7 @@ TEST(CompZug, OnlySwitchingTheComputerRestartsTheTurnOrder) {
     EXPECT_EQ(s.anzeige.feldKennung, "K1") << "F1 is the computer's";
 
     s.ablauf.einstellungen.gegenComp = false;
-    uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen);
+    EXPECT_TRUE(uebernehmeEinstellungen(s.daten, s.ablauf.einstellungen));
     s.ablauf.nachEinstellungen(1);
     EXPECT_EQ(s.anzeige.karten[2].bild, 2) << "its slot keeps its last card";
     EXPECT_EQ(s.anzeige.karten[2].name, "Computer");

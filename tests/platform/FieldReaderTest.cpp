@@ -29,7 +29,7 @@ TEST(FieldReader, SplitsFieldsLikeTheHost) {
         {"last quote open", "a,\"bc", {"a", "bc"}, true},
         {"last quote closed", "a,\"bc\"", {"a", "bc"}},
         {"last quote ended by the line", "a,\"b\r\n", {"a", "b"}},
-        {"no quote", "a,b", {"a", "b"}},
+        {"comma last in quotes", "\"a,\",b", {"a,", "b"}},
     };
     for (const auto& f : faelle) {
         FieldReader leser(f.text);
