@@ -25,8 +25,7 @@ void zeigeUndSchliesse(MeisterFrm& frm) {
 
 TEST(MeisterFrm, ShowsTheListAsAtItsFirstShowing) {
     QTemporaryDir dir;
-    const QString mdb = dir.filePath("Meister.mdb");
-    MeisterListe liste(std::make_unique<SqliteMeisterSpeicher>(mdb));
+    MeisterListe liste(std::make_unique<SqliteMeisterSpeicher>(dir.filePath("Meister.mdb")));
     const auto trageEin = [&](const char* name, int punkte) {
         liste.pruefeEintrag({name, MeisterListe::programm(), "05.12.2026", punkte});
     };

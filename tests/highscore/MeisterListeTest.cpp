@@ -134,6 +134,7 @@ TEST_P(MeisterListeTest, OffersPlayersWithPointsAndShowsTheListNumbered) {
     EXPECT_EQ(zeilen[2].name, "Jö\rrg") << "a single point counts";
 
     const MeisterListe::Anzeige a = liste->zeigeListe();
+    EXPECT_FALSE(offen(ort())) << "nor once it is read";
     EXPECT_EQ(a.lfdNr + a.namen + a.daten + a.punkte + a.fehler,
               "1.\r2.\r3.\rComputer\rAnna-Lena Sophie M\rJö rg\r06.12.2026\r06.12.2026\r"
               "06.12.2026\r120\r40\r1\r");
