@@ -31,9 +31,9 @@ struct ErgebnisTest : ::testing::Test, EigeneEinstellungen {};
 // What is shown is read, when reading aloud was chosen, and stops when the child moves on.
 TEST_F(ErgebnisTest, TheScreenIsReadAloudOnlyWhenChosen) {
     using Z = ErgebnisZeile;
-    const QList<Z> zeilen = {
-        {Z::Gewinner, "Tim hat gewonnen!"}, {Z::Name, "Tim"}, {Z::Zafkus, "1 Zafku und 40 Punkte"}};
-    const QStringList texte = {"Tim hat gewonnen!", "Tim", "1 Zafku und 40 Punkte"};
+    const QString name = "Maximiliane Wilhelmine von Hohenberg"; // the winner's line wraps
+    const QStringList texte = {name + " hat gewonnen!", name, "1 Zafku und 40 Punkte"};
+    const QList<Z> zeilen = {{Z::Gewinner, texte[0]}, {Z::Name, texte[1]}, {Z::Zafkus, texte[2]}};
     for (const bool vorlesen : {false, true}) {
         merkeVorlesen(vorlesen);
         Aufnahme stimme;
