@@ -62,6 +62,11 @@ struct StartFrmTest : ::testing::Test, EigeneEinstellungen {
         }
     }
 
+    static void klicke(StartFrm& fenster, std::initializer_list<const char*> knoepfe) {
+        for (const char* knopf : knoepfe)
+            fenster.findChild<QPushButton*>(knopf)->click();
+    }
+
     static QLineEdit* feld(StartFrm& fenster, const QString& name) {
         return fenster.findChild<QLineEdit*>(name);
     }
@@ -90,7 +95,7 @@ TEST_F(StartFrmTest, TypedChoiceStartsTheGameWithABlockItAccepts) {
 
     // The explanation opens the help page of the chosen exercise, not the index.
     host_.writeBytes("Vesk/1001.html", "<p>Langes i</p>");
-    fenster.findChild<QPushButton*>("erklaerung")->click();
+    klicke(fenster, {"erklaerung"});
     EXPECT_EQ(fenster.hilfe().fenster(host_.file("Vesk.chm"))->source().fileName(), "1001.html");
     // The size goes to the game through its remembered setting.
     auto* groesse = fenster.findChild<QComboBox*>("groesse");
@@ -174,12 +179,10 @@ TEST_F(StartFrmTest, AClassEnteredOnceLetsChildrenStartByClickingTheirNames) {
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "ck");
     EXPECT_FALSE(feld(fenster, "name0")->isVisibleTo(&fenster));
-    for (const char* knopf : {"kind2", "kind1"})
-        fenster.findChild<QPushButton*>(knopf)->click();
+    klicke(fenster, {"kind2", "kind1"});
     ASSERT_TRUE(fenster.spielStarten());
     EXPECT_EQ(gestartet(), startBlock("CK__", {{"Cem", "cem"}, {"Benno", "ben"}}) + "|1");
-    for (const char* knopf : {"kind3", "kind4", "kind0"}) // a fifth child
-        fenster.findChild<QPushButton*>(knopf)->click();
+    klicke(fenster, {"kind3", "kind4", "kind0"}); // a fifth child
     EXPECT_TRUE(fenster.findChild<QLabel*>("status")->text().contains("höchstens 4 Kinder"));
 }
 
@@ -196,12 +199,10 @@ TEST_F(StartFrmTest, LooksAsStoredWithoutAndWithAClass) {
     host_.writeBytes("Grafik/BST_LIE.GIF", leseDatei(ZAFKU_HOST_DIR "/Grafik/BST_LIE.GIF"));
     StartFrm fenster(host_.path());
     tippe(feld(fenster, "filter"), "langes i");
-    for (const char* kind : {"kind0", "kind1", "kind2"})
-        fenster.findChild<QPushButton*>(kind)->click();
+    klicke(fenster, {"kind0", "kind1", "kind2"});
     EXPECT_TRUE(siehtAusWie(fenster, "start-klasse"));
-    for (const char* kind : {"kind0", "kind1"}) // taken back: one child is left
-        fenster.findChild<QPushButton*>(kind)->click();
+    klicke(fenster, {"kind0", "kind1"}); // taken back: one child is left
     EXPECT_TRUE(fenster.findChild<QLabel*>("status")->text().startsWith("Es spielt: Cemal"));
-    fenster.findChild<QPushButton*>("beenden")->click();
+    klicke(fenster, {"beenden"});
     EXPECT_FALSE(fenster.isVisible()) << "Beenden closes it";
 }
