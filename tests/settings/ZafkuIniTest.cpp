@@ -27,11 +27,11 @@ SitzungsDaten spieler(int menschen, const QString& appPfad = {}) {
     return d;
 }
 
-// The five fields, players, computer and sound boxes, messages: "01011 n2 b01 m0".
+// The five fields, players, computer, sound and saving boxes, messages: "01011 n2 b011 m0".
 QString zustand(const SitzungsDaten& d, const EinstellKontrollen& k, qsizetype meldungen) {
-    return QString::asprintf("%d%d%d%d%d n%d b%d%d m%lld", d.gegenComputer, d.compSpielStaerke,
+    return QString::asprintf("%d%d%d%d%d n%d b%d%d%d m%d", d.gegenComputer, d.compSpielStaerke,
                              d.tonEin, d.rateZeitBegrenzen, d.einstSpeichern, d.nSpieler,
-                             int(k.gegenComp), int(k.tonEin), qint64(meldungen));
+                             int(k.gegenComp), int(k.tonEin), int(k.einstSaveOpt), int(meldungen));
 }
 
 // The temporary files of rewrites that are under way or were cut short.
@@ -44,17 +44,17 @@ QStringList tempDateien(const TempHost& host) {
 TEST(LoadVokraIni, ReadsTheSectionAsTheHostWritesIt) {
     const std::tuple<int, const char*, const char*> faelle[] = {
         // Any order, blanks around a value; another section's key does not count.
-        {2, "01011 n2 b00 m0",
+        {2, "01011 n2 b001 m0",
          "[Sound]|GegenComputer=1|[Zafku]|EinstellungenSpeichern=1|RatezeitBegrenzen=  1  |"
          "ComputerSpielStärke=1|TonEinschalten=0"},
         // A blank before "=" and a comment line are not read; "[" ends the section.
-        {2, "00010 n2 b01 m0",
+        {2, "00010 n2 b011 m0",
          "[Zafku]|TonEinschalten =0|;GegenComputer=1|RatezeitBegrenzen=1|[Andere]|"
          "EinstellungenSpeichern=1"},
-        {2, "00001 n2 b01 m2",
+        {2, "00001 n2 b011 m2",
          "[Zafku]|TonEinschalten=ja|ComputerSpielStärke=2|EinstellungenSpeichern=0.6"},
-        {3, "10000 n4 b11 m0", "[Zafku]|GegenComputer=1"},
-        {4, "00000 n4 b01 m0", "[Zafku]|GegenComputer=1"},
+        {3, "10000 n4 b111 m0", "[Zafku]|GegenComputer=1"},
+        {4, "00000 n4 b011 m0", "[Zafku]|GegenComputer=1"},
     };
     for (const auto& [menschen, erwartet, zeilen] : faelle) {
         TempHost host;
@@ -123,7 +123,7 @@ TEST(SaveVokraIni, WritesWhenAskedAndLeavesTheOldFileOnFailure) {
     SitzungsDaten neu = spieler(1, host.path());
     EinstellKontrollen k2;
     loadVokraIni(neu, k2);
-    EXPECT_EQ(zustand(neu, k2, 0), "11000 n2 b10 m0");
+    EXPECT_EQ(zustand(neu, k2, 0), "11000 n2 b100 m0");
     EXPECT_EQ(tempDateien(host), QStringList());
 
     QFile::remove(host.file("Vokra.ini"));
